@@ -1,0 +1,86 @@
+// What the simulation core asks of the program around it. The same core
+// tick runs in the windowed program, in the headless runner and in tests;
+// each provides its own Host. Every method has a harmless default so a
+// host only overrides what it shows.
+#pragma once
+
+#include <string>
+
+namespace pumpdrill {
+
+enum class MsgType { Information, Warning, Error, Confirmation };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// Modal messages and questions with their exact texts.
+class Alerts {
+ public:
+  virtual ~Alerts() = default;
+  // Shows text and returns the button pressed. The default answers with the
+  // first button (OK or Yes).
+  virtual Answer Message(MsgType type, Buttons buttons, const std::string& text) {
+    (void)type;
+    (void)text;
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+};
+
+// Sound cue numbers of the sound layer.
+enum SoundCueNo : int {
+  SND_ALL = -1,
+  SND_ENG_START = 0,
+  SND_ENG_LOOP_SET_THROTTLE = 1,
+  SND_ENG_STOP = 2,
+  SND_PRIMER_START = 3,
+  SND_PRIMER_PRIMING_LOOP = 4,
+  SND_PRIMER_PRIMED_LOOP = 5,
+  SND_PRIMER_PRIMED_END = 6,
+  SND_PRIMER_NOT_PRIMED_END = 7,
+  SND_START_SIM = 8,
+  SND_COMPLETED_SIM = 9,
+  SND_RESUME_SIM = 10,
+  SND_WATER_HAMMER = 11,
+  SND_PRIORITY_RADIO_CALL = 12,
+  SND_GENERAL_RADIO_CALL = 13,
+};
+constexpr int SoundCueStopAll = 90;
+constexpr int SoundCueStop = 91;
+
+// The one operation through which sounds are played or stopped.
+class SoundCues {
+ public:
+  virtual ~SoundCues() = default;
+  // param: SoundCueStopAll, SoundCueStop, or a play request whose value is
+  // the playback frequency in Hz for cues 0 and 1 (-1 leaves it).
+  virtual void SoundCue(int cue, int param, bool flag = false, const std::string& file = {}) {
+    (void)cue;
+    (void)param;
+    (void)flag;
+    (void)file;
+  }
+};
+
+// Refresh requests from the simulation to whatever displays it. Each later
+// window adds the notifications it needs here.
+class Display {
+ public:
+  virtual ~Display() = default;
+};
+
+// The time of day, seconds since midnight with the fraction; tests and the
+// headless runner substitute their own.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual double TimeOfDaySeconds() = 0;
+};
+
+class Host : public Alerts, public SoundCues, public Display {
+ public:
+  ~Host() override = default;
+};
+
+// A host that shows nothing and answers every question with its first button.
+class NullHost : public Host {};
+
+}  // namespace pumpdrill

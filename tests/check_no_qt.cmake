@@ -1,0 +1,16 @@
+# Fails when a file of the simulation core (everything under src/ outside a
+# gui/ folder and outside the program's entry) includes a Qt header.
+file(GLOB_RECURSE files "${SRC}/*.h" "${SRC}/*.cpp")
+set(bad "")
+foreach(f ${files})
+  if(f MATCHES "/gui/")
+    continue()
+  endif()
+  file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+  if(hits)
+    list(APPEND bad "${f}: ${hits}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Qt headers in the simulation core:\n${bad}")
+endif()
