@@ -65,6 +65,8 @@ class SoundCues {
 class Display {
  public:
   virtual ~Display() = default;
+  // Shows or hides the panel's cavitation indicator.
+  virtual void CavitationIndicator(bool shown) { (void)shown; }
 };
 
 // The time of day, seconds since midnight with the fraction; tests and the
