@@ -9,13 +9,6 @@
 
 namespace pumpdrill {
 
-// Physical constants of the line model.
-inline constexpr double kGpmPerCfs = 448.8;
-inline constexpr double kCfsPerGpm = 0.0022281639928698753;  // 1 / 448.8
-inline constexpr double kPsiPerFoot = 0.43333333333333335;
-inline constexpr double kFeetPerPsi = 2.3076923076923075;
-inline constexpr double kGPiSquared = 317.80072484482;  // g pi^2, g = 32.2 ft/s^2
-
 // Nozzle discharge coefficients by nozzle type.
 inline constexpr double kSmoothBoreCd = 0.703;  // type 0
 inline constexpr double kFogCd = 0.313;         // types 1 to 3
