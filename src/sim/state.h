@@ -1,0 +1,53 @@
+// The whole simulated apparatus: every record the setup windows edit, the
+// panel operates, the tick advances and the Evolution file stores. One
+// State lives as long as the program; core routines take it as their first
+// parameter. It holds no pointer, so a record is saved and restored as a
+// block of bytes.
+#pragma once
+
+#include <type_traits>
+
+#include "burn/burn_house_rec.h"
+#include "panel/discharge_list.h"
+#include "sim/clock_record.h"
+#include "sim/discharge_rec.h"
+#include "sim/incident_record.h"
+#include "sim/pump_records.h"
+#include "sim/show_options.h"
+#include "sim/supply_records.h"
+#include "sim/types.h"
+
+namespace pumpdrill {
+
+// Line roles: 1 to 15 discharges, then these four.
+constexpr int kTankFillLine = 16;
+constexpr int kTankToPumpLine = 17;
+constexpr int kIntakeLine = 18;
+constexpr int kMasterLine = 19;
+constexpr int kLineCount = 19;
+constexpr int kMaxDischarges = 15;
+constexpr int kIncidentCount = 9;
+
+struct State {
+  Array1<TDischargeRec, kLineCount> Discharges{};
+  TDischargeListRec DischargeList{};
+  TPumpRec Pump{};
+  TPumpStatusRec PumpStatus{};
+  TEngineRec Engine{};
+  TPumpControlRec PumpControl{};
+  TPumpOutputRec PumpOutput{};
+  TSupplyRec Supply{};
+  TTankRec Tank{};
+  TSimClockRec SimClock{};
+  TDraftSourceRec DraftSource{};
+  TTenderRec Tender{};
+  Double MinIntakePress{};  // vacuum limit at the site's altitude; not stored
+  Array1<TIncidentRec, kIncidentCount> Incidents{};
+  TShowOptionsRec ShowOptions{};
+  TBurnHouseRec BurnHouse{};
+};
+
+static_assert(std::is_standard_layout_v<State>);
+static_assert(std::is_trivially_copyable_v<State>);
+
+}  // namespace pumpdrill
