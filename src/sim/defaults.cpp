@@ -4,6 +4,7 @@
 #include "sim/coefficients.h"
 #include "sim/constants.h"
 #include "sim/hydrant.h"
+#include "sim/pump_curve.h"
 
 namespace pumpdrill {
 
@@ -229,7 +230,7 @@ void SetLineDefaults(State& s, const Configuration& cfg, int line) {
   d.Layout = 0;
   d.HoseLength = l.hoseLength;
   d.HoseDiam = l.hoseDiam;
-  d.HoseC = DefaultHoseC(cfg, d.HoseDiam);
+  d.HoseC = DefaultHoseC(cfg, d.HoseDiam * 12);
   d.HoseDiamSet = d.HoseDiam;
   d.HoseKind = l.hoseKind;
   d.Trapped = false;
@@ -360,19 +361,20 @@ void SetDefaultState(State& s, const Configuration& cfg, Host& host) {
   SetPumpStatusDefaults(s.PumpStatus);
   SetEngineDefaults(s.Engine);
   SetPumpDefaults(s.Pump, s.Engine);
+  SetPumpLoss(s, kStagePressure, s.Pump.FlowEfficiency);
+  SetPumpLoss(s, kStageVolume, s.Pump.FlowEfficiency);
   SetPumpStatusFlags(s.PumpStatus);
   SetSupplyDefaults(s.Supply);
-  CalcHydrantCoefficients(s, host);
+  CalcHydrantCoefficients(s);
   SetTankDefaults(s.Tank);
   SetPumpControlDefaults(s.PumpControl, s.Engine);
   s.PumpOutput = TPumpOutputRec{};
   for (int line = 1; line <= kIntakeLine; ++line) {
     SetLineDefaults(s, cfg, line);
     ApplyNozzleOperability(s, line);
-    UpdateValveK(s, line);
-    UpdateNozzleK(s, line);
-    UpdateLineCoefficients(s, cfg, line, host);
   }
+  s.SiameseSecondary.Clear();
+  UpdateAllLineCoefficients(s, host);
   s.Discharges[kMasterLine] = TDischargeRec{};
   for (int line = 1; line <= kMaxDischarges; ++line)
     s.Discharges[line].NozzleRatedPress = RatedNozzlePressure(s.Discharges[line]);

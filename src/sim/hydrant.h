@@ -1,13 +1,15 @@
-// The hydrant's loss coefficient and equivalent bore.
+// The hydrant as a restriction: its equivalent bore and loss coefficient
+// follow from its rated flow and static pressure.
 #pragma once
-
-#include "sim/host.h"
-#include "sim/state.h"
 
 namespace pumpdrill {
 
-// Derives Supply.SupplyK and Supply.SupplyEquivDiam from the static and
-// residual pressures and the rated flow.
-void CalcHydrantCoefficients(State& s, Host& host);
+struct State;
+
+// Supply.SupplyEquivDiam and Supply.SupplyK from Supply.RatedSupplyFlow and
+// Supply.StaticPress: the bore that loses a tenth of the static pressure at
+// a third of the rated flow, and its orifice coefficient fully open. A
+// hydrant without static pressure keeps the coefficients it had.
+void CalcHydrantCoefficients(State& s);
 
 }  // namespace pumpdrill

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "sim/constants.h"
+
 namespace pumpdrill {
 
 namespace {
 
-constexpr double kGpmPerCfs = 448.8;
-constexpr double kFeetPerPsi = 2.3076923076923075;
-constexpr double kGPiSquared = 317.80072484482;  // g pi^2, g = 32.2 ft/s^2
 
 // Head loss coefficient of an orifice of bore^4 d4 with discharge
 // coefficient cd: 8 (1/cd^2 - 1) / (g pi^2 d4).

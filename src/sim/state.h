@@ -12,6 +12,7 @@
 #include "sim/clock_record.h"
 #include "sim/discharge_rec.h"
 #include "sim/incident_record.h"
+#include "sim/line_set.h"
 #include "sim/pump_records.h"
 #include "sim/show_options.h"
 #include "sim/supply_records.h"
@@ -42,6 +43,10 @@ struct State {
   TDraftSourceRec DraftSource{};
   TTenderRec Tender{};
   Double MinIntakePress{};  // vacuum limit at the site's altitude; not stored
+  // The second lines of siamese pairs: the solution skips them and writes
+  // their results from the first line of the pair. Not stored; rebuilt with
+  // the line coefficients.
+  LineSet SiameseSecondary{};
   Array1<TIncidentRec, kIncidentCount> Incidents{};
   TShowOptionsRec ShowOptions{};
   TBurnHouseRec BurnHouse{};

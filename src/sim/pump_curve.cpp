@@ -1,0 +1,81 @@
+#include "sim/pump_curve.h"
+
+#include <cmath>
+
+#include "sim/constants.h"
+#include "sim/state.h"
+
+namespace pumpdrill {
+
+double ShutoffPressure(State& s, int mode, double impellerRpm) {
+  TPumpRec& p = s.Pump;
+  p.PressIntercept = p.IdlePress - p.PressPerRpm * p.IdleImpellerRpm;
+  double shutoff = p.PressPerRpm * impellerRpm + p.PressIntercept;
+  if (mode == kStageVolume) shutoff /= 2;
+  return shutoff;
+}
+
+void SetCurveSlope(State& s, int mode, double pressHigh, double pressLow, double rpmHigh,
+                   double rpmLow) {
+  // Two points at one speed define no line; an infinite slope would make
+  // every later pump pressure meaningless.
+  if (rpmHigh == rpmLow) return;
+  double slope = (pressHigh - pressLow) / (rpmHigh - rpmLow);
+  TPumpRec& p = s.Pump;
+  if (mode == kStageVolume) {
+    p.PressPerRpmVolume = slope;
+    p.PressPerRpm = 2 * slope;
+  } else {
+    p.PressPerRpm = slope;
+    p.PressPerRpmVolume = slope / 2;
+  }
+}
+
+void SetPumpLoss(State& s, int mode, double efficiency) {
+  if (mode != kStagePressure && mode != kStageVolume) return;
+  s.Pump.PumpLossK[mode] = 0.00015 - 0.00015 * efficiency;
+}
+
+double PumpDerating(double gpm, double ratedFlow) {
+  if (!(gpm > ratedFlow)) return 1.0;
+  double e = std::round(gpm / ratedFlow * 100) - 100;  // percent above rating
+  if (e >= 1 && e <= 4) return 0.9;
+  if (e >= 5 && e <= 9) return 0.8;
+  if (e >= 10 && e <= 14) return 0.7;
+  if (e >= 15 && e <= 19) return 0.6;
+  if (e >= 20 && e <= 23) return 0.5;
+  if (e >= 24 && e <= 27) return 0.4;
+  if (e >= 28 && e <= 30) return 0.3;
+  if (e >= 31 && e <= 33) return 0.2;
+  if (e >= 34 && e <= 10000) return 0.1;
+  return 1.0;  // 0 percent, or beyond any meaning (no rated flow)
+}
+
+double PumpPressure(State& s, double& totalCfs, int mode, double gearRatio, double lossK,
+                    double engineRpm) {
+  double impellerRpm = gearRatio * engineRpm;
+  double gpm = kGpmPerCfs * totalCfs;
+  double shutoff = ShutoffPressure(s, kStagePressure, impellerRpm);
+  double press;
+  if (mode == kStageVolume) {
+    press = shutoff / 2 - (lossK / 8) * gpm * gpm;
+  } else {
+    press = shutoff - lossK * gpm * gpm;
+  }
+  press *= PumpDerating(gpm, s.Pump.RatedFlow);
+  press += s.Supply.IntakePress;
+  if (press < 0) {
+    press = 0;
+    totalCfs = 0;
+  }
+  return press;
+}
+
+double PumpCurveRpm(const State& s) {
+  if (s.PumpStatus.Cavitating && s.Engine.Rpm > s.Engine.CavitationRpm) {
+    return s.Engine.CavitationRpm;
+  }
+  return s.Engine.Rpm;
+}
+
+}  // namespace pumpdrill
