@@ -10,9 +10,9 @@ namespace pumpdrill {
 
 namespace {
 
-constexpr Byte kSmoothBore = 0;
-constexpr Byte kFog = 1;
-constexpr Byte kNoNozzle = 4;
+constexpr Byte kTypeSmoothBore = 0;
+constexpr Byte kTypeFog = 1;
+constexpr Byte kTypeNoNozzle = 4;
 
 void SetPumpStatusDefaults(TPumpStatusRec& p) {
   p = TPumpStatusRec{};
@@ -151,7 +151,7 @@ struct LineLayout {
   double hoseDiam = 2.5 / 12;
   double valveDiam = 2.5 / 12;
   double tipDiam = 1.0 / 12;
-  Byte nozzleType = kSmoothBore;
+  Byte nozzleType = kTypeSmoothBore;
   Byte hoseKind = 0;
   Byte masterKind = 0;
   bool isMaster = false;
@@ -162,9 +162,9 @@ struct LineLayout {
 LineLayout LayoutOfLine(int line) {
   LineLayout l;
   switch (line) {
-    case 1: l.hoseLength = 150; l.nozzleType = kFog; break;
-    case 2: l.hoseLength = 250; l.nozzleType = kSmoothBore; break;
-    case 3: l.hoseLength = 350; l.nozzleType = kSmoothBore; break;
+    case 1: l.hoseLength = 150; l.nozzleType = kTypeFog; break;
+    case 2: l.hoseLength = 250; l.nozzleType = kTypeSmoothBore; break;
+    case 3: l.hoseLength = 350; l.nozzleType = kTypeSmoothBore; break;
     case 4:  // deck gun: 3 ft of 3 in pipe, 1-1/2 in tip
       l.hoseLength = 3;
       l.hoseDiam = 0.25;
@@ -174,12 +174,12 @@ LineLayout LayoutOfLine(int line) {
       l.nozzleOpen = 1;
       l.nozzleRise = 7;
       break;
-    case 5: l.hoseLength = 200; l.nozzleType = kSmoothBore; break;
-    case 6: l.hoseDiam = 0.125; l.hoseLength = 200; l.nozzleType = kFog; break;
-    case 7: l.hoseLength = 150; l.nozzleType = kFog; break;
+    case 5: l.hoseLength = 200; l.nozzleType = kTypeSmoothBore; break;
+    case 6: l.hoseDiam = 0.125; l.hoseLength = 200; l.nozzleType = kTypeFog; break;
+    case 7: l.hoseLength = 150; l.nozzleType = kTypeFog; break;
     case 8:  // ladder: elevated master stream, 1-3/4 in tip
       l.hoseLength = 30;
-      l.nozzleType = kSmoothBore;
+      l.nozzleType = kTypeSmoothBore;
       l.isMaster = true;
       l.masterKind = 2;
       l.nozzleOpen = 1;
@@ -191,14 +191,14 @@ LineLayout LayoutOfLine(int line) {
       l.hoseLength = 3;
       l.hoseDiam = 0.125;
       l.hoseKind = 1;
-      l.nozzleType = kNoNozzle;
+      l.nozzleType = kTypeNoNozzle;
       l.nozzleOpen = 1;
       break;
     case kTankToPumpLine:  // 1 ft of 3-1/2 in pipe from the tank
       l.hoseLength = 1;
       l.hoseDiam = 0.29167;
       l.hoseKind = 1;
-      l.nozzleType = kNoNozzle;
+      l.nozzleType = kTypeNoNozzle;
       l.nozzleOpen = 1;
       break;
     case kIntakeLine:  // 100 ft of 5 in supply hose through a 5 in valve
@@ -206,12 +206,12 @@ LineLayout LayoutOfLine(int line) {
       l.hoseDiam = 0.41667;
       l.hoseLength = 100;
       l.hoseKind = 0;
-      l.nozzleType = kNoNozzle;
+      l.nozzleType = kTypeNoNozzle;
       l.nozzleOpen = 1;
       break;
     default:  // further discharges
       l.hoseLength = 150;
-      l.nozzleType = kFog;
+      l.nozzleType = kTypeFog;
       break;
   }
   return l;
@@ -346,13 +346,13 @@ std::string DefaultLineTitle(int line) {
 }
 
 double RatedNozzlePressure(const TDischargeRec& d) {
-  if (d.NozzleType == kSmoothBore) return d.IsMaster ? 80 : 50;
+  if (d.NozzleType == kTypeSmoothBore) return d.IsMaster ? 80 : 50;
   return 100;
 }
 
 void ApplyNozzleOperability(State& s, int line) {
   TDischargeRec& d = s.Discharges[line];
-  if (!d.NozzleOperable || d.IsMaster || d.NozzleType == kNoNozzle) d.NozzleOpen = 1;
+  if (!d.NozzleOperable || d.IsMaster || d.NozzleType == kTypeNoNozzle) d.NozzleOpen = 1;
   d.NozzleShut = d.NozzleOpen <= 0;
 }
 

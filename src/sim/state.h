@@ -14,6 +14,7 @@
 #include "sim/incident_record.h"
 #include "sim/line_set.h"
 #include "sim/pump_records.h"
+#include "sim/record_layout.h"
 #include "sim/show_options.h"
 #include "sim/supply_records.h"
 #include "sim/types.h"
@@ -29,9 +30,12 @@ constexpr int kLineCount = 19;
 constexpr int kMaxDischarges = 15;
 constexpr int kIncidentCount = 9;
 
+PUMPDRILL_RECORDS_BEGIN
+
 struct State {
   Array1<TDischargeRec, kLineCount> Discharges{};
   TDischargeListRec DischargeList{};
+  Pad<1> PadAfterDischargeList{};  // the records that follow are aligned
   TPumpRec Pump{};
   TPumpStatusRec PumpStatus{};
   TEngineRec Engine{};
@@ -51,6 +55,8 @@ struct State {
   TShowOptionsRec ShowOptions{};
   TBurnHouseRec BurnHouse{};
 };
+
+PUMPDRILL_RECORDS_END
 
 static_assert(std::is_standard_layout_v<State>);
 static_assert(std::is_trivially_copyable_v<State>);

@@ -1,0 +1,33 @@
+// A default configuration and a state filled with the built-in defaults,
+// shared by the core tests.
+#pragma once
+
+#include <memory>
+
+#include "sim/defaults.h"
+#include "sim/host.h"
+#include "sim/state.h"
+
+#if __has_include("frame/configuration.h")
+#include "frame/configuration.h"
+#else
+namespace pumpdrill {
+struct Configuration {};
+}  // namespace pumpdrill
+#endif
+
+namespace pumpdrill::testing {
+
+inline const Configuration& TestConfiguration() {
+  static const Configuration cfg{};
+  return cfg;
+}
+
+inline std::unique_ptr<State> MakeDefaultState() {
+  auto s = std::make_unique<State>();
+  NullHost host;
+  SetDefaultState(*s, TestConfiguration(), host);
+  return s;
+}
+
+}  // namespace pumpdrill::testing
