@@ -51,6 +51,7 @@ struct State {
   // their results from the first line of the pair. Not stored; rebuilt with
   // the line coefficients.
   LineSet SiameseSecondary{};
+  Pad<6> PadAfterSiameseSecondary{};
   Array1<TIncidentRec, kIncidentCount> Incidents{};
   TShowOptionsRec ShowOptions{};
   TBurnHouseRec BurnHouse{};

@@ -206,7 +206,7 @@ TEST(StateDefaults, EachLineAsDelivered) {
     // Derived from the line's own hose.
     EXPECT_EQ(d.HoseDiamSet, d.HoseDiam);
     EXPECT_EQ(d.ShutoffDiam, d.HoseDiam);
-    EXPECT_EQ(d.HoseC, DefaultHoseC(TestConfiguration(), d.HoseDiam));
+    EXPECT_EQ(d.HoseC, DefaultHoseC(TestConfiguration(), d.HoseDiam * 12));
     for (int k = 1; k <= 3; ++k) {
       EXPECT_EQ(d.BranchDiam[k], d.HoseDiam);
       EXPECT_EQ(d.BranchLength[k], d.HoseLength);
@@ -290,6 +290,7 @@ TEST(StateDefaults, OverwriteWhateverWasThere) {
   dirty->MinIntakePress = clean->MinIntakePress;
   dirty->DischargeList = clean->DischargeList;
   dirty->PadAfterDischargeList = {};
+  dirty->PadAfterSiameseSecondary = {};
   NullHost host;
   SetDefaultState(*dirty, TestConfiguration(), host);
   EXPECT_EQ(std::memcmp(dirty.get(), clean.get(), sizeof(State)), 0);
