@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "default_state.h"
 #include "sim/coefficients.h"
 #include "sim/hydrant.h"
 #include "sim/loss_coefficients.h"
@@ -265,6 +266,37 @@ TEST(Hydrant, NoStaticPressureKeepsThePreviousCoefficients) {
     EXPECT_EQ(s.Supply.SupplyK, k);
     EXPECT_TRUE(std::isfinite(s.Supply.SupplyK));
   }
+}
+
+// The default apparatus comes with every coefficient computed, as a load
+// recomputes them: nothing is left at zero for the solution to divide by.
+TEST(DefaultCoefficients, EveryLineAndThePumpAndHydrant) {
+  auto s = testing::MakeDefaultState();
+  NullHost host;
+  for (int i = 1; i <= 18; ++i) {
+    const TDischargeRec& d = s->Discharges[i];
+    SCOPED_TRACE(i);
+    EXPECT_DOUBLE_EQ(d.ValveK, ValveLossK(Pow4(d.ValveDiam), d.ValveOpen));
+    EXPECT_DOUBLE_EQ(d.ShutoffK, ValveLossK(Pow4(d.ShutoffDiam), d.NozzleOpen));
+    EXPECT_DOUBLE_EQ(d.HoseK, HoseFrictionK(d.HoseLength, d.HoseC, d.HoseDiam, host));
+    EXPECT_GT(d.HoseK, 0);
+    EXPECT_EQ(d.NozzleShut, d.NozzleOpen <= 0);
+    if (d.NozzleType == 4) {
+      EXPECT_EQ(d.NozzleK, 0);
+    } else {
+      EXPECT_GT(d.NozzleK, 0);
+    }
+  }
+  EXPECT_EQ(s->Discharges[19].HoseK, 0);
+  // 150 ft of 2-1/2 in at C 132 on line 1.
+  EXPECT_EQ(s->Discharges[1].HoseC, 132);
+  // 1-1/2 in hose on line 6 takes the C of "1-1/2".
+  EXPECT_EQ(s->Discharges[6].HoseC, 125);
+  EXPECT_NEAR(s->Pump.PumpLossK[1], 0.00003, 1e-15);
+  EXPECT_NEAR(s->Pump.PumpLossK[2], 0.00003, 1e-15);
+  EXPECT_GT(s->Supply.SupplyEquivDiam, 0);
+  EXPECT_GT(s->Supply.SupplyK, 0);
+  EXPECT_EQ(s->SiameseSecondary.bits, 0);
 }
 
 }  // namespace
