@@ -18,6 +18,7 @@
 #include "sim/show_options.h"
 #include "sim/supply_records.h"
 #include "sim/types.h"
+#include "sound/radio_messages.h"
 
 namespace pumpdrill {
 
@@ -55,6 +56,8 @@ struct State {
   Array1<TIncidentRec, kIncidentCount> Incidents{};
   TShowOptionsRec ShowOptions{};
   TBurnHouseRec BurnHouse{};
+  // The radio-call schedule; the radio calls fill and play it.
+  TRadioMessagesRec RadioMessages{};
 };
 
 PUMPDRILL_RECORDS_END
