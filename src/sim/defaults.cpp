@@ -383,6 +383,7 @@ void SetDefaultState(State& s, const Configuration& cfg, Host& host) {
   SetTenderDefaults(s.Tender);
   for (int n = 1; n <= kIncidentCount; ++n) SetIncidentDefaults(s.Incidents[n], n);
   SetBurnHouseDefaults(s);
+  SetRadioMessagesDefaults(s.RadioMessages);
 }
 
 }  // namespace pumpdrill

@@ -15,7 +15,8 @@ namespace pumpdrill {
 // pump control, pump output, lines 1 to 18 (each followed by the nozzle
 // operability rule and its coefficients; line 19 all zero), the nozzle
 // rated pressures, the line titles and count, the finite draft source, the
-// tender, the incidents, the burn house (then its reset and initialisation).
+// tender, the incidents, the burn house (then its reset and
+// initialisation), an empty radio-call schedule.
 // The display options and MinIntakePress are left as they are: they come
 // from the configuration and the site altitude. The clock is zeroed.
 void SetDefaultState(State& s, const Configuration& cfg, Host& host);

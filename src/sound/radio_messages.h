@@ -24,6 +24,12 @@ struct TRadioMessagesRec {
   std::array<ShortString, kRadioCallCount> CallFile{}; // 208 call file names (in the sounds folder)
 };
 static_assert(sizeof(TRadioMessagesRec) == 16648);
+
+// An empty schedule: no call used, none due.
+inline void SetRadioMessagesDefaults(TRadioMessagesRec& r) {
+  r = TRadioMessagesRec{};
+  r.CallTime.fill(kUnusedCallTime);
+}
 static_assert(std::is_trivially_copyable_v<TRadioMessagesRec>);
 static_assert(offsetof(TRadioMessagesRec, NextCallTime) == 8);
 static_assert(offsetof(TRadioMessagesRec, CallTime) == 16);
