@@ -67,6 +67,8 @@ class Display {
   virtual ~Display() = default;
   // Shows or hides the panel's cavitation indicator.
   virtual void CavitationIndicator(bool shown) { (void)shown; }
+  // The foam concentrate drawn has changed: redraw the proportioner's display.
+  virtual void RefreshProportionerDisplay() {}
 };
 
 // The time of day, seconds since midnight with the fraction; tests and the

@@ -9,6 +9,7 @@
 
 #include "burn/burn_house_rec.h"
 #include "panel/discharge_list.h"
+#include "panel/foam_setup.h"
 #include "sim/clock_record.h"
 #include "sim/discharge_rec.h"
 #include "sim/incident_record.h"
@@ -58,6 +59,9 @@ struct State {
   TBurnHouseRec BurnHouse{};
   // The radio-call schedule; the radio calls fill and play it.
   TRadioMessagesRec RadioMessages{};
+  // The panel's foam system and the concentrate it has drawn; saved with
+  // the panel, not with the Evolution.
+  TFoamSetupRec FoamSetup{};
 };
 
 PUMPDRILL_RECORDS_END

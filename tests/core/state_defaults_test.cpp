@@ -289,6 +289,7 @@ TEST(StateDefaults, OverwriteWhateverWasThere) {
   dirty->ShowOptions = clean->ShowOptions;
   dirty->MinIntakePress = clean->MinIntakePress;
   dirty->DischargeList = clean->DischargeList;
+  dirty->FoamSetup = clean->FoamSetup;  // the panel's, like the line list
   dirty->PadAfterDischargeList = {};
   dirty->PadAfterSiameseSecondary = {};
   NullHost host;
