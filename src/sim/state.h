@@ -32,6 +32,8 @@ constexpr int kLineCount = 19;
 constexpr int kMaxDischarges = 15;
 constexpr int kIncidentCount = 9;
 
+// No byte of the state is left to the compiler: a member that would leave
+// the next one unaligned is followed by an explicit Pad, or the build fails.
 PUMPDRILL_RECORDS_BEGIN
 
 struct State {
