@@ -9,7 +9,7 @@
 namespace pumpdrill {
 
 enum class MsgType { Information, Warning, Error, Confirmation };
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, YesCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // Modal messages and questions with their exact texts.
@@ -21,7 +21,7 @@ class Alerts {
   virtual Answer Message(MsgType type, Buttons buttons, const std::string& text) {
     (void)type;
     (void)text;
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesCancel ? Answer::Yes : Answer::Ok;
   }
 };
 
@@ -60,6 +60,9 @@ class SoundCues {
   }
 };
 
+// What the panel's primed indicator shows at draft.
+enum class PrimedShown { Hidden, NotPrimed, Primed };
+
 // Refresh requests from the simulation to whatever displays it. Each later
 // window adds the notifications it needs here.
 class Display {
@@ -69,6 +72,10 @@ class Display {
   virtual void CavitationIndicator(bool shown) { (void)shown; }
   // The foam concentrate drawn has changed: redraw the proportioner's display.
   virtual void RefreshProportionerDisplay() {}
+  // The tank's level state changed: the tank level lamps are to be redrawn.
+  virtual void TankLevelChanged() {}
+  // Shows the primed indicator as given, or hides it.
+  virtual void PrimedIndicator(PrimedShown shown) { (void)shown; }
 };
 
 // The time of day, seconds since midnight with the fraction; tests and the

@@ -1,0 +1,245 @@
+// Hydrant and relay supplies: the supply incidents that change the static
+// pressure or the intake line (fluctuating and shifting supply, rupture and
+// kink), and the engine and discharge incidents that run beside them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "sim/incidents.h"
+#include "supply_test_support.h"
+
+namespace pumpdrill {
+namespace {
+
+using supply_test::MakeState;
+using supply_test::RecordingHost;
+
+struct HydrantIncidents : ::testing::Test {
+  void SetUp() override {
+    s = MakeState();
+    s.Discharges[kIntakeLine].ValveOpen = 1;
+  }
+  void At(double t) {
+    s.SimClock.Time = t;
+    ProcessIncidents(s, false, true, random, host);
+  }
+  State s;
+  RecordingHost host;
+  RandomSource random{42};
+};
+
+TEST_F(HydrantIncidents, PeriodicFluctuationSwingsInsideItsWindowOnly) {
+  TIncidentRec& r = s.Incidents[kIncidentFluctuatingSupply];
+  r.Use = true;
+  r.StartTime() = 60;
+  r.StopTime = 120;
+  r.Fraction = 0.1;
+  At(59.9);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  EXPECT_FALSE(r.Done[1]);
+  s.Supply.IntakePrimed = true;
+  At(60);
+  EXPECT_TRUE(r.Done[1]);
+  EXPECT_FALSE(s.Supply.IntakePrimed);
+  EXPECT_EQ(s.Supply.StaticPressNow, 100);
+  EXPECT_NEAR(r.HighPress, 110, 1e-9);
+  EXPECT_NEAR(r.LowPress, 90, 1e-9);
+  EXPECT_EQ(r.NextChange, 60.5);
+  At(60.4);
+  EXPECT_EQ(s.Supply.StaticPress, 100) << "first change half a second after the start";
+  At(65);  // a quarter period: the top of the swing
+  EXPECT_NEAR(s.Supply.StaticPress, 110, 1e-3);
+  At(75);  // three quarters: the bottom
+  EXPECT_NEAR(s.Supply.StaticPress, 90, 1e-3);
+  At(77.5);
+  EXPECT_NEAR(s.Supply.StaticPress, 100 - 10 * std::sin(M_PI / 4), 1e-3);
+  At(120.01);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  s.Supply.StaticPress = 85;  // set again by the instructor after the fluctuation
+  At(121);
+  EXPECT_EQ(s.Supply.StaticPress, 85);
+}
+
+TEST_F(HydrantIncidents, SporadicFluctuationStaysInItsBandAndFollowsTheSeed) {
+  TIncidentRec& r = s.Incidents[kIncidentFluctuatingSupply];
+  r.Use = true;
+  r.StartTime() = 10;
+  r.StopTime = 600;
+  r.FluctType = 2;
+  r.Period = 5;
+  r.Fraction = 0.2;
+  At(10);
+  EXPECT_EQ(r.NextChange, 15);
+  std::vector<double> seen;
+  for (double t = 10; t < 599; t += 0.25) {
+    At(t);
+    const double p = s.Supply.StaticPress;
+    EXPECT_GE(p, 80);
+    EXPECT_LE(p, 120);
+    EXPECT_EQ(p, std::floor(p)) << "whole psi above the band's bottom";
+    EXPECT_LE(r.NextChange, t + 10);
+    if (seen.empty() || seen.back() != p) seen.push_back(p);
+  }
+  EXPECT_GT(seen.size(), 20u);
+
+  // The same seed gives the same run.
+  State again = MakeState();
+  again.Incidents[kIncidentFluctuatingSupply] = s.Incidents[kIncidentFluctuatingSupply];
+  again.Incidents[kIncidentFluctuatingSupply].Done[1] = false;
+  RandomSource same{42};
+  std::vector<double> replay;
+  for (double t = 10; t < 599; t += 0.25) {
+    again.SimClock.Time = t;
+    ProcessIncidents(again, false, true, same, host);
+    const double p = again.Supply.StaticPress;
+    if (replay.empty() || replay.back() != p) replay.push_back(p);
+  }
+  EXPECT_EQ(seen, replay);
+}
+
+TEST_F(HydrantIncidents, AFluctuationThatNeverStartedDoesNotDropTheHydrant) {
+  TIncidentRec& r = s.Incidents[kIncidentFluctuatingSupply];
+  r.Use = true;
+  r.StartTime() = 200;
+  r.StopTime = 100;
+  At(50);
+  At(150);
+  At(250);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  EXPECT_FALSE(r.Done[1]);
+}
+
+TEST_F(HydrantIncidents, ShiftingSupplyTakesEachEventsPressureAndReturnsBetween) {
+  TIncidentRec& r = s.Incidents[kIncidentShiftingSupply];
+  r.Use = true;
+  r.EventTime[1] = 30;
+  r.RecoverTime[1] = 60;
+  r.EventPress[1] = 40;
+  r.EventTime[2] = 90;
+  r.RecoverTime[2] = 120;
+  r.EventPress[2] = 20;
+  At(30);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  At(31);
+  EXPECT_EQ(s.Supply.StaticPress, 40);
+  EXPECT_EQ(s.Supply.StaticPressNow, 100);
+  At(61);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  At(91);
+  EXPECT_EQ(s.Supply.StaticPress, 20);
+  EXPECT_TRUE(r.Done[1]);
+  EXPECT_TRUE(r.Done[2]);
+  At(121);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+}
+
+TEST_F(HydrantIncidents, ShiftingSupplyWithOnlyALaterEventRemembersTheRealPressure) {
+  TIncidentRec& r = s.Incidents[kIncidentShiftingSupply];
+  r.Use = true;
+  r.EventTime[2] = 30;
+  r.RecoverTime[2] = 60;
+  r.EventPress[2] = 35;
+  s.Supply.StaticPressNow = 0;
+  At(10);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+  At(31);
+  EXPECT_EQ(s.Supply.StaticPress, 35);
+  At(61);
+  EXPECT_EQ(s.Supply.StaticPress, 100);
+}
+
+TEST_F(HydrantIncidents, RuptureShutsTheIntakeInsideItsWindow) {
+  TIncidentRec& r = s.Incidents[kIncidentLineRupture];
+  r.Use = true;
+  r.StartTime() = 100;
+  r.StopTime = 200;
+  At(100);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+  At(100.1);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0);
+  At(200);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+}
+
+TEST_F(HydrantIncidents, KinkFromTheStartUntilStraightened) {
+  TIncidentRec& r = s.Incidents[kIncidentKink];
+  r.Use = true;
+  r.StartTime() = 0;
+  At(0.015);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0.05);
+  r.StopTime = 20;
+  At(20.015);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+}
+
+TEST_F(HydrantIncidents, ARuptureIsNotUndoneByAnEndedKink) {
+  TIncidentRec& kink = s.Incidents[kIncidentKink];
+  kink.Use = true;
+  kink.StartTime() = 0;
+  kink.StopTime = 50;
+  TIncidentRec& rupture = s.Incidents[kIncidentLineRupture];
+  rupture.Use = true;
+  rupture.StartTime() = 40;
+  rupture.StopTime = 100;
+  At(30);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0.05);
+  At(45);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0) << "both: the rupture lets nothing through";
+  At(60);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0) << "the kink is over, the rupture is not";
+  At(101);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+}
+
+TEST_F(HydrantIncidents, OilLossDropsTheGaugeEveryTickUntilEmptyThenEnds) {
+  TIncidentRec& r = s.Incidents[kIncidentOilLoss];
+  r.Use = true;
+  r.EventTime[1] = 10;
+  r.EventTime[2] = 11;
+  s.Pump.OilPress = 1.0;
+  At(10);
+  EXPECT_EQ(s.Pump.OilPress, 1.0);
+  At(10.5);
+  EXPECT_NEAR(s.Pump.OilPress, 0.65, 1e-12);
+  EXPECT_TRUE(r.Done[1]);
+  At(11.5);
+  EXPECT_NEAR(s.Pump.OilPress, 0.30, 1e-12) << "one loss per tick with two events passed";
+  EXPECT_TRUE(r.Done[2]);
+  At(12);
+  EXPECT_EQ(s.Pump.OilPress, 0);
+  EXPECT_EQ(r.StopTime, 12);
+  s.Pump.OilPress = 40;
+  At(13);
+  EXPECT_EQ(s.Pump.OilPress, 40);
+}
+
+TEST_F(HydrantIncidents, UncouplingMarksItsLineInsideItsWindow) {
+  TIncidentRec& r = s.Incidents[kIncidentUncoupling];
+  r.Use = true;
+  r.Line = 3;
+  r.StartTime() = 50;
+  r.StopTime = 80;
+  At(50);
+  EXPECT_FALSE(r.Done[1]);
+  At(50.5);
+  EXPECT_TRUE(r.Done[1]);
+}
+
+TEST_F(HydrantIncidents, IncidentsNotInUseDoNothing) {
+  for (int n : {2, 3, 4, 5, 6, 8, 9}) {
+    TIncidentRec& r = s.Incidents[n];
+    r.StartTime() = 1;
+    r.EventPress[1] = 10;
+    r.RecoverTime[1] = 100;
+  }
+  s.Supply.IntakePress = -20;
+  const State before = s;
+  At(50);
+  EXPECT_EQ(s.Supply.StaticPress, before.Supply.StaticPress);
+  EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+  EXPECT_EQ(s.Pump.OilPress, before.Pump.OilPress);
+  for (int n = 1; n <= kIncidentCount; ++n) EXPECT_FALSE(s.Incidents[n].Done[1]) << n;
+}
+
+}  // namespace
+}  // namespace pumpdrill
