@@ -20,7 +20,6 @@ constexpr double kWaterHeatPerGpmSecond = 164.23;
 constexpr double kAirDensity = 1.18;  // kg per cubic metre
 constexpr double kAirSpecificHeat = 1.0;
 constexpr double kExtinctionTempF = 300.0;
-constexpr double kStepInterval = 0.5;  // seconds of simulated time
 
 double BasePower(double exponent) { return std::exp(exponent * std::log(kBase)); }
 
@@ -82,10 +81,6 @@ void ResetBurnHouse(State& s) {
   b.Temp = b.AmbientTemp;
   b.EnergyReleased = 0;
   InitBurnHouse(s);
-}
-
-bool BurnHouseStepDue(const State& s) {
-  return s.SimClock.Time - s.BurnHouse.LastUpdateTime >= kStepInterval;
 }
 
 void StepBurnHouse(State& s) {

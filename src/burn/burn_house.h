@@ -15,14 +15,11 @@ void InitBurnHouse(State& s);
 // burning at the base rate; then InitBurnHouse.
 void ResetBurnHouse(State& s);
 
-// One model step over the simulated time since the last step: the fire's
-// heat less the vent loss and the water applied (the pump's total flow
-// less the tank fill) moves the gas temperature.
+// One model step over the simulated time since the last step (the tick
+// runs it every half second): the fire's heat less the vent loss and the
+// water applied (the pump's total flow less the tank fill) moves the gas
+// temperature.
 void StepBurnHouse(State& s);
-
-// True when at least half a second of simulated time has passed since
-// the last model step: the tick then runs StepBurnHouse.
-bool BurnHouseStepDue(const State& s);
 
 // Temperature conversions of the model.
 double FahrenheitToKelvin(double f);

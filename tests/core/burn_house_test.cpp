@@ -114,14 +114,6 @@ TEST(BurnHouse, NoStepWhenTheClockHasNotMoved) {
   EXPECT_EQ(std::memcmp(&before, &s->BurnHouse, sizeof before), 0);
 }
 
-TEST(BurnHouse, StepIsDueEveryHalfSecond) {
-  auto s = DefaultHouse();
-  s->SimClock.Time = 0.49;
-  EXPECT_FALSE(BurnHouseStepDue(*s));
-  s->SimClock.Time = 0.5;
-  EXPECT_TRUE(BurnHouseStepDue(*s));
-}
-
 TEST(BurnHouse, CooledBelowExtinctionTheFireStaysOut) {
   auto s = DefaultHouse();
   TBurnHouseRec& b = s->BurnHouse;
