@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "frame/ini_file.h"
+#include "scratch_dir.h"
+
+namespace pumpdrill {
+namespace {
+
+using testing::ReadText;
+using testing::ScratchDir;
+using testing::WriteText;
+
+TEST(IniFile, NamesIgnoreCaseAndRepeatedKeysReadTheFirst) {
+  ScratchDir dir;
+  const auto path = dir / "a.ini";
+  WriteText(path, "[Sec]\r\nKey=first\r\nkey=second\r\nOther = spaced value \r\n");
+  IniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_TRUE(ini.Existed());
+  EXPECT_EQ(ini.Get("SEC", "KEY", "-"), "first");
+  EXPECT_EQ(ini.Get("sec", "other", "-"), "spaced value");
+  EXPECT_EQ(ini.Get("sec", "missing", "-"), "-");
+  EXPECT_FALSE(ini.Get("nosec", "key").has_value());
+  EXPECT_EQ(ini.Keys("sec"), (std::vector<std::string>{"Key", "Other"}));
+
+  // Setting a repeated key leaves one line, in the first one's place.
+  ini.Set("SEC", "KEY", "new");
+  ini.Set("sec", "Added", "1");
+  ASSERT_TRUE(ini.Save());
+  EXPECT_EQ(ReadText(path), "[Sec]\nKey=new\nOther=spaced value\nAdded=1\n");
+}
+
+TEST(IniFile, CommentsAndLooseTextSurvive) {
+  ScratchDir dir;
+  const auto path = dir / "a.ini";
+  // Only comments: kept whole, new sections follow them.
+  WriteText(path, "; one\n\n; two\n");
+  {
+    IniFile ini(path);
+    ASSERT_TRUE(ini.Load());
+    ini.Set("S", "k", "v");
+    ASSERT_TRUE(ini.Save());
+  }
+  EXPECT_EQ(ReadText(path), "; one\n\n; two\n\n[S]\nk=v\n");
+
+  // A byte-order mark and what follows the last key are kept.
+  WriteText(path, "\xEF\xBB\xBF[S]\nk=v\n# closing note\nloose words\n");
+  {
+    IniFile ini(path);
+    ASSERT_TRUE(ini.Load());
+    EXPECT_EQ(ini.Get("S", "k", ""), "v");
+    ini.Set("T", "x", "1");
+    ASSERT_TRUE(ini.Save());
+  }
+  EXPECT_EQ(ReadText(path), "\xEF\xBB\xBF[S]\nk=v\n\n\n[T]\nx=1\n# closing note\nloose words\n");
+}
+
+TEST(IniFile, SavingReplacesTheFileWholeThroughLinksAndKeepsItsMode) {
+  ScratchDir dir;
+  const auto real = dir / "real.ini";
+  const auto link = dir / "link.ini";
+  WriteText(real, "[S]\nk=1\n");
+  ::chmod(real.c_str(), 0640);
+  std::filesystem::create_symlink(real, link);
+
+  IniFile ini(link);
+  ASSERT_TRUE(ini.Load());
+  ini.Set("S", "k", "2");
+  ASSERT_TRUE(ini.Save());
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadText(real), "[S]\nk=2\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(real.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  // A missing file reads as empty and is created by the save.
+  IniFile fresh(dir / "new.ini");
+  EXPECT_TRUE(fresh.Load());
+  EXPECT_FALSE(fresh.Existed());
+  EXPECT_FALSE(fresh.HasSection("S"));
+  fresh.Set("S", "a", "1");
+  fresh.Set("S", "b", "2");
+  fresh.ClearSection("s");
+  EXPECT_TRUE(fresh.HasSection("S"));
+  EXPECT_TRUE(fresh.Keys("S").empty());
+  ASSERT_TRUE(fresh.Save());
+  EXPECT_EQ(ReadText(dir / "new.ini"), "[S]\n");
+
+  // An unreadable file is never overwritten.
+  std::filesystem::create_directory(dir / "d.ini");
+  IniFile blocked(dir / "d.ini");
+  EXPECT_FALSE(blocked.Load());
+  EXPECT_NE(blocked.Error().find("d.ini"), std::string::npos);
+  blocked.Set("S", "k", "v");
+  EXPECT_FALSE(blocked.Save());
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "d.ini"));
+}
+
+}  // namespace
+}  // namespace pumpdrill
