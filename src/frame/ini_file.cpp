@@ -8,18 +8,21 @@
 #endif
 #include <SimpleIni.h>
 
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 
-#include "frame/atomic_write.h"
+#include "frame/safe_file.h"
 
 namespace pumpdrill {
 
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// No settings file comes near this size; a larger one is not read.
+constexpr std::size_t kMaxFileBytes = 16u << 20;
 
 bool IsBlankChar(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -67,6 +70,26 @@ bool SameName(std::string_view a, std::string_view b) {
     if (x != y) return false;
   }
   return true;
+}
+
+// A file reached through symbolic links is replaced where they lead, so
+// the links stay.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path : real;
+}
+
+std::string WhyNotCreated(const std::filesystem::path& target) {
+  std::error_code ec;
+  std::filesystem::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  if (!std::filesystem::is_directory(dir, ec)) return "the folder \"" + dir.string() + "\" does not exist";
+  if (std::filesystem::is_directory(target, ec)) return "it is a folder, not a file";
+  if (std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0)
+    return "the file is write-protected";
+  return "the folder \"" + dir.string() + "\" may not be written";
 }
 
 }  // namespace
@@ -122,25 +145,16 @@ bool IniFile::Load() {
     return false;
   }
 
-  std::FILE* f = std::fopen(m.path.c_str(), "rb");
-  if (!f) {
+  std::vector<Byte> bytes;
+  ReadStep step = ReadWholeFile(m.path.string(), kMaxFileBytes, bytes);
+  if (step == ReadStep::Open || step == ReadStep::Read) {
+    int err = errno;
     m.loadFailed = true;
-    m.error = "Cannot read " + where + ": " + std::strerror(errno);
+    m.error = "Cannot read " + where + ": " +
+              (step == ReadStep::Open ? std::string(std::strerror(err)) : "a read failed or the file is too large");
     return false;
   }
-  std::string raw;
-  char buf[8192];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) raw.append(buf, n);
-  bool readError = std::ferror(f) != 0;
-  int err = errno;
-  std::fclose(f);
-  if (readError) {
-    m.loadFailed = true;
-    m.error = "Cannot read " + where + ": " + std::strerror(err);
-    return false;
-  }
-
+  const std::string raw(bytes.begin(), bytes.end());
   std::string_view text = raw;
   if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
     m.hadMark = true;
@@ -234,19 +248,20 @@ bool IniFile::Save() {
     m.error = "Not writing " + where + ": the file could not be read, and writing would lose its contents";
     return false;
   }
-  WriteResult r = WriteFileAtomically(m.path, Text());
-  switch (r.Failure) {
-    case WriteFailure::None:
+  const std::filesystem::path target = ResolveLinks(m.path);
+  const std::string data = Text();
+  switch (WriteFileReplacing(target.string(), data.data(), data.size())) {
+    case WriteStep::Done:
       m.error.clear();
       return true;
-    case WriteFailure::Create:
-      m.error = "Cannot create " + where + ": " + r.Reason;
+    case WriteStep::Create:
+      m.error = "Cannot create " + where + ": " + WhyNotCreated(target);
       break;
-    case WriteFailure::Write:
-      m.error = "Cannot write " + where + ": " + r.Reason;
+    case WriteStep::Write:
+      m.error = "Cannot write " + where + ": writing failed (is the disk full?)";
       break;
-    case WriteFailure::Replace:
-      m.error = "Cannot replace " + where + ": " + r.Reason;
+    case WriteStep::Replace:
+      m.error = "Cannot replace " + where + " by its new contents";
       break;
   }
   return false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "file_fault_support.h"
 #include "frame/configuration.h"
 #include "scratch_dir.h"
 
@@ -320,6 +321,37 @@ TEST(ConfigurationFile, AnUnreadableOrUnwritableFileIsReportedAndNothingIsLost) 
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"Tw.INI", "ok.INI"}));
+}
+
+TEST(ConfigurationFile, AForbiddenFileOrAFullDiskLeavesTheFileAsItWas) {
+  ScratchDir dir;
+  const auto ini = dir / "Tw.INI";
+  const std::string original = "[Desktop]\nDeptName=Engine 4\n";
+  WriteText(ini, original);
+  std::filesystem::permissions(ini, std::filesystem::perms::none);
+  {
+    UnprivilegedUser nobody;
+    Loaded l = Read(ini);
+    EXPECT_FALSE(l.report.Ok);
+    EXPECT_EQ(l.config.Options.DeptName, "KVL Hose Co. No. 1");
+    ASSERT_EQ(l.report.Problems.size(), 1u);
+    EXPECT_TRUE(Contains(l.report.Problems[0], "Cannot read \"" + ini.string() + "\""));
+    EXPECT_FALSE(WriteConfiguration(ini, l.config, l.show).Ok);
+  }
+  std::filesystem::permissions(ini, std::filesystem::perms(0644));
+  EXPECT_EQ(ReadText(ini), original);
+
+  Loaded l = Read(ini);
+  l.config.Options.DeptName = std::string(200, 'x');
+  {
+    DiskFullAfter limit(100);
+    ConfigReport r = WriteConfiguration(ini, l.config, l.show);
+    EXPECT_FALSE(r.Ok);
+    ASSERT_EQ(r.Problems.size(), 1u);
+    EXPECT_TRUE(Contains(r.Problems[0], "not saved"));
+  }
+  EXPECT_EQ(ReadText(ini), original);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace
