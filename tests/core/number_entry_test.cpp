@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/number_entry.h"
+#include "frame/text_values.h"
+
+namespace pumpdrill {
+namespace {
+
+TEST(NumberEntry, ErrorCodeTable) {
+  EXPECT_STREQ(ErrorCodeText(kErrNone), "No error.");
+  EXPECT_STREQ(ErrorCodeText(kErrInvalidValue), "Invalid value entered.");
+  EXPECT_STREQ(ErrorCodeText(kErrNoFraction), "No fraction equivalent for number.");
+  EXPECT_STREQ(ErrorCodeText(kErrInvalidEntry), "Invalid value entered.");
+  EXPECT_STREQ(ErrorCodeText(kErrNoValue), "No value entered.");
+  EXPECT_STREQ(ErrorCodeText(kErrNegativeSquareRoot), "Negative Square Root.");
+  EXPECT_STREQ(ErrorCodeText(kErrInvalidCharacter), "Invalid character in number");
+  EXPECT_STREQ(ErrorCodeText(7), "");
+  EXPECT_STREQ(ErrorCodeText(-1), "");
+}
+
+TEST(NumberEntry, DiameterTexts) {
+  struct Case {
+    double inches;
+    const char* text;
+    int code;
+  };
+  const Case cases[] = {
+      {1.5, "1-1/2", 0},   {0.75, "3/4", 0},   {2.999, "3", 0},     {1.3, "1.30", kErrNoFraction},
+      {2.0, "2", 0},       {2.5, "2-1/2", 0},  {1.75, "1-3/4", 0},  {0.875, "7/8", 0},
+      {1.125, "1-1/8", 0}, {0.9999, "1", 0},   {1.504, "1-1/2", 0}, {1.506, "1.51", kErrNoFraction},
+      {0.0, "0", 0},       {4.5, "4-1/2", 0},  {2.749, "2-3/4", 0}, {0.1, "0.10", kErrNoFraction},
+  };
+  for (const Case& c : cases) {
+    EntryText t = DiameterToText(c.inches, false);
+    EXPECT_EQ(t.Text, c.text) << c.inches;
+    EXPECT_EQ(t.ErrorCode, c.code) << c.inches;
+  }
+  // Metric diameters are millimetres with two decimals.
+  EXPECT_EQ(DiameterToText(38.25, true).Text, "38.25");
+  EXPECT_EQ(DiameterToText(65, true).Text, "65.00");
+  EXPECT_EQ(DiameterToText(65, true).ErrorCode, 0);
+
+  // Every English list item reads back as the diameter that shows as it.
+  for (const char* item : {"3/4", "1", "1-1/2", "1-3/4", "2", "2-1/2", "2-3/4", "3", "3-1/2", "4", "4-1/2", "5",
+                           "6", "7/8", "1-1/8", "1-3/8"}) {
+    EntryValue v = TextToDiameter(item);
+    ASSERT_EQ(v.ErrorCode, 0) << item;
+    EXPECT_EQ(DiameterToText(v.Value, false).Text, item);
+  }
+}
+
+TEST(NumberEntry, TextToDiameterForms) {
+  EXPECT_DOUBLE_EQ(TextToDiameter("2-1/2").Value, 2.5);
+  EXPECT_DOUBLE_EQ(TextToDiameter(" 2 1/2 ").Value, 2.5);
+  EXPECT_DOUBLE_EQ(TextToDiameter("3/4").Value, 0.75);
+  EXPECT_DOUBLE_EQ(TextToDiameter("1.75").Value, 1.75);
+  EXPECT_DOUBLE_EQ(TextToDiameter("1,75").Value, 1.75);
+  EXPECT_DOUBLE_EQ(TextToDiameter("38").Value, 38);
+  for (const char* bad : {"", "  ", "1/0", "-1/2", "1-", "1//2", "1/2/3", "-2", "1.2.3", "2-1/2-3"}) {
+    EntryValue v = TextToDiameter(bad);
+    EXPECT_EQ(v.ErrorCode, kErrInvalidValue) << "'" << bad << "'";
+    EXPECT_EQ(v.Value, 0) << "'" << bad << "'";
+  }
+  EXPECT_EQ(TextToDiameter("2 in").ErrorCode, kErrInvalidCharacter);
+  EXPECT_EQ(TextToDiameter("1e2").ErrorCode, kErrInvalidCharacter);
+}
+
+TEST(NumberEntry, ValidatedNumberText) {
+  EXPECT_EQ(ValidatedNumber("150", '.').Value, 150);
+  EXPECT_EQ(ValidatedNumber("-12.5", '.').Value, -12.5);
+  EXPECT_EQ(ValidatedNumber("", '.').Value, 0);
+  EXPECT_EQ(ValidatedNumber("", '.').ErrorCode, 0);
+  for (const char* bad : {"1-2", "12a", " 12", "1,5", "+3", "1e3"}) {
+    EntryValue v = ValidatedNumber(bad, '.');
+    EXPECT_EQ(v.ErrorCode, kErrInvalidCharacter) << bad;
+    EXPECT_EQ(v.Value, 0) << bad;
+  }
+  // Allowed characters that make no number.
+  for (const char* bad : {"-", ".", "1.2.3"}) EXPECT_EQ(ValidatedNumber(bad, '.').ErrorCode, kErrInvalidValue) << bad;
+  // On a machine with a decimal comma the comma is the separator.
+  EXPECT_EQ(ValidatedNumber("12,5", ',').Value, 12.5);
+  EXPECT_EQ(ValidatedNumber("12.5", ',').ErrorCode, kErrInvalidCharacter);
+  EXPECT_EQ(FixedText(1.3, 2, ','), "1,30");
+  EXPECT_EQ(FixedText(-0.001, 2, '.'), "0.00");
+  EXPECT_EQ(FixedText(2.005, 1, '.'), "2.0");
+}
+
+TEST(NumberEntry, LocaleIndependentNumberReading) {
+  EXPECT_EQ(TryReadNumber("12.5"), 12.5);
+  EXPECT_EQ(TryReadNumber("12,5"), 12.5);
+  EXPECT_EQ(TryReadNumber(" 7 "), 7);
+  EXPECT_EQ(TryReadNumber("+5"), 5);
+  EXPECT_EQ(TryReadNumber("-0.25"), -0.25);
+  EXPECT_EQ(TryReadNumber("1e3"), 1000);
+  // The later of "." and "," is the separator; the other makes no number.
+  EXPECT_FALSE(TryReadNumber("1.234,5"));
+  EXPECT_FALSE(TryReadNumber("1,234.5"));
+  for (const char* bad : {"", "abc", "inf", "nan", "--5", "0x10", "1 2", "5%"})
+    EXPECT_FALSE(TryReadNumber(bad)) << bad;
+  EXPECT_THROW(ReadNumber("twelve"), NumberFormatError);
+  EXPECT_EQ(ReadNumber("4,0"), 4.0);
+
+  EXPECT_EQ(TryReadInteger(" 30 "), 30);
+  EXPECT_EQ(TryReadInteger("-3"), -3);
+  EXPECT_FALSE(TryReadInteger("3.0"));
+  EXPECT_FALSE(TryReadInteger("2147483648"));
+
+  EXPECT_EQ(NumberText(13), "13");
+  EXPECT_EQ(NumberText(12.5), "12.5");
+  EXPECT_EQ(NumberText(0.1), "0.1");
+  EXPECT_EQ(NumberText(-0.0), "0");
+}
+
+TEST(NumberEntry, HoseLengthChoices) {
+  EXPECT_EQ(HoseLengthChoices(false),
+            (std::vector<std::string>{"10", "50", "100", "150", "200", "250", "300", "500", "1000"}));
+  EXPECT_EQ(HoseLengthChoices(true),
+            (std::vector<std::string>{"3", "15", "30", "45", "60", "75", "90", "150", "300"}));
+}
+
+}  // namespace
+}  // namespace pumpdrill
