@@ -279,15 +279,38 @@ ConfigReport ReadListOrDefaults(const std::filesystem::path& iniFile, std::strin
   return report;
 }
 
+namespace {
+
+void Merge(ConfigReport& into, ConfigReport from) {
+  into.Ok = into.Ok && from.Ok;
+  into.Created = into.Created || from.Created;
+  for (std::string& p : from.Problems) into.Problems.push_back(std::move(p));
+}
+
+}  // namespace
+
 ConfigReport ReadHoseLists(const std::filesystem::path& iniFile, Configuration& config) {
   ConfigReport report;
-  auto add = [&report](ConfigReport r) {
-    report.Ok = report.Ok && r.Ok;
-    for (std::string& p : r.Problems) report.Problems.push_back(std::move(p));
-  };
+  auto add = [&report](ConfigReport r) { Merge(report, std::move(r)); };
   add(ReadListOrDefaults(iniFile, kSectionHoseDiamEnglish, config.HoseDiamEnglish, DefaultHoseDiamEnglish()));
   add(ReadListOrDefaults(iniFile, kSectionHoseDiamMetric, config.HoseDiamMetric, DefaultHoseDiamMetric()));
   add(ReadListOrDefaults(iniFile, kSectionHoseFriction, config.HoseFriction, DefaultHoseFriction()));
+  return report;
+}
+
+ConfigReport ReadStartupConfiguration(const std::filesystem::path& mainDirectory, Configuration& config,
+                                      TShowOptionsRec& show, int waveDeviceCount) {
+  const std::filesystem::path ini = ConfigFilePath(mainDirectory);
+  ConfigReport report = ReadConfiguration(ini, config, show, waveDeviceCount);
+  if (report.Ok) {
+    Merge(report, ReadHoseLists(ini, config));
+  } else {
+    // The file could not be read or created: the lists keep their defaults
+    // and the one problem is reported once.
+    config.HoseDiamEnglish = DefaultHoseDiamEnglish();
+    config.HoseDiamMetric = DefaultHoseDiamMetric();
+    config.HoseFriction = DefaultHoseFriction();
+  }
   return report;
 }
 

@@ -71,6 +71,13 @@ ConfigReport ReadConfiguration(const std::filesystem::path& iniFile, Configurati
 ConfigReport WriteConfiguration(const std::filesystem::path& iniFile, const Configuration& config,
                                 const TShowOptionsRec& show);
 
+// The configuration as the program reads it at start-up, from the
+// configuration file of mainDirectory: ReadConfiguration (creating a
+// missing file), then the three hose lists by ReadHoseLists (writing the
+// default lists when the file has none). The problems of both are listed.
+ConfigReport ReadStartupConfiguration(const std::filesystem::path& mainDirectory, Configuration& config,
+                                      TShowOptionsRec& show, int waveDeviceCount);
+
 // Sets config.Units for English or metric units, with bar or kPa from the
 // "Use Bars" option.
 void ApplyUnits(Configuration& config, bool metric);

@@ -98,6 +98,34 @@ TEST(ConfigurationFile, FreshStartCreatesTheFileWithEveryDefault) {
   EXPECT_EQ(ReadText(ini), std::string(kFreshFile) + "; kept\n");
 }
 
+TEST(ConfigurationFile, StartUpReadsTheFileAndTheHoseListsOfTheMainDirectory) {
+  ScratchDir dir;
+  std::filesystem::create_directories(dir.path() / "Ini");
+  Configuration config;
+  config.HoseFriction = {"1"};
+  TShowOptionsRec show;
+  ConfigReport r = ReadStartupConfiguration(dir.path(), config, show, 1);
+  EXPECT_TRUE(r.Ok);
+  EXPECT_TRUE(r.Created);
+  EXPECT_TRUE(r.Problems.empty());
+  EXPECT_EQ(config.HoseFriction, DefaultHoseFriction());
+  const std::string text = ReadText(dir.path() / "Ini" / "Tw.INI");
+  EXPECT_EQ(text.rfind(kFreshFile, 0), 0u);  // the settings come first
+  for (const char* section : {"[Hose Diam: English Display]\n0=3/4\n", "[Hose Diam: Metric Display]\n0=20\n",
+                              "[Hose Friction]\n0=125\n"})
+    EXPECT_TRUE(Contains(text, section)) << section;
+
+  // Without an Ini folder: defaults everywhere and one problem.
+  ScratchDir bare;
+  Configuration c2;
+  c2.HoseDiamMetric.clear();
+  ConfigReport r2 = ReadStartupConfiguration(bare.path(), c2, show, 1);
+  EXPECT_FALSE(r2.Ok);
+  EXPECT_EQ(r2.Problems.size(), 1u);
+  EXPECT_EQ(c2.HoseDiamMetric, DefaultHoseDiamMetric());
+  EXPECT_FALSE(std::filesystem::exists(bare.path() / "Ini"));
+}
+
 TEST(ConfigurationFile, BooleanAndUnitsTexts) {
   ScratchDir dir;
   const auto ini = dir / "Tw.INI";
