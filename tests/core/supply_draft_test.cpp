@@ -3,6 +3,8 @@
 // incidents (loss of prime, collapsing hard suction).
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sim/incidents.h"
 #include "sim/priming.h"
 #include "sim/tank.h"
@@ -449,6 +451,90 @@ TEST(HardSuctionCollapse, CollapsesOnceAtItsPressureUntilReplaced) {
   s.Supply.IntakePress = -9;
   ProcessIncidents(s, false, true, random, host);
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1) << "collapses only once";
+}
+
+}  // namespace
+}  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+using supply_test::MakeDraft;
+using supply_test::MakeState;
+
+// Drafting with a 10 ft lift: the water 7 ft below ground, the pump 3 ft
+// above it; the suction's coefficients sum to 1 ft/cfs^2.
+struct DraftSupply : ::testing::Test {
+  void SetUp() override {
+    s = MakeState();
+    MakeDraft(s);
+    TDischargeRec& intake = s.Discharges[kIntakeLine];
+    intake.ValveOpen = 1;
+    intake.PumpEndElev = -7;
+    intake.NozzleElev = 3;
+    s.Supply.SupplyK = 0.5;  // not used at draft
+    s.Supply.IntakePrimed = true;
+  }
+  void Demand(double gpm) {
+    s.PumpOutput.TotalFlow = gpm;
+    UpdateSupply(s);
+  }
+  State s;
+};
+
+TEST_F(DraftSupply, APrimedDraftLiftsAgainstTheVacuum) {
+  Demand(0);
+  EXPECT_NEAR(s.Supply.IntakePress, -10 * kPsiPerFoot, 1e-12);
+  EXPECT_TRUE(s.Supply.SupplyAvailable);
+  Demand(448.8);
+  EXPECT_NEAR(s.Supply.IntakePress, -11 * kPsiPerFoot, 1e-12);
+  EXPECT_EQ(s.Supply.ResidualPress, 0);
+  EXPECT_EQ(s.Supply.SupplyFlow, 448.8);
+}
+
+TEST_F(DraftSupply, AHardSuctionGoesDownToTheVacuumLimitOfTheSite) {
+  Demand(3000);
+  EXPECT_EQ(s.Supply.IntakePress, -14.52);
+  const double head = kFeetPerPsi * 14.52 - 10;
+  EXPECT_NEAR(s.Supply.SupplyFlow, 448.8 * std::sqrt(head), 1e-6);
+  s.Supply.Altitude = 6000;
+  UpdateAltitude(s);
+  Demand(3000);
+  EXPECT_NEAR(s.Supply.IntakePress, -14.7 + 6 * 0.48, 1e-12);
+  EXPECT_LT(s.Supply.SupplyFlow, 448.8 * std::sqrt(head)) << "less lift up in the mountains";
+}
+
+TEST_F(DraftSupply, ALiftBeyondTheVacuumGivesNoWater) {
+  s.Discharges[kIntakeLine].PumpEndElev = -40;
+  Demand(500);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  EXPECT_EQ(s.Supply.IntakePress, 0);
+}
+
+TEST_F(DraftSupply, NoWaterWithoutPrimeOrFromAnEmptyPool) {
+  s.Supply.IntakePrimed = false;
+  Demand(200);
+  EXPECT_FALSE(s.Supply.SupplyAvailable);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  s.Supply.IntakePrimed = true;
+  s.Supply.IntakePress = 0;
+  s.Supply.FiniteDraftSource = 1;
+  s.DraftSource.Volume = 0;
+  Demand(200);
+  EXPECT_FALSE(s.Supply.SupplyAvailable);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  s.DraftSource.Volume = 10;
+  Demand(200);
+  EXPECT_TRUE(s.Supply.SupplyAvailable);
+  EXPECT_EQ(s.Supply.SupplyFlow, 200);
+}
+
+TEST_F(DraftSupply, ACollapsedHardSuctionPassesLittle) {
+  s.Discharges[kIntakeLine].ShutoffK = 400;  // the shut-off of a line opened to a tenth
+  Demand(1000);
+  EXPECT_EQ(s.Supply.IntakePress, -14.52);
+  EXPECT_LT(s.Supply.SupplyFlow, 150);
 }
 
 }  // namespace

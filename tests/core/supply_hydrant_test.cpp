@@ -243,3 +243,112 @@ TEST_F(HydrantIncidents, IncidentsNotInUseDoNothing) {
 
 }  // namespace
 }  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+using supply_test::MakeState;
+
+// A hydrant feeding the pump alone (the tank valve shut) through a soft
+// intake with valve, hose and shut-off coefficients summing to 1 ft/cfs^2
+// and a hydrant coefficient of 0.5; the hydrant stands at ground level, the
+// pump 3 ft above it.
+struct HydrantSupply : ::testing::Test {
+  void SetUp() override {
+    s = MakeState();
+    TDischargeRec& intake = s.Discharges[kIntakeLine];
+    intake.ValveOpen = 1;
+    intake.PumpEndElev = 0;
+    intake.NozzleElev = 3;
+    s.Supply.SupplyK = 0.5;
+  }
+  void Demand(double gpm) {
+    s.PumpOutput.TotalFlow = gpm;
+    UpdateSupply(s);
+  }
+  State s;
+};
+
+TEST_F(HydrantSupply, NoFlowGivesTheStaticPressureLessTheElevation) {
+  Demand(0);
+  EXPECT_NEAR(s.Supply.IntakePress, 100 - 0.43333 * 3, 1e-4);
+  EXPECT_EQ(s.Discharges[kIntakeLine].ElevDiff, 3);
+  EXPECT_TRUE(s.Supply.SupplyAvailable);
+  EXPECT_FALSE(s.Supply.ExternalUnavailable);
+  EXPECT_TRUE(s.Supply.TankEmpty);
+  EXPECT_TRUE(s.Supply.SupplyAdequate);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+}
+
+TEST_F(HydrantSupply, FlowLosesHeadInTheHydrantAndTheIntake) {
+  Demand(448.8);  // 1 cfs
+  EXPECT_NEAR(s.Supply.ResidualPress, 100 - 0.5 * kPsiPerFoot, 1e-9);
+  EXPECT_NEAR(s.Supply.IntakePress, 100 - 0.5 * kPsiPerFoot - (1.0 + 3) * kPsiPerFoot, 1e-9);
+  EXPECT_NEAR(s.Discharges[kIntakeLine].ValveLoss, 0.2, 1e-12);
+  EXPECT_NEAR(s.Discharges[kIntakeLine].HoseLoss, 0.6, 1e-12);
+  EXPECT_NEAR(s.Discharges[kIntakeLine].ShutoffLoss, 0.2, 1e-12);
+  EXPECT_EQ(s.Discharges[kIntakeLine].Flow, 448.8);
+  EXPECT_EQ(s.Supply.SupplyFlow, 448.8);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].Flow, 0);
+}
+
+TEST_F(HydrantSupply, ASoftIntakeNeverReadsBelowZero) {
+  for (double gpm : {6000.0, 9000.0, 20000.0}) {
+    Demand(gpm);
+    EXPECT_EQ(s.Supply.IntakePress, 0) << gpm;
+    EXPECT_EQ(s.Supply.IntakeFloor, 0);
+    EXPECT_EQ(s.Supply.SupplyFlow, 0) << "the soft hose collapses";
+    EXPECT_FALSE(s.Supply.SupplyAdequate);
+  }
+}
+
+TEST_F(HydrantSupply, AHardIntakeIsDrawnDownToTheVacuumLimit) {
+  s.Discharges[kIntakeLine].HoseKind = 1;
+  Demand(9000);
+  EXPECT_EQ(s.Supply.IntakePress, -14.52);
+  const double head = kFeetPerPsi * (100 + 14.52) + (0 - 3);
+  EXPECT_NEAR(s.Supply.SupplyFlow, 448.8 * std::sqrt(head / 1.5), 1e-6);
+  EXPECT_EQ(s.Discharges[kIntakeLine].Flow, s.Supply.SupplyFlow);
+}
+
+TEST_F(HydrantSupply, NoExternalWaterThroughAShutOrBrokenIntake) {
+  s.Discharges[kIntakeLine].ValveOpen = 0;
+  Demand(100);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  EXPECT_FALSE(s.Supply.SupplyAvailable);
+  EXPECT_EQ(s.Supply.IntakePress, 0);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  s.Discharges[kIntakeLine].ValveOpen = 1;
+  s.Discharges[kIntakeLine].NozzleOpen = 0;  // ruptured
+  Demand(100);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  s.Discharges[kIntakeLine].NozzleOpen = 1;
+  s.Supply.StaticPress = 0;
+  Demand(100);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  s.Supply.StaticPress = 100;
+  s.Supply.SupplyType = kSupplyNone;
+  Demand(100);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  EXPECT_FALSE(s.Supply.SupplyAvailable);
+}
+
+TEST_F(HydrantSupply, ARelayFeedsLikeAHydrant) {
+  s.Supply.SupplyType = kSupplyRelay;
+  Demand(448.8);
+  EXPECT_NEAR(s.Supply.IntakePress, 100 - 4.5 * kPsiPerFoot, 1e-9);
+}
+
+TEST_F(HydrantSupply, LineLossKeepsTheElevationOnlyWhereWaterStands) {
+  EXPECT_EQ(LineLoss(s, kIntakeLine, 0), 3);
+  s.Discharges[kIntakeLine].ValveOpen = 0;
+  EXPECT_EQ(LineLoss(s, kIntakeLine, 0), 0);
+  EXPECT_EQ(s.Discharges[kIntakeLine].ElevDiff, 0);
+  s.Discharges[kTankToPumpLine].ValveOpen = 1;
+  EXPECT_EQ(LineLoss(s, kTankToPumpLine, -5), 0);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].ValveLoss, 0);
+  EXPECT_NEAR(LineLoss(s, kTankToPumpLine, 2 * 448.8), 4.0 - 1.0, 1e-12);
+}
+
+}  // namespace
+}  // namespace pumpdrill

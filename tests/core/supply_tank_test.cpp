@@ -2,6 +2,8 @@
 // filled through lines 17 and 16.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sim/tank.h"
 #include "supply_test_support.h"
 
@@ -128,6 +130,82 @@ TEST(TankVolume, FillAndDrawTogether) {
   s.Discharges[kTankToPumpLine].Flow = 400;
   RunTicks(s, 30);
   EXPECT_NEAR(s.Tank.Volume, 850, 1e-6);
+}
+
+}  // namespace
+}  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+using supply_test::MakeState;
+using supply_test::RecordingHost;
+
+// The booster tank alone: full (4 ft of water), outlet 1 ft below the pump
+// end, tank line coefficients summing to 1 ft/cfs^2.
+struct TankSupply : ::testing::Test {
+  void SetUp() override {
+    s = MakeState();
+    s.Discharges[kTankToPumpLine].ValveOpen = 1;
+    UpdateTank(s, true, host);
+  }
+  void Demand(double gpm) {
+    s.PumpOutput.TotalFlow = gpm;
+    UpdateSupply(s);
+  }
+  State s;
+  RecordingHost host;
+};
+
+TEST_F(TankSupply, TheTankFeedsTheDemandAtItsHead) {
+  ASSERT_NEAR(s.Tank.TankHeadPress, 5 * kPsiPerFoot, 1e-12);
+  Demand(0);
+  EXPECT_NEAR(s.Supply.IntakePress, 5 * kPsiPerFoot, 1e-12);
+  Demand(448.8);
+  // The line loses 1 ft at 1 cfs and gains the 1 ft its outlet lies below
+  // the pump end.
+  EXPECT_NEAR(s.Supply.IntakePress, 5 * kPsiPerFoot, 1e-12);
+  EXPECT_TRUE(s.Supply.SupplyAdequate);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].Flow, 448.8);
+  EXPECT_EQ(s.Discharges[kIntakeLine].Flow, 0);
+  EXPECT_EQ(s.Supply.SupplyFlow, 448.8);
+  EXPECT_TRUE(s.Supply.ExternalUnavailable);
+  EXPECT_FALSE(s.Supply.TankEmpty);
+  EXPECT_EQ(s.Supply.IntakeFloor, -14.52);
+}
+
+TEST_F(TankSupply, AnOverdrawnTankGivesWhatItCanAtTheVacuumLimit) {
+  Demand(5000);
+  EXPECT_EQ(s.Supply.IntakePress, -14.52);
+  const double head = kFeetPerPsi * (5 * kPsiPerFoot + 14.52) + (3 - 2);
+  EXPECT_NEAR(s.Supply.SupplyFlow, 448.8 * std::sqrt(head), 1e-6);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].Flow, s.Supply.SupplyFlow);
+  EXPECT_FALSE(s.Supply.SupplyAdequate);
+}
+
+TEST_F(TankSupply, AnEmptyTankGivesNothing) {
+  s.Tank.Volume = 0;
+  UpdateTank(s, false, host);
+  Demand(300);
+  EXPECT_TRUE(s.Supply.TankEmpty);
+  EXPECT_FALSE(s.Supply.SupplyAvailable);
+  EXPECT_EQ(s.Supply.IntakePress, 0);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].Flow, 0);
+}
+
+TEST_F(TankSupply, DrainingTheTankRunsItDry) {
+  // 500 gpm from a tank holding 100 gal: empty after 12 s, then nothing.
+  s.Tank.Volume = 100;
+  for (int i = 1; i <= 1000; ++i) {
+    s.SimClock.Time = i * 0.015;
+    UpdateTank(s, false, host);
+    Demand(500);
+    UpdateTankVolume(s);
+  }
+  EXPECT_EQ(s.Tank.Volume, 0);
+  EXPECT_EQ(s.Supply.SupplyFlow, 0);
+  EXPECT_EQ(s.Tank.LevelState, 0);
 }
 
 }  // namespace
