@@ -157,19 +157,24 @@ TEST_F(HydrantIncidents, RuptureShutsTheIntakeInsideItsWindow) {
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
   At(100.1);
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0);
+  EXPECT_TRUE(s.Discharges[kIntakeLine].NozzleShut);
   At(200);
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+  EXPECT_FALSE(s.Discharges[kIntakeLine].NozzleShut);
 }
 
 TEST_F(HydrantIncidents, KinkFromTheStartUntilStraightened) {
   TIncidentRec& r = s.Incidents[kIncidentKink];
   r.Use = true;
   r.StartTime() = 0;
+  s.Discharges[kIntakeLine].ShutoffDiam = 5.0 / 12;
   At(0.015);
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 0.05);
+  const double kinkedK = s.Discharges[kIntakeLine].ShutoffK;
   r.StopTime = 20;
   At(20.015);
   EXPECT_EQ(s.Discharges[kIntakeLine].NozzleOpen, 1);
+  EXPECT_GT(kinkedK, 100 * s.Discharges[kIntakeLine].ShutoffK) << "the kink's loss is gone";
 }
 
 TEST_F(HydrantIncidents, ARuptureIsNotUndoneByAnEndedKink) {
