@@ -357,3 +357,33 @@ TEST_F(HydrantSupply, LineLossKeepsTheElevationOnlyWhereWaterStands) {
 
 }  // namespace
 }  // namespace pumpdrill
+
+#include "default_state.h"
+#include "sim/coefficients.h"
+
+namespace pumpdrill {
+namespace {
+
+// The built-in apparatus on its 100 psi hydrant with the intake opened.
+TEST(DefaultHydrant, TheIntakeReadsTheHydrantAndLosesHeadWithFlow) {
+  auto s = testing::MakeDefaultState();
+  s->Discharges[kIntakeLine].ValveOpen = 1;
+  UpdateValveK(*s, kIntakeLine);
+  UpdateAltitude(*s);
+  EXPECT_NEAR(s->MinIntakePress, -14.52, 1e-12);
+  s->PumpOutput.TotalFlow = 0;
+  UpdateSupply(*s);
+  EXPECT_NEAR(s->Supply.IntakePress, 100 - 0.43333 * s->Discharges[kIntakeLine].ElevDiff, 1e-3);
+  double last = s->Supply.IntakePress;
+  for (double gpm : {500.0, 1000.0, 1500.0}) {
+    s->PumpOutput.TotalFlow = gpm;
+    UpdateSupply(*s);
+    EXPECT_LT(s->Supply.IntakePress, last) << gpm;
+    EXPECT_GT(s->Supply.IntakePress, 20) << gpm << " gpm from a 3000 gpm hydrant through 5 in hose";
+    EXPECT_EQ(s->Supply.SupplyFlow, gpm);
+    last = s->Supply.IntakePress;
+  }
+}
+
+}  // namespace
+}  // namespace pumpdrill
