@@ -40,15 +40,6 @@ TEST(RunnerMainDir, ReadsAndCreatesTheSettingsFileOfTheMainDirectory) {
   WriteText(dir.path() / "Ini" / "Tw.INI", "[Desktop]\nRadio: Mean=x\n");
   EXPECT_EQ(RunSim({"--main-dir=" + dir.path().string()}, err), 0);
   EXPECT_NE(err.find("warning: [Desktop] \"Radio: Mean\""), std::string::npos);
-}
-
-TEST(RunnerMainDir, MissingFoldersAndArguments) {
-  ScratchDir dir;
-  std::string err;
-  // No Ini folder: the defaults are used and the failed creation reported.
-  EXPECT_EQ(RunSim({"--main-dir", dir.path().string()}, err), 0);
-  EXPECT_NE(err.find("warning: Cannot create"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Ini"));
 
   EXPECT_EQ(RunSim({"--main-dir", (dir.path() / "nowhere").string()}, err), 2);
   EXPECT_NE(err.find("does not exist"), std::string::npos);
