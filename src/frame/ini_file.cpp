@@ -219,8 +219,11 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
       break;
     }
   }
-  impl_->ini.SetValue(std::string(section).c_str(), name.c_str(), std::string(value).c_str(), nullptr,
-                      true);
+  // A value is one line: a line break in it would start a line of its own.
+  std::string text(value);
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  impl_->ini.SetValue(std::string(section).c_str(), name.c_str(), text.c_str(), nullptr, true);
 }
 
 void IniFile::ClearSection(std::string_view section) {

@@ -44,7 +44,8 @@ class IniFile {
   std::vector<std::string> Keys(std::string_view section) const;
   bool HasSection(std::string_view section) const;
 
-  // Sets key in section, creating either as needed.
+  // Sets key in section, creating either as needed. Line breaks in value
+  // become blanks, so a value can never add a line to the file.
   void Set(std::string_view section, std::string_view key, std::string_view value);
   // Removes every key of section; the section keeps its place in the file.
   void ClearSection(std::string_view section);

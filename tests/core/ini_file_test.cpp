@@ -27,9 +27,9 @@ TEST(IniFile, NamesIgnoreCaseAndRepeatedKeysReadTheFirst) {
 
   // Setting a repeated key leaves one line, in the first one's place.
   ini.Set("SEC", "KEY", "new");
-  ini.Set("sec", "Added", "1");
+  ini.Set("sec", "Added", "1\n[Evil]\r\nx=2");
   ASSERT_TRUE(ini.Save());
-  EXPECT_EQ(ReadText(path), "[Sec]\nKey=new\nOther=spaced value\nAdded=1\n");
+  EXPECT_EQ(ReadText(path), "[Sec]\nKey=new\nOther=spaced value\nAdded=1 [Evil]  x=2\n");
 }
 
 TEST(IniFile, CommentsAndLooseTextSurvive) {
