@@ -4,8 +4,12 @@
 #include <string>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "frame/configuration.h"
+#include "frame/diameter_text.h"
+#include "frame/text_values.h"
 #include "sim/loss_coefficients.h"
 #include "sim/state.h"
 
@@ -59,9 +63,52 @@ double BuiltInHoseC(double inches) {
   return kBuiltInC[NearestIndex(diams, inches)].c;
 }
 
+namespace {
+
+// The configured diameter list of the current display system in inches;
+// empty when the list is empty or an entry is not a diameter.
+std::vector<double> ConfiguredDiameters(const Configuration& cfg) {
+  const auto& names = cfg.Units.Metric ? cfg.HoseDiamMetric : cfg.HoseDiamEnglish;
+  // Millimetre entries are compared in inches.
+  double toInches = cfg.Units.Metric ? cfg.Units.EntryFactor[kUnitDiameter] : 1.0;
+  std::vector<double> diams;
+  diams.reserve(names.size());
+  for (const auto& name : names) {
+    double d = 0;
+    if (TextToDiameter(name, d) != kEntryNoError) return {};
+    diams.push_back(d * toInches);
+  }
+  return diams;
+}
+
+}  // namespace
+
+int HoseFrictionIndex(const Configuration& cfg, double inches) {
+  std::vector<double> diams = ConfiguredDiameters(cfg);
+  if (diams.empty()) return -1;
+  return static_cast<int>(NearestIndex(diams, inches));
+}
+
 double DefaultHoseC(const Configuration& cfg, double inches) {
-  (void)cfg;
+  int i = HoseFrictionIndex(cfg, inches);
+  if (i >= 0 && i < static_cast<int>(cfg.HoseFriction.size())) {
+    std::optional<double> c = TryReadNumber(cfg.HoseFriction[i]);
+    if (c && *c > 0) return *c;
+  }
+  // A list the user damaged still gives a usable hose.
   return BuiltInHoseC(inches);
+}
+
+bool StoreHoseFriction(Configuration& cfg, double inches, double c) {
+  int i = HoseFrictionIndex(cfg, inches);
+  if (i < 0) return false;
+  std::vector<double> diams = ConfiguredDiameters(cfg);
+  auto& list = cfg.HoseFriction;
+  while (static_cast<int>(list.size()) <= i) {
+    list.push_back(NumberText(BuiltInHoseC(diams[list.size()])));
+  }
+  list[i] = NumberText(std::round(c));
+  return true;
 }
 
 void UpdateValveK(State& s, int line) {

@@ -18,8 +18,19 @@ struct Configuration;
 // inches.
 double DefaultHoseC(const Configuration& cfg, double inches);
 
-// The C of the diameter list the program ships with, by the same rule.
+// The C of the diameter list the program ships with, by the same rule; the
+// default when the configured lists give none.
 double BuiltInHoseC(double inches);
+
+// The index of the "Hose Friction" entry that gives the default C of a
+// hose of `inches`; -1 when the diameter list is empty or damaged.
+int HoseFrictionIndex(const Configuration& cfg, double inches);
+
+// Stores C (rounded to a whole number, as the list holds them) as the
+// "Hose Friction" entry for `inches`, so that the next default C of that
+// diameter is this one. Entries missing before it take the built-in C of
+// their diameters. False when there is no diameter list to place it in.
+bool StoreHoseFriction(Configuration& cfg, double inches, double c);
 
 // ValveDiam4 and ValveK of a line from its valve bore and opening.
 void UpdateValveK(State& s, int line);
