@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frame/configuration.h"
-#include "frame/diameter_text.h"
+#include "frame/number_entry.h"
 #include "frame/text_values.h"
 #include "sim/loss_coefficients.h"
 #include "sim/state.h"
@@ -74,9 +74,9 @@ std::vector<double> ConfiguredDiameters(const Configuration& cfg) {
   std::vector<double> diams;
   diams.reserve(names.size());
   for (const auto& name : names) {
-    double d = 0;
-    if (TextToDiameter(name, d) != kEntryNoError) return {};
-    diams.push_back(d * toInches);
+    EntryValue d = TextToDiameter(name);
+    if (d.ErrorCode != kErrNone) return {};
+    diams.push_back(d.Value * toInches);
   }
   return diams;
 }
