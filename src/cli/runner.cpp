@@ -3,11 +3,17 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "cli/print_state.h"
 #include "frame/configuration.h"
 #include "frame/version.h"
+#include "sim/defaults.h"
+#include "sim/host.h"
+#include "sim/state.h"
+#include "sim/supply.h"
 
 namespace pumpdrill {
 
@@ -19,7 +25,9 @@ void PrintHelp(std::ostream& out) {
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "  --main-dir DIR    read the settings from DIR/Ini/Tw.INI as the program\n"
-         "                    does at start-up (creating it when missing)\n";
+         "                    does at start-up (creating it when missing)\n"
+         "  --print-state     print every field of the starting state as\n"
+         "                    'Name = value', one a line, and exit\n";
 }
 
 // The runner plays no sound, but it reads the settings file the windowed
@@ -34,12 +42,25 @@ void ReadRunnerConfiguration(const std::filesystem::path& mainDir, Configuration
   for (const std::string& problem : report.Problems) err << "pumpdrill-sim: warning: " << problem << "\n";
 }
 
+// The state the program starts with, before any Evolution is opened: the
+// display options of the settings, the built-in defaults and the vacuum
+// limit of their site altitude.
+std::unique_ptr<State> StartingState(const Configuration& cfg, const TShowOptionsRec& show) {
+  auto s = std::make_unique<State>();
+  s->ShowOptions = show;
+  NullHost host;
+  SetDefaultState(*s, cfg, host);
+  UpdateAltitude(*s);
+  return s;
+}
+
 }  // namespace
 
 int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout, std::cerr); }
 
 int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> mainDir;
+  bool printState = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--main-dir" || arg.rfind("--main-dir=", 0) == 0) {
@@ -58,6 +79,10 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
       out << kProductName << " " << kVersionText << " (revision " << kRevisionText << ")\n";
       return 0;
     }
+    if (arg == "--print-state") {
+      printState = true;
+      continue;
+    }
     err << "pumpdrill-sim: unknown option '" << arg << "' (try --help)\n";
     return 2;
   }
@@ -72,6 +97,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     }
     ReadRunnerConfiguration(*mainDir, cfg, show, err);
   }
+  if (printState) PrintState(*StartingState(cfg, show), out);
   return 0;
 }
 
