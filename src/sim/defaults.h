@@ -13,8 +13,8 @@ namespace pumpdrill {
 // Fills every record with its defaults, in this order: pump status, engine,
 // pump, pump status flags, supply (then the hydrant coefficients), tank,
 // pump control, pump output, lines 1 to 18 (each followed by the nozzle
-// operability rule and its coefficients; line 19 all zero), the nozzle
-// rated pressures, the line titles and count, the finite draft source, the
+// operability rule), the coefficients of every line, line 19 all zero, the
+// nozzle rated pressures, the line titles and count, the finite draft source, the
 // tender, the incidents, the burn house (then its reset and
 // initialisation), an empty radio-call schedule.
 // The display options and MinIntakePress are left as they are: they come
