@@ -44,6 +44,7 @@ TEST(PrintState, EveryFieldOfTheDefaultStateOneALineInRecordOrder) {
   EXPECT_TRUE(has("Pump.GearRatio = 2.27"));
   EXPECT_TRUE(has("Supply.SupplyName = Hydrant"));
   EXPECT_TRUE(has("SimClock.Time = 0"));
+  EXPECT_TRUE(has("MinIntakePress = -14.52"));  // the vacuum limit at 300 ft
   EXPECT_TRUE(has("Incidents[8].EventTime[1] = 10000000"));
   EXPECT_TRUE(has("BurnHouse.Description = old warehouse"));
 }
