@@ -4,17 +4,10 @@
 
 #include <memory>
 
+#include "frame/configuration.h"
 #include "sim/defaults.h"
 #include "sim/host.h"
 #include "sim/state.h"
-
-#if __has_include("frame/configuration.h")
-#include "frame/configuration.h"
-#else
-namespace pumpdrill {
-struct Configuration {};
-}  // namespace pumpdrill
-#endif
 
 namespace pumpdrill::testing {
 

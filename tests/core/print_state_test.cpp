@@ -1,21 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/runner.h"
+#include "scratch_dir.h"
 #include "sim/registry.h"
 
 namespace pumpdrill {
 namespace {
 
-std::vector<std::string> PrintedLines() {
-  std::string prog = "pumpdrill-sim", opt = "--print-state";
-  char* argv[] = {prog.data(), opt.data()};
+std::vector<std::string> PrintedLines(std::vector<std::string> args = {"--print-state"}) {
+  std::vector<char*> argv;
+  std::string prog = "pumpdrill-sim";
+  argv.push_back(prog.data());
+  for (auto& a : args) argv.push_back(a.data());
   std::ostringstream out, err;
-  EXPECT_EQ(RunnerMain(2, argv, out, err), 0);
+  EXPECT_EQ(RunnerMain(static_cast<int>(argv.size()), argv.data(), out, err), 0);
   EXPECT_EQ(err.str(), "");
   std::vector<std::string> lines;
   std::istringstream in(out.str());
@@ -31,9 +36,7 @@ TEST(PrintState, EveryFieldOfTheDefaultStateOneALineInRecordOrder) {
     ASSERT_EQ(lines[i].rfind(fields[i].name + " = ", 0), 0u) << lines[i];
 
   auto has = [&](const std::string& line) {
-    for (const auto& l : lines)
-      if (l == line) return true;
-    return false;
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
   };
   EXPECT_TRUE(has("Discharges[1].Name = "));
   EXPECT_TRUE(has("Discharges[3].HoseLength = 350"));
@@ -47,6 +50,22 @@ TEST(PrintState, EveryFieldOfTheDefaultStateOneALineInRecordOrder) {
   EXPECT_TRUE(has("MinIntakePress = -14.52"));  // the vacuum limit at 300 ft
   EXPECT_TRUE(has("Incidents[8].EventTime[1] = 10000000"));
   EXPECT_TRUE(has("BurnHouse.Description = old warehouse"));
+}
+
+// The display options come from the settings of the main directory.
+TEST(PrintState, ShowsTheDisplayOptionsOfTheSettings) {
+  testing::ScratchDir dir;
+  std::filesystem::create_directories(dir.path() / "Ini");
+  testing::WriteText(dir.path() / "Ini" / "Tw.INI",
+                     "[Panel]\nThreshold: WATER HAMMER=250\nIndicate: PRIMED=true\n");
+  const std::vector<std::string> lines =
+      PrintedLines({"--main-dir", dir.path().string(), "--print-state"});
+  auto has = [&](const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_TRUE(has("ShowOptions.WaterHammerLimit = 250"));
+  EXPECT_TRUE(has("ShowOptions.IndicatePrimed = 1"));
+  EXPECT_TRUE(has("Pump.GearRatio = 2.27"));
 }
 
 // What is printed can be read back into a state that prints the same.
