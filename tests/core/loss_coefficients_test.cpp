@@ -1,28 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
 
+#include "recording_host.h"
 #include "sim/loss_coefficients.h"
 
 namespace pumpdrill {
 namespace {
-
-// Records every message the core shows.
-class RecordingHost : public NullHost {
- public:
-  Answer Message(MsgType type, Buttons buttons, const std::string& text) override {
-    messages.push_back({type, buttons, text});
-    return Answer::Ok;
-  }
-  struct Shown {
-    MsgType type;
-    Buttons buttons;
-    std::string text;
-  };
-  std::vector<Shown> messages;
-};
 
 TEST(HoseFrictionK, HundredFeetOfTwoAndAHalfInchHose) {
   NullHost host;
