@@ -1,0 +1,383 @@
+#include "cli/script.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+#include "sim/coefficients.h"
+#include "sim/derived.h"
+#include "sim/pressure_control.h"
+#include "sim/priming.h"
+#include "sim/pump_curve.h"
+#include "sim/state.h"
+#include "sim/valve_change.h"
+
+namespace pumpdrill {
+
+namespace {
+
+// Lines a valve or nozzle command may name: the discharges, the tank fill,
+// tank to pump and intake lines (19, the master gauge, has neither).
+constexpr int kLastOperableLine = kIntakeLine;
+
+// Pump.EngineCooler values.
+constexpr int kCoolerOn = 1;
+constexpr int kCoolerOff = 2;
+
+// PumpControl.ReliefMode values of the relief valve's on/off switch.
+constexpr int kReliefOff = 2;
+
+// The words of one script line, comments removed.
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+    if (i >= line.size() || line[i] == '#') break;
+    std::size_t start = i;
+    while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+    words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+// The text of a set command's value: the rest of the line after the word
+// `after`, blanks around it removed. Texts may hold a '#' ("Line #2"): here
+// a comment starts only at a '#' standing as a word of its own.
+std::string_view RestAfter(std::string_view line, std::string_view after) {
+  auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  std::size_t from = static_cast<std::size_t>(after.data() + after.size() - line.data());
+  std::string_view rest = line.substr(from);
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] == '#' && (i == 0 || blank(rest[i - 1])) && (i + 1 == rest.size() || blank(rest[i + 1]))) {
+      rest = rest.substr(0, i);
+      break;
+    }
+  }
+  while (!rest.empty() && blank(rest.front())) rest.remove_prefix(1);
+  while (!rest.empty() && blank(rest.back())) rest.remove_suffix(1);
+  return rest;
+}
+
+std::string Lower(std::string_view w) {
+  std::string s(w);
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// A finite decimal number, read the same whatever the locale.
+bool ParseNumber(std::string_view w, double& value) {
+  if (w.empty()) return false;
+  if (w.front() == '+') w.remove_prefix(1);
+  const char* end = w.data() + w.size();
+  auto [p, ec] = std::from_chars(w.data(), end, value);
+  return ec == std::errc() && p == end && std::isfinite(value);
+}
+
+bool ParseWhole(std::string_view w, int& value) {
+  const char* end = w.data() + w.size();
+  auto [p, ec] = std::from_chars(w.data(), end, value);
+  return !w.empty() && ec == std::errc() && p == end;
+}
+
+std::string Quoted(std::string_view w) { return "'" + std::string(w) + "'"; }
+
+// Reads the arguments of one command into a; returns an empty text, or what
+// is wrong.
+class LineReader {
+ public:
+  LineReader(std::string_view line, const std::vector<std::string_view>& words, State& scratch)
+      : line_(line), words_(words), scratch_(scratch) {}
+
+  std::string Read(ScriptAction& a) {
+    const std::string cmd = Lower(words_[1]);
+    if (cmd == "throttle") {
+      a.command = ScriptCommand::Throttle;
+      return Count(1, "throttle RPM") + Number(2, "engine speed", 0, HUGE_VAL, a.value);
+    }
+    if (cmd == "valve" || cmd == "nozzle") {
+      a.command = cmd == "valve" ? ScriptCommand::Valve : ScriptCommand::Nozzle;
+      std::string usage = cmd + " N X";
+      std::string e = Count(2, usage);
+      if (e.empty()) e = Whole(2, "line", 1, kLastOperableLine, a.index);
+      if (e.empty()) e = Number(3, "opening", 0, 1, a.value);
+      return e;
+    }
+    if (cmd == "primer") {
+      a.command = ScriptCommand::Primer;
+      return Count(1, "primer on|off") + Choice(2, {{"on", kPrimerEngage}, {"off", kPrimerRelease}}, a.code);
+    }
+    if (cmd == "control") {
+      a.command = ScriptCommand::Control;
+      return Count(1, "control relief|governor|none") +
+             Choice(2, {{"relief", kReliefValve}, {"governor", kGovernor}, {"none", kNoPressureControl}}, a.code);
+    }
+    if (cmd == "relief") {
+      std::string e = Count(1, "relief on|off|PSI");
+      if (!e.empty()) return e;
+      std::string w = Lower(words_[2]);
+      if (w == "on" || w == "off") {
+        a.command = ScriptCommand::ReliefMode;
+        a.code = w == "on" ? kReliefInService : kReliefOff;
+        return {};
+      }
+      a.command = ScriptCommand::ReliefPressure;
+      double v = 0;
+      if (!ParseNumber(words_[2], v)) return "expected on, off or a pressure in psi, not " + Quoted(words_[2]);
+      return Number(2, "relief pressure", 0, HUGE_VAL, a.value);
+    }
+    if (cmd == "governor") {
+      std::string e = Count(2, "governor pressure PSI | governor rpm RPM");
+      if (!e.empty()) return e;
+      int which = 0;
+      e = Choice(2, {{"pressure", 0}, {"rpm", 1}}, which);
+      if (!e.empty()) return e;
+      a.command = which == 0 ? ScriptCommand::GovernorPressure : ScriptCommand::GovernorRpm;
+      return Number(3, which == 0 ? "governor pressure" : "governor speed", 0, HUGE_VAL, a.value);
+    }
+    if (cmd == "transfer") {
+      a.command = ScriptCommand::Transfer;
+      return Count(1, "transfer pressure|volume") +
+             Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
+    }
+    if (cmd == "cooler") {
+      a.command = ScriptCommand::Cooler;
+      return Count(1, "cooler on|off") + Choice(2, {{"on", kCoolerOn}, {"off", kCoolerOff}}, a.code);
+    }
+    if (cmd == "fill" || cmd == "check" || cmd == "replace" || cmd == "reconnect") {
+      a.command = ScriptCommand::Operator;
+      return OperatorCommand(cmd, a);
+    }
+    if (cmd == "repair") {
+      a.command = ScriptCommand::Repair;
+      return Count(1, "repair K") + Whole(2, "incident", 1, kIncidentCount, a.index);
+    }
+    if (cmd == "terminate") {
+      a.command = ScriptCommand::Terminate;
+      return Count(0, "terminate");
+    }
+    if (cmd == "set") {
+      a.command = ScriptCommand::Set;
+      return SetCommand(a);
+    }
+    return "unknown command " + Quoted(words_[1]);
+  }
+
+ private:
+  // Exactly n arguments after the command. Returns the fault or "".
+  std::string Count(std::size_t n, std::string_view usage) {
+    if (!fault_.empty()) return {};
+    std::size_t have = words_.size() - 2;
+    if (have < n) return Fault("missing argument (" + std::string(usage) + ")");
+    if (have > n) return Fault("unexpected " + Quoted(words_[2 + n]) + " (" + std::string(usage) + ")");
+    return {};
+  }
+
+  std::string Number(std::size_t i, std::string_view what, double lo, double hi, double& value) {
+    if (!fault_.empty()) return {};
+    if (!ParseNumber(words_[i], value)) return Fault(std::string(what) + " " + Quoted(words_[i]) + " is not a number");
+    if (value < lo || value > hi) {
+      std::string range = hi == HUGE_VAL ? "at least " + Format(lo) : Format(lo) + " to " + Format(hi);
+      return Fault(std::string(what) + " " + Quoted(words_[i]) + " is out of range (" + range + ")");
+    }
+    return {};
+  }
+
+  std::string Whole(std::size_t i, std::string_view what, int lo, int hi, int& value) {
+    if (!fault_.empty()) return {};
+    if (!ParseWhole(words_[i], value) || value < lo || value > hi)
+      return Fault(std::string(what) + " " + Quoted(words_[i]) + " must be a whole number " + std::to_string(lo) +
+                   " to " + std::to_string(hi));
+    return {};
+  }
+
+  std::string Choice(std::size_t i, std::initializer_list<std::pair<const char*, int>> choices, int& code) {
+    if (!fault_.empty()) return {};
+    std::string w = Lower(words_[i]);
+    std::string names;
+    for (const auto& [name, value] : choices) {
+      if (w == name) {
+        code = value;
+        return {};
+      }
+      names += (names.empty() ? "" : ", ") + std::string(name);
+    }
+    return Fault("expected one of " + names + ", not " + Quoted(words_[i]));
+  }
+
+  std::string OperatorCommand(const std::string& cmd, ScriptAction& a) {
+    struct Entry {
+      const char* cmd;
+      const char* arg;
+      OperatorAction action;
+    };
+    static constexpr Entry kEntries[] = {
+        {"fill", "tank", OperatorAction::FillTank},
+        {"fill", "dump", OperatorAction::FillDumpTank},
+        {"fill", "oil", OperatorAction::FillEngineOil},
+        {"fill", "primer-oil", OperatorAction::FillPrimerOil},
+        {"check", "supply", OperatorAction::CheckSupplyLine},
+        {"check", "discharge", OperatorAction::CheckDischargeLines},
+        {"replace", "supply", OperatorAction::ReplaceSupplyLine},
+        {"replace", "suction", OperatorAction::ReplaceHardSuction},
+        {"reconnect", "discharge", OperatorAction::ReconnectDischargeLine},
+    };
+    std::string usage = cmd;
+    std::string names;
+    for (const Entry& e : kEntries) {
+      if (cmd == e.cmd) names += (names.empty() ? "" : "|") + std::string(e.arg);
+    }
+    std::string e = Count(1, cmd + " " + names);
+    if (!e.empty()) return e;
+    std::string w = Lower(words_[2]);
+    for (const Entry& entry : kEntries) {
+      if (cmd == entry.cmd && w == entry.arg) {
+        a.action = entry.action;
+        return {};
+      }
+    }
+    return Fault("expected " + names + " after " + cmd + ", not " + Quoted(words_[2]));
+  }
+
+  std::string SetCommand(ScriptAction& a) {
+    if (words_.size() < 3) return Fault("missing argument (set FIELD VALUE)");
+    a.field = FindStateField(words_[2]);
+    if (!a.field) return Fault("no field named " + Quoted(words_[2]));
+    a.text = std::string(RestAfter(line_, words_[2]));
+    if (a.text.empty()) return Fault("missing argument (set FIELD VALUE)");
+    // The value is tried on a scratch state: the same refusals as at run
+    // time, found before the run starts.
+    std::string message;
+    if (!SetFieldText(scratch_, *a.field, a.text, message)) return Fault(message);
+    return {};
+  }
+
+  static std::string Format(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+  }
+
+  std::string Fault(std::string text) {
+    fault_ = std::move(text);
+    return fault_;
+  }
+
+  std::string_view line_;
+  const std::vector<std::string_view>& words_;
+  State& scratch_;
+  std::string fault_;
+};
+
+}  // namespace
+
+bool ParseScript(std::string_view text, Script& script, std::string& error) {
+  script.actions.clear();
+  error.clear();
+  auto scratch = std::make_unique<State>();
+  int lineNo = 0;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::vector<std::string_view> words = SplitWords(line);
+    if (words.empty()) {
+      if (end == text.size()) break;
+      continue;
+    }
+    auto fail = [&](const std::string& what) {
+      error = "line " + std::to_string(lineNo) + ": " + what;
+      script.actions.clear();
+      return false;
+    };
+    ScriptAction a;
+    a.sourceLine = lineNo;
+    if (!ParseNumber(words[0], a.time)) return fail("time " + Quoted(words[0]) + " is not a number of seconds");
+    if (a.time < 0) return fail("time " + Quoted(words[0]) + " is before the start of the run");
+    if (words.size() < 2) return fail("a command must follow the time");
+    LineReader reader(line, words, *scratch);
+    std::string fault = reader.Read(a);
+    if (!fault.empty()) return fail(fault);
+    script.actions.push_back(std::move(a));
+    if (end == text.size()) break;
+  }
+  // A schedule: actions in order of time, equal times as written.
+  std::stable_sort(script.actions.begin(), script.actions.end(),
+                   [](const ScriptAction& x, const ScriptAction& y) { return x.time < y.time; });
+  return true;
+}
+
+void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host) {
+  switch (a.command) {
+    case ScriptCommand::Throttle:
+      // The throttle's own effect: the demand within the engine's limits,
+      // the engine at that speed at once.
+      s.Engine.RpmDemand = a.value;
+      LimitRpmDemand(s);
+      s.Engine.Rpm = s.Engine.RpmDemand;
+      break;
+    case ScriptCommand::Valve:
+      s.Discharges[a.index].ValveOpen = a.value;
+      ValveChanged(s, false, a.index, a.value, simActive, host);
+      break;
+    case ScriptCommand::Nozzle:
+      s.Discharges[a.index].NozzleOpen = a.value;
+      UpdateNozzleK(s, a.index);
+      break;
+    case ScriptCommand::Primer:
+      PrimerAction(s, a.code, host);
+      break;
+    case ScriptCommand::Control:
+      s.PumpControl.PressureControlMode = static_cast<Byte>(a.code);
+      break;
+    case ScriptCommand::ReliefMode:
+      s.PumpControl.ReliefMode = static_cast<Byte>(a.code);
+      break;
+    case ScriptCommand::ReliefPressure: {
+      // The relief valve's travel ends at its lowest and highest settings.
+      const TPumpControlRec& c = s.PumpControl;
+      double lo = std::min(c.ReliefMinPress, c.ReliefMaxPress);
+      double hi = std::max(c.ReliefMinPress, c.ReliefMaxPress);
+      s.PumpControl.ReliefSetPress = std::clamp(a.value, lo, hi);
+      break;
+    }
+    case ScriptCommand::GovernorPressure:
+      s.PumpControl.GovernorMode = kGovernorPressureMode;
+      s.PumpControl.GovernorSetPress = a.value;
+      break;
+    case ScriptCommand::GovernorRpm:
+      s.PumpControl.GovernorMode = 1;
+      s.PumpControl.GovernorSetRpm = a.value;
+      break;
+    case ScriptCommand::Transfer:
+      s.Pump.StageMode = static_cast<SmallInt>(a.code);
+      break;
+    case ScriptCommand::Cooler:
+      s.Pump.EngineCooler = static_cast<Byte>(a.code);
+      break;
+    case ScriptCommand::Operator:
+      RunOperatorAction(s, a.action, simActive, host);
+      break;
+    case ScriptCommand::Repair:
+      // As a repair from the Actions menu: the incident ends now.
+      s.Incidents[a.index].StopTime = s.SimClock.Time;
+      break;
+    case ScriptCommand::Terminate:
+      break;
+    case ScriptCommand::Set: {
+      std::string message;
+      if (a.field && SetFieldText(s, *a.field, a.text, message)) RecomputeDerivedValues(s, host);
+      break;
+    }
+  }
+}
+
+}  // namespace pumpdrill

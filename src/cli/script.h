@@ -1,0 +1,67 @@
+// Scripts of the headless runner: what the operator does during a run, one
+// timed action a line, "<time> <command> [arguments]". Blank lines and
+// comments (from a word that starts with "#" to the end of the line) are
+// ignored; in the text value of a set command only a lone "#" starts a
+// comment, so that a title may read "Line #2". A script is read and checked whole before the run starts, so a
+// mistake in its last line stops the run before anything is computed.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sim/host.h"
+#include "sim/operator_actions.h"
+#include "sim/registry.h"
+
+namespace pumpdrill {
+
+struct State;
+
+enum class ScriptCommand {
+  Throttle,          // throttle RPM
+  Valve,             // valve N X
+  Nozzle,            // nozzle N X
+  Primer,            // primer on|off (code: PrimerAction's engage or release)
+  Control,           // control relief|governor|none (code: PressureControlMode)
+  ReliefMode,        // relief on|off (code: ReliefMode 1 or 2)
+  ReliefPressure,    // relief PSI
+  GovernorPressure,  // governor pressure PSI
+  GovernorRpm,       // governor rpm RPM
+  Transfer,          // transfer pressure|volume (code: Pump.StageMode)
+  Cooler,            // cooler on|off (code: Pump.EngineCooler)
+  Operator,          // fill, check, replace, reconnect: an Actions menu command
+  Repair,            // repair K
+  Terminate,         // terminate
+  Set,               // set FIELD VALUE
+};
+
+struct ScriptAction {
+  double time = 0;   // simulated seconds
+  int sourceLine = 0;  // line of the script it was read from
+  ScriptCommand command = ScriptCommand::Terminate;
+  int index = 0;     // line 1..18 (valve, nozzle) or incident 1..9 (repair)
+  int code = 0;      // the choice of an on/off or named argument
+  double value = 0;  // the number argument
+  OperatorAction action = OperatorAction::CheckSupplyLine;
+  const FieldInfo* field = nullptr;  // set: the field
+  std::string text;                  // set: the value as written
+};
+
+struct Script {
+  std::vector<ScriptAction> actions;  // in order of time; equal times in script order
+
+  // The time of the last action, 0 for an empty script.
+  double LastTime() const { return actions.empty() ? 0.0 : actions.back().time; }
+};
+
+// Reads and checks a whole script. On the first fault returns false with
+// error set to "line N: " and what is wrong; script is then left empty.
+bool ParseScript(std::string_view text, Script& script, std::string& error);
+
+// Applies one action to the state as the panel, the nozzle window or the
+// Actions menu would (terminate is the caller's: it does nothing here).
+// `set` recomputes every derived value afterwards, as after a load.
+void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host);
+
+}  // namespace pumpdrill
