@@ -8,7 +8,8 @@
 
 namespace pumpdrill {
 
-enum class MsgType { Information, Warning, Error, Confirmation };
+// Plain: a message box without an icon.
+enum class MsgType { Information, Warning, Error, Confirmation, Plain };
 enum class Buttons { Ok, OkCancel, YesNo, YesCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
@@ -63,8 +64,13 @@ class SoundCues {
 // What the panel's primed indicator shows at draft.
 enum class PrimedShown { Hidden, NotPrimed, Primed };
 
-// Refresh requests from the simulation to whatever displays it. Each later
-// window adds the notifications it needs here.
+// The run buttons of the main window: at most one of them is shown down.
+enum class RunButton { None = 0, Start = 1, Pause = 2, Stop = 3 };
+
+// Refresh requests from the simulation and the run control to whatever
+// displays them. Each window adds the notifications it needs here; the
+// windowed program forwards each to its window, which ignores it while it
+// is not shown.
 class Display {
  public:
   virtual ~Display() = default;
@@ -76,17 +82,54 @@ class Display {
   virtual void TankLevelChanged() {}
   // Shows the primed indicator as given, or hides it.
   virtual void PrimedIndicator(PrimedShown shown) { (void)shown; }
+
+  // Run panel of the main window.
+  virtual void ShowRunButtons(RunButton down) { (void)down; }
+  virtual void EnableTimer(bool on) { (void)on; }  // the 15 ms tick runs only while on
+  virtual void ShowElapsedTime(const std::string& text) { (void)text; }
+  virtual void UpdateEvolutionLabel() {}
+
+  // Tick refreshes, in the order the tick calls them.
+  virtual void RefreshChangedPumpControls() {}  // throttle, relief valve, governor display
+  virtual void ShowPrimedIndicator() {}
+  virtual void RefreshFlaggedPanelWidget() {}
+  virtual void RefreshChangedLineWidgets() {}  // line widgets and the governor display
+  virtual void RefreshGauges() {}              // every 0.15 s of simulated time
+  virtual void RefreshNozzleWindow() {}        // when the nozzle roll window is shown
+
+  // Run start, pause, end and re-initialisation.
+  virtual void LeavePanelDesign() {}
+  virtual void StartBurnHouseWindow() {}    // a new run starts while the burn house is shown
+  virtual void RestartBurnHouseWindow() {}  // re-initialisation while it is shown
+  virtual void RefreshPanelForRun() {}      // the panel's running appearance
+  virtual void RefreshFoamSetup() {}        // when the foam setup window is shown
+  virtual void CloseStudentsWindow() {}
+  virtual void RebuildPanelItems() {}
+  virtual void RefreshPanelAfterInit() {}  // widgets, transient display state and gauges
+  virtual void SelectPanelTab() {}         // setup tab set to 'Panel', panel window in front
+
+  // Each step of the main tick announces itself here as it starts, by the
+  // name it has in the tick; for diagnostics and tests.
+  virtual void TickStep(const char* step) { (void)step; }
+
+  // Waits while the windows go on handling their messages (the pause after
+  // an initialisation). Hosts without windows return at once.
+  virtual void WaitProcessingMessages(double seconds) { (void)seconds; }
 };
 
-// The time of day, seconds since midnight with the fraction; tests and the
-// headless runner substitute their own.
+// Time as the run clock and the records see it. The defaults read the
+// system's clocks; tests and the headless runner substitute their own.
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual double TimeOfDaySeconds() = 0;
+  // Seconds since midnight with the fraction (time stamps).
+  virtual double TimeOfDaySeconds();
+  // Seconds on a clock that never goes backwards (the run clock): a run
+  // that goes on over midnight keeps counting.
+  virtual double MonotonicSeconds();
 };
 
-class Host : public Alerts, public SoundCues, public Display {
+class Host : public Alerts, public SoundCues, public Display, public Clock {
  public:
   ~Host() override = default;
 };

@@ -1,0 +1,255 @@
+#include "frame/gui/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "frame/gui/frm_splash.h"
+#include "frame/gui/window_host.h"
+#include "frame/tick.h"
+#include "panel/gui/named_bitmap.h"
+
+namespace pumpdrill {
+
+namespace {
+
+const char* kInitSequence = "Init Sequence";
+
+QToolButton* RunPanelButton(QWidget* parent, const char* name, const char* hint, const char* text) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setToolTip(hint);
+  b->setText(text);
+  b->setAutoRaise(false);
+  b->setFixedSize(25, 25);
+  b->setIconSize(QSize(20, 20));
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget* parent)
+    : QMainWindow(parent), p_(program), host_(host) {
+  setObjectName("frmMain");
+  setFont(QFont("Arial", 8, QFont::Bold));
+  mdiArea_ = new QMdiArea;
+  mdiArea_->setObjectName("MdiArea");
+  mdiArea_->setBackground(QColor(128, 128, 128));
+  BuildRunPanel();
+  BuildMenus();
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(mdiArea_, 1);
+  layout->addWidget(TabSetSetup->parentWidget());
+  setCentralWidget(central);
+
+  Timer1.setInterval(15);
+  Timer1.setTimerType(Qt::PreciseTimer);
+  connect(&Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+  host_.SetMainWindow(this);
+  FormCreate(showSplash);
+}
+
+TfrmMain::~TfrmMain() {
+  // FormDestroy: the timer stops, the picture library is released.
+  Timer1.stop();
+  CloseImageLibrary(miscLibrary_);
+  if (host_.MainWindow() == this) host_.SetMainWindow(nullptr);
+}
+
+void TfrmMain::BuildRunPanel() {
+  // The setup tab set along the bottom edge, with the run panel on it at
+  // its right end.
+  auto* strip = new QWidget;
+  strip->setObjectName("TabSetStrip");
+  auto* row = new QHBoxLayout(strip);
+  row->setContentsMargins(0, 0, 2, 0);
+  row->setSpacing(0);
+  TabSetSetup = new QTabBar(strip);
+  TabSetSetup->setObjectName("TabSetSetup");
+  TabSetSetup->setShape(QTabBar::RoundedSouth);
+  TabSetSetup->setDrawBase(false);
+  TabSetSetup->setExpanding(false);
+  for (const char* caption : {"Supply/Tank", "Panel", "Pump/Engine", "Discharges", "Foam"})
+    TabSetSetup->addTab(caption);
+  // The setup windows of the other tabs are not in the program yet.
+  for (int tab : {kTabSupply, kTabPump, kTabDischarges, kTabFoam}) TabSetSetup->setTabEnabled(tab, false);
+  TabSetSetup->setCurrentIndex(kTabPanel);
+  connect(TabSetSetup, &QTabBar::currentChanged, this, &TfrmMain::TabSetSetupChange);
+  row->addWidget(TabSetSetup, 0, Qt::AlignTop);
+  row->addStretch(1);
+
+  PnlSimCtrls = new QWidget(strip);
+  PnlSimCtrls->setObjectName("PnlSimCtrls");
+  auto* controls = new QHBoxLayout(PnlSimCtrls);
+  controls->setContentsMargins(0, 3, 0, 1);
+  controls->setSpacing(2);
+  LblEvolution = new QLabel("evolution", PnlSimCtrls);
+  LblEvolution->setObjectName("LblEvolution");
+  LblEvolutionFName = new QLabel("defaults.evo", PnlSimCtrls);
+  LblEvolutionFName->setObjectName("LblEvolutionFName");
+  LblEvolutionFName->setToolTip("current evolution file");
+  LblEvolutionFName->setFrameShape(QFrame::Panel);
+  LblEvolutionFName->setFrameShadow(QFrame::Sunken);
+  LblEvolutionFName->setMinimumWidth(80);
+  BtnBurnHouse = RunPanelButton(PnlSimCtrls, "BtnBurnHouse", "burn house", "B");
+  BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
+  BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
+  // Their windows are not in the program yet.
+  for (QToolButton* b : {BtnBurnHouse, BtnGraph, BtnNozzle}) b->setEnabled(false);
+  BtnStart = RunPanelButton(PnlSimCtrls, "BtnStart", "start/cont. simulation", ">");
+  BtnPause = RunPanelButton(PnlSimCtrls, "BtnPause", "pause simulation", "||");
+  BtnStop = RunPanelButton(PnlSimCtrls, "BtnStop", "terminate simulation", "[]");
+  for (QToolButton* b : {BtnStart, BtnPause, BtnStop}) b->setCheckable(true);
+  connect(BtnStart, &QToolButton::clicked, this, &TfrmMain::BtnStartClick);
+  connect(BtnPause, &QToolButton::clicked, this, &TfrmMain::BtnPauseClick);
+  connect(BtnStop, &QToolButton::clicked, this, &TfrmMain::BtnStopClick);
+  LblSimClockTime = new QLabel("00:00", PnlSimCtrls);
+  LblSimClockTime->setObjectName("LblSimClockTime");
+  LblSimClockTime->setToolTip("elapsed simulation time");
+  LblSimClockTime->setFrameShape(QFrame::Panel);
+  LblSimClockTime->setFrameShadow(QFrame::Sunken);
+  LblSimClockTime->setMinimumWidth(42);
+  LblSimClockTime->setAlignment(Qt::AlignCenter);
+
+  controls->addWidget(LblEvolution);
+  controls->addWidget(LblEvolutionFName);
+  controls->addSpacing(4);
+  for (QWidget* w : {static_cast<QWidget*>(BtnBurnHouse), static_cast<QWidget*>(BtnGraph),
+                     static_cast<QWidget*>(BtnNozzle)})
+    controls->addWidget(w);
+  controls->addSpacing(4);
+  for (QWidget* w : {static_cast<QWidget*>(BtnStart), static_cast<QWidget*>(BtnPause),
+                     static_cast<QWidget*>(BtnStop)})
+    controls->addWidget(w);
+  controls->addSpacing(4);
+  controls->addWidget(LblSimClockTime);
+  row->addWidget(PnlSimCtrls, 0, Qt::AlignTop | Qt::AlignRight);
+}
+
+void TfrmMain::FormCreate(bool showSplash) {
+  StartupLog& log = p_.log;
+  log.WriteInitLog(kInitSequence, "main form create1", "OK");
+  // 2. The sound layer comes with the sound options.
+
+  // 3. Splash: wait until the truck has stopped.
+  if (showSplash) {
+    auto* splash = new TfrmSplash(p_.Dirs().MainDirectory, log, host_);
+    QEventLoop wait;
+    connect(splash, &TfrmSplash::truckStopped, &wait, &QEventLoop::quit);
+    connect(splash, &QObject::destroyed, &wait, &QEventLoop::quit);
+    splash->Start();
+    wait.exec();
+  }
+
+  // 4. Size and place.
+  resize(640, 480);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  // 5. Internal defaults.
+  setWindowTitle(QString::fromStdString(MainCaption()));
+  LoadInternalDefaults(p_, host_);
+  UpdateEvolutionLabel();
+
+  // 6.
+  QGuiApplication::setApplicationDisplayName(windowTitle());
+
+  // 7. The picture library of the setup windows and the run panel.
+  OpenMiscImageLibrary(p_.Dirs().MainDirectory, miscLibrary_, host_);
+  LoadRunPanelGlyphs();
+
+  // 8.
+  log.WriteInitLog(kInitSequence, "main form create2", "OK");
+}
+
+void TfrmMain::LoadRunPanelGlyphs() {
+  if (!miscLibrary_) return;  // the buttons keep their text
+  const std::pair<QToolButton*, const char*> glyphs[] = {
+      {BtnBurnHouse, "BTN_BURNHOUSE"}, {BtnGraph, "BTN_GRAPH"}, {BtnNozzle, "BTN_NOZZLE"},
+      {BtnStart, "BTN_START"},         {BtnPause, "BTN_PAUSE"}, {BtnStop, "BTN_STOP"}};
+  for (const auto& [button, name] : glyphs) {
+    QPixmap glyph;
+    if (LoadNamedBitmap(miscLibrary_.get(), name, glyph, host_)) button->setIcon(QIcon(glyph));
+  }
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    p_.log.WriteInitLog(kInitSequence, "main form show1", "OK");
+  }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (MainWindowCloseQuery(p_.S(), p_.config, p_.run, host_))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TfrmMain::ShowRunButtons(RunButton down) {
+  BtnStart->setChecked(down == RunButton::Start);
+  BtnPause->setChecked(down == RunButton::Pause);
+  BtnStop->setChecked(down == RunButton::Stop);
+}
+
+void TfrmMain::EnableTimer(bool on) {
+  if (on)
+    Timer1.start();
+  else
+    Timer1.stop();
+}
+
+void TfrmMain::ShowElapsedTime(const std::string& text) {
+  LblSimClockTime->setText(QString::fromStdString(text));
+}
+
+void TfrmMain::UpdateEvolutionLabel() {
+  const std::string& path = p_.run.CurrentEvolution;
+  QString name = path.empty()
+                     ? QString("default")
+                     : QString::fromStdString(std::filesystem::path(path).filename().string());
+  LblEvolutionFName->setText(name);
+  LblEvolutionFName->setToolTip(name);
+}
+
+void TfrmMain::SelectPanelTab() {
+  TabSetSetup->setCurrentIndex(kTabPanel);
+  // The panel window is brought to the front once it exists.
+}
+
+void TfrmMain::RunButtonPressed(QToolButton* button, int mode) {
+  // Speed buttons of one group: the pressed one shows down, the others up;
+  // the run control may then show it up again.
+  ShowRunButtons(button == BtnStart   ? RunButton::Start
+                 : button == BtnPause ? RunButton::Pause
+                                      : RunButton::Stop);
+  SetRunState(p_.S(), p_.config, p_.run, host_, mode);
+}
+
+void TfrmMain::BtnStartClick() { RunButtonPressed(BtnStart, kRunStart); }
+void TfrmMain::BtnPauseClick() { RunButtonPressed(BtnPause, kRunPause); }
+void TfrmMain::BtnStopClick() { RunButtonPressed(BtnStop, kRunTerminate); }
+
+void TfrmMain::Timer1Timer() { SimulationTick(p_.S(), p_.config, p_.run, host_); }
+
+void TfrmMain::RunInitializeClick() { ReinitializeSimulation(p_.S(), p_.config, p_.run, host_); }
+
+void TfrmMain::TabSetSetupChange(int index) {
+  // The window of the previous tab closes (the panel stays) and the new
+  // tab's window opens; the setup windows join here as they are built.
+  setupTab_ = index;
+}
+
+}  // namespace pumpdrill

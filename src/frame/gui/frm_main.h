@@ -1,0 +1,119 @@
+// The main window: a multiple-document parent that holds the panel, the
+// setup windows, the chart, the nozzle operation window and the burn-house
+// view; the menu bar; the setup tab set along its bottom edge with the run
+// panel on it; and the 15 ms timer that drives the simulation.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "frame/program.h"
+#include "panel/image_library.h"
+
+namespace pumpdrill {
+
+class WindowHost;
+
+// Tabs of the setup tab set, in their order.
+enum SetupTab : int { kTabSupply = 0, kTabPanel = 1, kTabPump = 2, kTabDischarges = 3, kTabFoam = 4 };
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // showSplash: play the splash while the window is created.
+  TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  Program& program() { return p_; }
+  QMdiArea* mdiArea() const { return mdiArea_; }
+  const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
+
+  // Display requests of the run control (through WindowHost).
+  void ShowRunButtons(RunButton down);
+  void EnableTimer(bool on);
+  void ShowElapsedTime(const std::string& text);
+  void UpdateEvolutionLabel();
+  void SelectPanelTab();
+
+  // Run panel.
+  QTabBar* TabSetSetup = nullptr;
+  QWidget* PnlSimCtrls = nullptr;
+  QLabel* LblEvolution = nullptr;
+  QLabel* LblEvolutionFName = nullptr;
+  QToolButton* BtnBurnHouse = nullptr;
+  QToolButton* BtnGraph = nullptr;
+  QToolButton* BtnNozzle = nullptr;
+  QToolButton* BtnStart = nullptr;
+  QToolButton* BtnPause = nullptr;
+  QToolButton* BtnStop = nullptr;
+  QLabel* LblSimClockTime = nullptr;
+  QTimer Timer1;
+
+  // Menu bar: menus and items, named after their captions.
+  QMenu* mnuFile = nullptr;
+  QAction *mOpen, *mSaveEvo, *mSaveEvoAs, *mDeleteEvo, *mPrint, *mPrintSetup, *mExit;
+  QMenu* mnuSetup = nullptr;
+  QAction *mSupplySetup, *mPumpSetup, *mDischargeSetup, *mFoamSetup;
+  QMenu* mnuSetupPanel = nullptr;
+  QAction *mPanelDesign, *mPanelOpen, *mPanelSave, *mPanelSaveAs, *mPanelDelete;
+  QMenu* mnuFrictionAdjust = nullptr;
+  QAction *mFrictionHoses, *mFrictionValves, *mFrictionAppliances;
+  QAction *mGraphSetup, *mBurnHouseSetup;
+  QMenu* mnuPanelDesign = nullptr;  // shown only in panel design mode
+  QMenu* mnuActions = nullptr;
+  QMenu *mnuCheck, *mnuFill, *mnuReplace, *mnuReconnect, *mnuClean;
+  QAction *mCheckSupplyLine, *mCheckDischargeLines, *mCheckAirtightCaps, *mCheckAirtightConnections;
+  QAction *mFillTank, *mFillDumpTank, *mFillEngineOil, *mFillPrimerOil;
+  QAction *mReplaceSupplyLine, *mReplaceHardSuction;
+  QAction *mReconnectDischargeLine, *mReconnectSupplyLine;
+  QAction* mCleanStrainer;
+  QMenu* mnuRadio = nullptr;
+  QAction* mRadioConfigure;
+  QMenu* mnuRun = nullptr;
+  QAction *mRunInitialize, *mRunStart, *mRunPause, *mRunTerminate;
+  QMenu* mnuOptions = nullptr;
+  QAction *mOptionsDesktop, *mOptionsSound;
+  QMenu* mnuDataRecords = nullptr;
+  QMenu* mnuStudents = nullptr;
+  QAction *mStudentsLogin, *mStudentsConfigure;
+  QAction *mStartRecording, *mStopRecording, *mDataOpen, *mDataSaveAs, *mDataDelete;
+  QAction *mPassword, *mLockOutIncidents, *mDataFile, *mDataSize;
+  QMenu* mnuHelp = nullptr;
+  QAction *mHelpContents, *mHelpSearch, *mHelpHowTo, *mRunInfo, *mAbout;
+  QAction* mOperator;  // the logged-in student; hidden until a login
+
+ public slots:
+  void BtnStartClick();
+  void BtnPauseClick();
+  void BtnStopClick();
+  void Timer1Timer();
+  void RunInitializeClick();
+  void TabSetSetupChange(int index);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate(bool showSplash);
+  void BuildRunPanel();
+  void BuildMenus();
+  void LoadRunPanelGlyphs();
+  void RunButtonPressed(QToolButton* button, int mode);
+
+  Program& p_;
+  WindowHost& host_;
+  QMdiArea* mdiArea_ = nullptr;
+  ImageLibraryHandle miscLibrary_;
+  int setupTab_ = kTabPanel;
+  bool shownOnce_ = false;
+};
+
+}  // namespace pumpdrill

@@ -1,0 +1,117 @@
+#include "frame/gui/program_entry.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <string>
+
+#include "frame/gui/frm_main.h"
+#include "frame/gui/window_host.h"
+#include "frame/program.h"
+#include "frame/single_instance.h"
+#include "frame/version.h"
+#include "sound/wave_devices.h"
+
+namespace pumpdrill {
+
+namespace {
+
+const char* kUsage =
+    "Usage: pumpdrill [options]\n"
+    "The pump operator training simulator.\n\n"
+    "  --no-splash       start without the splash window\n"
+    "  --main-dir DIR    use DIR as the main directory (Evols, Ini, ... and the\n"
+    "                    image libraries below it) instead of the one found from\n"
+    "                    the program's own place\n"
+    "  --help            show this help and exit\n"
+    "  --version         show the version and exit\n";
+
+// Keeps tool tips from showing when "Show All Hints" is off.
+class HintFilter : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ToolTip) return true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, char** argv) {
+  CommandLine c;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--no-splash") {
+      c.ShowSplash = false;
+    } else if (arg == "--main-dir") {
+      if (i + 1 >= argc) {
+        c.Error = "--main-dir needs a directory";
+        break;
+      }
+      c.MainDirectory = argv[++i];
+    } else if (arg.rfind("--main-dir=", 0) == 0) {
+      c.MainDirectory = arg.substr(11);
+    } else if (arg == "--help" || arg == "-h") {
+      c.Help = true;
+    } else if (arg == "--version") {
+      c.Version = true;
+    } else {
+      c.Error = "unknown option '" + arg + "'";
+      break;
+    }
+  }
+  return c;
+}
+
+int RunProgram(int argc, char** argv) {
+  QApplication app(argc, argv);  // takes the Qt options off the command line
+  CommandLine cmd = ParseCommandLine(argc, argv);
+  if (!cmd.Error.empty()) {
+    std::fprintf(stderr, "pumpdrill: %s (try --help)\n", cmd.Error.c_str());
+    return 2;
+  }
+  if (cmd.Help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (cmd.Version) {
+    std::printf("%s %s (revision %s)\n", kProductName, kVersionText, kRevisionText);
+    return 0;
+  }
+
+  WindowHost host;
+  Program program;
+  StartupInfo info;
+  info.ProgramPath = QCoreApplication::applicationFilePath().toStdString();
+  info.MainDirectory = cmd.MainDirectory;
+  info.WaveDevices = CountWaveDevices();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    info.ScreenWidth = screen->size().width();
+    info.ScreenHeight = screen->size().height();
+  }
+  AllocateAndResolve(program, info, host);
+
+  // One program per installation. Checked before the start-up log is begun,
+  // so that a refused second start leaves the running program's log alone.
+  SingleInstanceLock lock;
+  if (!lock.Acquire(program.Dirs().IniDirectory + kInstanceLockName)) {
+    host.Message(MsgType::Information, Buttons::Ok, kSingleInstanceMessage);
+    return 1;
+  }
+
+  ReadSettingsAndStartLog(program, info);
+  HintFilter hints;
+  if (!program.config.Options.ShowAllHints) app.installEventFilter(&hints);
+  QGuiApplication::setApplicationDisplayName(QString::fromStdString(ApplicationTitle()));
+
+  TfrmMain main(program, host, cmd.ShowSplash);
+  // The other windows join here in this order as they are built: graph,
+  // about box, incident dialog, password dialog, burn house, panel.
+  OpenDefaultEvolution(program, host);
+  main.show();
+  return app.exec();
+}
+
+}  // namespace pumpdrill

@@ -1,0 +1,91 @@
+#include "frame/gui/window_host.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "frame/gui/frm_main.h"
+#include "frame/version.h"
+
+namespace pumpdrill {
+
+Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std::string& text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QApplication::applicationDisplayName().isEmpty()
+                         ? QString::fromUtf8(kProductName)
+                         : QApplication::applicationDisplayName());
+  box.setText(QString::fromStdString(text));
+  switch (type) {
+    case MsgType::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgType::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgType::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgType::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case MsgType::Plain: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+  }
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  QMessageBox::StandardButton which = box.standardButton(clicked);
+  switch (which) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: break;
+  }
+  switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::OkCancel: return Answer::Cancel;
+    case Buttons::YesNo: return Answer::No;
+  }
+  return Answer::Ok;
+}
+
+Answer WindowHost::Message(MsgType type, Buttons buttons, const std::string& text) {
+  return ShowMessageBox(main_, type, buttons, text);
+}
+
+void WindowHost::ShowRunButtons(RunButton down) {
+  if (main_) main_->ShowRunButtons(down);
+}
+
+void WindowHost::EnableTimer(bool on) {
+  if (main_) main_->EnableTimer(on);
+}
+
+void WindowHost::ShowElapsedTime(const std::string& text) {
+  if (main_) main_->ShowElapsedTime(text);
+}
+
+void WindowHost::UpdateEvolutionLabel() {
+  if (main_) main_->UpdateEvolutionLabel();
+}
+
+void WindowHost::SelectPanelTab() {
+  if (main_) main_->SelectPanelTab();
+}
+
+void WindowHost::WaitProcessingMessages(double seconds) {
+  if (SkipWaits || seconds <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void WindowHost::SetMainWindow(TfrmMain* main) { main_ = main; }
+
+}  // namespace pumpdrill

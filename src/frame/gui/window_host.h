@@ -1,0 +1,41 @@
+// The windowed program's Host: messages as modal message boxes, the display
+// requests forwarded to the main window (which passes them on to the window
+// concerned), time from the system.
+#pragma once
+
+#include <QPointer>
+
+#include "sim/host.h"
+
+class QWidget;
+
+namespace pumpdrill {
+
+class TfrmMain;
+
+class WindowHost : public Host {
+ public:
+  Answer Message(MsgType type, Buttons buttons, const std::string& text) override;
+
+  void ShowRunButtons(RunButton down) override;
+  void EnableTimer(bool on) override;
+  void ShowElapsedTime(const std::string& text) override;
+  void UpdateEvolutionLabel() override;
+  void SelectPanelTab() override;
+  void WaitProcessingMessages(double seconds) override;
+
+  void SetMainWindow(TfrmMain* main);
+  TfrmMain* MainWindow() const { return main_; }
+
+  // Tests set this to skip the pauses after an initialisation.
+  bool SkipWaits = false;
+
+ private:
+  QPointer<TfrmMain> main_;
+};
+
+// Shows a modal message box of the type with the buttons and returns the
+// button pressed (Escape or closing the box counts as the last button).
+Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std::string& text);
+
+}  // namespace pumpdrill

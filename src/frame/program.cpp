@@ -1,0 +1,108 @@
+#include "frame/program.h"
+
+#include <clocale>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "frame/temp_evolution.h"
+#include "frame/version.h"
+#include "sim/defaults.h"
+#include "sound/radio_steps.h"
+
+namespace pumpdrill {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string NowText() {
+  std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[40];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+std::string Join(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+}  // namespace
+
+std::string MainCaption() { return std::string(kProductName) + "   v " + kVersionText; }
+
+std::string ApplicationTitle() {
+  return std::string(kProductName) + " v " + kVersionText + " (" + kRevisionText + ")";
+}
+
+void AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts) {
+  p.state = std::make_unique<State>();
+  const std::lconv* lc = std::localeconv();
+  p.DecimalSeparatorChar = (lc && lc->decimal_point && *lc->decimal_point)
+                               ? std::string(1, lc->decimal_point[0])
+                               : std::string(".");
+  p.run.Dirs = info.MainDirectory.empty()
+                   ? ResolveDirectories(info.ProgramPath, alerts)
+                   : ResolveDirectoriesAt(info.ProgramPath, info.MainDirectory, alerts);
+  // A missing data folder would make every later save fail: create it.
+  p.CreatedFolders = CreateMissingDataFolders(p.run.Dirs);
+  p.run.WaveDevices = info.WaveDevices;
+}
+
+void ReadSettingsAndStartLog(Program& p, const StartupInfo& info) {
+  p.ConfigRead = ReadConfiguration(p.ConfigPath(), p.config, p.S().ShowOptions, info.WaveDevices);
+
+  StartupLog& log = p.log;
+  p.run.Log = &log;
+  log.Restart(p.StartupLogPath());
+  const char* init = "Program Initialization";
+  log.WriteInitLog(init, "This file created", NowText());
+  log.WriteInitLog(init, "global started", "OK");
+  std::error_code ec;
+  log.WriteInitLog("Directories", "Exe Dir", p.run.Dirs.ExeDirectory);
+  log.WriteInitLog("Directories", "Main Dir", p.run.Dirs.MainDirectory);
+  log.WriteInitLog("Directories", "Curr Dir", fs::current_path(ec).string());
+  if (!p.CreatedFolders.empty()) log.WriteInitLog("Directories", "Created", Join(p.CreatedFolders));
+  log.WriteInitLog("Sound", "pre wav check", "OK");
+  log.WriteInitLog("Sound", "WAV sound:",
+                   std::string(info.WaveDevices > 0 ? "Sound Card Installed: "
+                                                    : "Sound Card NOT Installed: ") +
+                       std::to_string(info.WaveDevices) + " wave device.");
+  log.WriteInitLog("Sound", "post wav check", "OK");
+  fs::space_info space = fs::space(fs::current_path(ec), ec);
+  log.WriteInitLog("System", "free disk space", ec ? "unknown" : std::to_string(space.available));
+  log.WriteInitLog("Video", "Nr Colors", "not determined yet");
+  log.WriteInitLog("Video", "Resolution",
+                   std::to_string(info.ScreenWidth) + "x" + std::to_string(info.ScreenHeight));
+  if (!p.ConfigRead.Ok || !p.ConfigRead.Problems.empty())
+    log.WriteInitLog("Configuration", kConfigFileName, Join(p.ConfigRead.Problems));
+  log.WriteInitLog(init, "global completed", "OK");
+
+  if (info.WaveDevices == 0) {
+    p.config.Options.UseWavSound = false;
+    p.config.Options.EngineSound = false;
+  }
+}
+
+void LoadInternalDefaults(Program& p, Host& host) {
+  DeleteTemporaryEvolution(p.run);
+  p.log.WriteInitLog("Program Initialization", "Internal file0", "Loading");
+  SetDefaultState(p.S(), p.config, host);
+  p.S().DischargeList.LineCount = 8;
+  p.log.WriteInitLog("Program Initialization", "Internal file", "Loaded");
+  InitializeSimulation(p.S(), p.config, p.run, host);
+  if (p.run.WaveDevices > 0 && p.config.Options.EngineSound)
+    ReloadRadioCalls(p.S(), p.config, p.run, host);
+}
+
+void OpenDefaultEvolution(Program& p, Host& host) {
+  (void)host;
+  if (!p.config.Options.UseDefaultEvolution) return;
+  // Evolution files cannot be opened yet; the option is kept for when they can.
+}
+
+}  // namespace pumpdrill

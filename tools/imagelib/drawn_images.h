@@ -1,0 +1,33 @@
+// The pictures of the two image libraries, drawn by the build. Each group
+// of pictures is one function that adds its images; main() calls them all
+// and writes "panel04.dll" and "misc04.dll".
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pumpdrill::imagelib {
+
+enum class Library { Panel, Misc };
+
+struct DrawnImage {
+  Library library;
+  std::string name;
+  QImage image;
+};
+
+using DrawnImages = std::vector<DrawnImage>;
+
+// A transparent ARGB picture to draw on.
+QImage Canvas(int width, int height);
+
+// Groups of pictures.
+void AddLampImages(DrawnImages& out);       // panel lamps
+void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
+void AddSplashImages(DrawnImages& out);     // the splash window's truck
+
+}  // namespace pumpdrill::imagelib
