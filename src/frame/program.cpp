@@ -53,6 +53,12 @@ void AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts) {
   p.run.WaveDevices = info.WaveDevices;
 }
 
+bool AcquireSingleInstance(const Program& p, SingleInstanceLock& lock, Alerts& alerts) {
+  if (lock.Acquire(p.Dirs().IniDirectory + kInstanceLockName)) return true;
+  alerts.Message(MsgType::Information, Buttons::Ok, kSingleInstanceMessage);
+  return false;
+}
+
 void ReadSettingsAndStartLog(Program& p, const StartupInfo& info) {
   p.ConfigRead = ReadConfiguration(p.ConfigPath(), p.config, p.S().ShowOptions, info.WaveDevices);
 

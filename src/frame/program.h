@@ -9,6 +9,7 @@
 
 #include "frame/configuration.h"
 #include "frame/run_control.h"
+#include "frame/single_instance.h"
 #include "frame/startup_log.h"
 #include "sim/host.h"
 #include "sim/state.h"
@@ -48,6 +49,10 @@ std::string ApplicationTitle();
 // Start-up, first part: the state records allocated, the decimal separator
 // stored, the directories resolved (missing data folders are created).
 void AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts);
+
+// One program per installation: takes the lock in the Ini folder, or shows
+// "Only one Pumpdrill can be running at one time." and returns false.
+bool AcquireSingleInstance(const Program& p, SingleInstanceLock& lock, Alerts& alerts);
 
 // Start-up, second part: the configuration read, the start-up log begun
 // with its checkpoints, sound options switched off without a wave device.

@@ -119,7 +119,9 @@ Double RunTimeLimitSeconds(const Configuration& cfg) {
 }
 
 void UpdateRunClock(State& s, RunContext& run, Host& host) {
-  if (!run.SimActive) return;
+  // Only a running run's clock moves: a paused one stands still whoever
+  // asks.
+  if (!run.SimActive || run.RunState != TRunState::Running) return;
   TSimClockRec& c = s.SimClock;
   c.ClockNow = host.MonotonicSeconds();
   c.Time = c.ClockNow - c.ResumeStart + c.RunAccumulated;

@@ -1,16 +1,13 @@
 #include "frame/startup_log.h"
 
-#ifndef SI_NO_CONVERSION
-#define SI_NO_CONVERSION 1
-#endif
-#include <SimpleIni.h>
-
 #include <cstdio>
+
+#include "frame/ini_file.h"
 
 namespace pumpdrill {
 
 struct StartupLog::Impl {
-  CSimpleIniA ini{false, false, false};
+  std::unique_ptr<IniFile> ini;
 };
 
 StartupLog::StartupLog() : impl_(std::make_unique<Impl>()) {}
@@ -18,15 +15,17 @@ StartupLog::~StartupLog() = default;
 
 void StartupLog::Restart(const std::string& path) {
   path_ = path;
-  impl_->ini.Reset();
-  if (!path_.empty()) std::remove(path_.c_str());
+  impl_->ini.reset();
+  if (path_.empty()) return;
+  std::remove(path_.c_str());
+  impl_->ini = std::make_unique<IniFile>(path_);
 }
 
 void StartupLog::WriteInitLog(const std::string& section, const std::string& key,
                               const std::string& value) {
-  if (path_.empty()) return;
-  impl_->ini.SetValue(section.c_str(), key.c_str(), value.c_str());
-  impl_->ini.SaveFile(path_.c_str(), false);
+  if (!impl_->ini) return;
+  impl_->ini->Set(section, key, value);
+  impl_->ini->Save();
 }
 
 }  // namespace pumpdrill

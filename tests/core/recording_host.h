@@ -1,5 +1,7 @@
 // A host for tests that records every message and answers questions from a
-// script (the first button when the script has run out).
+// script (the first button when the script has run out). It also records
+// the sound cues, the tick's steps and the display requests in order, and
+// runs on a clock the test moves.
 #pragma once
 
 #include <deque>
@@ -16,10 +18,16 @@ struct ShownMessage {
   std::string text;
 };
 
+struct PlayedCue {
+  int cue;
+  int param;
+};
+
 class RecordingHost : public NullHost {
  public:
   Answer Message(MsgType type, Buttons buttons, const std::string& text) override {
     messages.push_back({type, buttons, text});
+    steps.push_back("Message");
     if (!answers.empty()) {
       Answer a = answers.front();
       answers.pop_front();
@@ -33,8 +41,48 @@ class RecordingHost : public NullHost {
     return all;
   }
 
+  void SoundCue(int cue, int param, bool, const std::string&) override { cues.push_back({cue, param}); }
+  void ShowRunButtons(RunButton down) override { buttons.push_back(down); }
+  void EnableTimer(bool on) override { timerOn = on; }
+  void ShowElapsedTime(const std::string& text) override { elapsed = text; }
+  void TickStep(const char* step) override { steps.push_back(step); }
+  void RefreshGauges() override { steps.push_back("display:Gauges"); }
+  void RefreshNozzleWindow() override { steps.push_back("display:NozzleWindow"); }
+  void RefreshFoamSetup() override { steps.push_back("display:FoamSetup"); }
+  void SelectPanelTab() override { steps.push_back("display:PanelTab"); }
+  void WaitProcessingMessages(double seconds) override { waited += seconds; }
+  double MonotonicSeconds() override { return now; }
+  double TimeOfDaySeconds() override { return timeOfDay; }
+
+  bool PlayedCue(int cue) const {
+    for (const auto& c : cues)
+      if (c.cue == cue) return true;
+    return false;
+  }
+  int Count(const std::string& step) const {
+    int n = 0;
+    for (const std::string& s : steps) n += s == step;
+    return n;
+  }
+  // Forgets what was recorded (not the script or the clock).
+  void Clear() {
+    messages.clear();
+    cues.clear();
+    steps.clear();
+    buttons.clear();
+    waited = 0;
+  }
+
   std::vector<ShownMessage> messages;
   std::deque<Answer> answers;
+  std::vector<struct PlayedCue> cues;
+  std::vector<std::string> steps;  // tick steps and display requests, in order
+  std::vector<RunButton> buttons;  // every ShowRunButtons request
+  bool timerOn = false;
+  std::string elapsed;
+  double now = 1000.0;  // the monotonic clock, seconds
+  double timeOfDay = 3600.0;
+  double waited = 0;  // seconds of WaitProcessingMessages
 };
 
 }  // namespace pumpdrill

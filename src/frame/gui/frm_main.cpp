@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "frame/gui/frm_splash.h"
@@ -26,13 +27,35 @@ QToolButton* RunPanelButton(QWidget* parent, const char* name, const char* hint,
   b->setToolTip(hint);
   b->setText(text);
   b->setAutoRaise(false);
-  b->setFixedSize(25, 25);
+  b->setFixedSize(23, 23);
   b->setIconSize(QSize(20, 20));
   b->setFocusPolicy(Qt::NoFocus);
   return b;
 }
 
 }  // namespace
+
+void TabSetStrip::Place(QTabBar* tabs, QWidget* panel) {
+  tabs_ = tabs;
+  panel_ = panel;
+  panel_->raise();
+  setMinimumHeight(std::max(tabs_->sizeHint().height(), panel_->sizeHint().height() + 3));
+}
+
+QSize TabSetStrip::sizeHint() const {
+  int height = std::max(tabs_->sizeHint().height(), panel_->sizeHint().height() + 3);
+  return {tabs_->sizeHint().width() + panel_->sizeHint().width(), height};
+}
+
+QSize TabSetStrip::minimumSizeHint() const { return {0, minimumHeight()}; }
+
+void TabSetStrip::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!tabs_ || !panel_) return;
+  tabs_->setGeometry(0, 0, width(), tabs_->sizeHint().height());
+  QSize panel = panel_->sizeHint();
+  panel_->setGeometry(width() - panel.width() - 2, 3, panel.width(), panel.height());
+}
 
 TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget* parent)
     : QMainWindow(parent), p_(program), host_(host) {
@@ -67,32 +90,29 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::BuildRunPanel() {
-  // The setup tab set along the bottom edge, with the run panel on it at
-  // its right end.
-  auto* strip = new QWidget;
+  // The setup tab set along the bottom edge; the run panel lies on it, 3
+  // pixels from its top, against the window's right edge.
+  auto* strip = new TabSetStrip;
   strip->setObjectName("TabSetStrip");
-  auto* row = new QHBoxLayout(strip);
-  row->setContentsMargins(0, 0, 2, 0);
-  row->setSpacing(0);
   TabSetSetup = new QTabBar(strip);
   TabSetSetup->setObjectName("TabSetSetup");
   TabSetSetup->setShape(QTabBar::RoundedSouth);
   TabSetSetup->setDrawBase(false);
   TabSetSetup->setExpanding(false);
+  TabSetSetup->setUsesScrollButtons(false);
+  TabSetSetup->setStyleSheet("QTabBar::tab { padding: 2px 4px 3px 4px; }");
   for (const char* caption : {"Supply/Tank", "Panel", "Pump/Engine", "Discharges", "Foam"})
     TabSetSetup->addTab(caption);
   // The setup windows of the other tabs are not in the program yet.
   for (int tab : {kTabSupply, kTabPump, kTabDischarges, kTabFoam}) TabSetSetup->setTabEnabled(tab, false);
   TabSetSetup->setCurrentIndex(kTabPanel);
   connect(TabSetSetup, &QTabBar::currentChanged, this, &TfrmMain::TabSetSetupChange);
-  row->addWidget(TabSetSetup, 0, Qt::AlignTop);
-  row->addStretch(1);
 
   PnlSimCtrls = new QWidget(strip);
   PnlSimCtrls->setObjectName("PnlSimCtrls");
   auto* controls = new QHBoxLayout(PnlSimCtrls);
   controls->setContentsMargins(0, 3, 0, 1);
-  controls->setSpacing(2);
+  controls->setSpacing(1);
   LblEvolution = new QLabel("evolution", PnlSimCtrls);
   LblEvolution->setObjectName("LblEvolution");
   LblEvolutionFName = new QLabel("defaults.evo", PnlSimCtrls);
@@ -100,7 +120,7 @@ void TfrmMain::BuildRunPanel() {
   LblEvolutionFName->setToolTip("current evolution file");
   LblEvolutionFName->setFrameShape(QFrame::Panel);
   LblEvolutionFName->setFrameShadow(QFrame::Sunken);
-  LblEvolutionFName->setMinimumWidth(80);
+  LblEvolutionFName->setMinimumWidth(66);
   BtnBurnHouse = RunPanelButton(PnlSimCtrls, "BtnBurnHouse", "burn house", "B");
   BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
   BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
@@ -118,22 +138,22 @@ void TfrmMain::BuildRunPanel() {
   LblSimClockTime->setToolTip("elapsed simulation time");
   LblSimClockTime->setFrameShape(QFrame::Panel);
   LblSimClockTime->setFrameShadow(QFrame::Sunken);
-  LblSimClockTime->setMinimumWidth(42);
+  LblSimClockTime->setMinimumWidth(40);
   LblSimClockTime->setAlignment(Qt::AlignCenter);
 
   controls->addWidget(LblEvolution);
   controls->addWidget(LblEvolutionFName);
-  controls->addSpacing(4);
+  controls->addSpacing(3);
   for (QWidget* w : {static_cast<QWidget*>(BtnBurnHouse), static_cast<QWidget*>(BtnGraph),
                      static_cast<QWidget*>(BtnNozzle)})
     controls->addWidget(w);
-  controls->addSpacing(4);
+  controls->addSpacing(3);
   for (QWidget* w : {static_cast<QWidget*>(BtnStart), static_cast<QWidget*>(BtnPause),
                      static_cast<QWidget*>(BtnStop)})
     controls->addWidget(w);
-  controls->addSpacing(4);
+  controls->addSpacing(3);
   controls->addWidget(LblSimClockTime);
-  row->addWidget(PnlSimCtrls, 0, Qt::AlignTop | Qt::AlignRight);
+  strip->Place(TabSetSetup, PnlSimCtrls);
 }
 
 void TfrmMain::FormCreate(bool showSplash) {

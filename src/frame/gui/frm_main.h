@@ -20,6 +20,23 @@ namespace pumpdrill {
 
 class WindowHost;
 
+// The strip along the main window's bottom edge: the setup tab set across
+// its width and the run panel lying on it at the right.
+class TabSetStrip : public QWidget {
+ public:
+  using QWidget::QWidget;
+  void Place(QTabBar* tabs, QWidget* panel);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QTabBar* tabs_ = nullptr;
+  QWidget* panel_ = nullptr;
+};
+
 // Tabs of the setup tab set, in their order.
 enum SetupTab : int { kTabSupply = 0, kTabPanel = 1, kTabPump = 2, kTabDischarges = 3, kTabFoam = 4 };
 

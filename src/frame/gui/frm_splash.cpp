@@ -75,7 +75,7 @@ double TfrmSplash::TruckX(double t) const {
 }
 
 void TfrmSplash::Animate() {
-  double t = clock_.elapsed() / 1000.0;
+  double t = clock_.elapsed() / 1000.0 / timeScale_;
   double x = TruckX(t);
   wheelAngle_ += (x - truckX_) / kWheelRadius;
   truckX_ = x;

@@ -28,6 +28,9 @@ class TfrmSplash : public QWidget {
   void Start();
   bool TruckStopped() const { return truckStopped_; }
 
+  // Plays the animation faster (tests) or slower; 1 is its own pace.
+  void SetTimeScale(double scale) { timeScale_ = scale > 0 ? scale : 1.0; }
+
   // Timing of the animation, in seconds.
   static constexpr double kDriveTime = 1.6;   // driving in
   static constexpr double kIdleTime = 0.8;    // engine idling after the stop
@@ -54,6 +57,7 @@ class TfrmSplash : public QWidget {
   double wheelAngle_ = 0;
   bool truckStopped_ = false;
   bool engineStopped_ = false;
+  double timeScale_ = 1.0;
 };
 
 }  // namespace pumpdrill

@@ -96,10 +96,7 @@ int RunProgram(int argc, char** argv) {
   // One program per installation. Checked before the start-up log is begun,
   // so that a refused second start leaves the running program's log alone.
   SingleInstanceLock lock;
-  if (!lock.Acquire(program.Dirs().IniDirectory + kInstanceLockName)) {
-    host.Message(MsgType::Information, Buttons::Ok, kSingleInstanceMessage);
-    return 1;
-  }
+  if (!AcquireSingleInstance(program, lock, host)) return 1;
 
   ReadSettingsAndStartLog(program, info);
   HintFilter hints;

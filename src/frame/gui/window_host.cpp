@@ -88,4 +88,6 @@ void WindowHost::WaitProcessingMessages(double seconds) {
 
 void WindowHost::SetMainWindow(TfrmMain* main) { main_ = main; }
 
+TfrmMain* WindowHost::MainWindow() const { return main_; }
+
 }  // namespace pumpdrill

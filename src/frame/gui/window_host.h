@@ -25,7 +25,7 @@ class WindowHost : public Host {
   void WaitProcessingMessages(double seconds) override;
 
   void SetMainWindow(TfrmMain* main);
-  TfrmMain* MainWindow() const { return main_; }
+  TfrmMain* MainWindow() const;
 
   // Tests set this to skip the pauses after an initialisation.
   bool SkipWaits = false;
