@@ -18,7 +18,7 @@ struct ShownMessage {
   std::string text;
 };
 
-struct PlayedCue {
+struct CueRequest {
   int cue;
   int param;
 };
@@ -75,7 +75,7 @@ class RecordingHost : public NullHost {
 
   std::vector<ShownMessage> messages;
   std::deque<Answer> answers;
-  std::vector<struct PlayedCue> cues;
+  std::vector<CueRequest> cues;
   std::vector<std::string> steps;  // tick steps and display requests, in order
   std::vector<RunButton> buttons;  // every ShowRunButtons request
   bool timerOn = false;

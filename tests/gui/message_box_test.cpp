@@ -36,6 +36,7 @@ TEST(MessageBoxes, AnswerIsTheButtonPressed) {
   EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::YesNo, QMessageBox::Yes), Answer::Yes);
   EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::OkCancel, QMessageBox::Cancel),
             Answer::Cancel);
+  EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::YesCancel, QMessageBox::Yes), Answer::Yes);
   EXPECT_EQ(ShowAndPress(MsgType::Information, Buttons::Ok, QMessageBox::Ok, &icon), Answer::Ok);
   EXPECT_EQ(icon, QMessageBox::Information);
   ShowAndPress(MsgType::Plain, Buttons::Ok, QMessageBox::Ok, &icon);
@@ -47,6 +48,8 @@ TEST(MessageBoxes, AnswerIsTheButtonPressed) {
 TEST(MessageBoxes, ClosingTheBoxCountsAsItsLastButton) {
   EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::YesNo, QMessageBox::NoButton), Answer::No);
   EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::OkCancel, QMessageBox::NoButton),
+            Answer::Cancel);
+  EXPECT_EQ(ShowAndPress(MsgType::Confirmation, Buttons::YesCancel, QMessageBox::NoButton),
             Answer::Cancel);
   EXPECT_EQ(ShowAndPress(MsgType::Information, Buttons::Ok, QMessageBox::NoButton), Answer::Ok);
 }

@@ -36,6 +36,10 @@ Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setEscapeButton(QMessageBox::No);
       break;
+    case Buttons::YesCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
@@ -51,6 +55,7 @@ Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std:
     case Buttons::Ok: return Answer::Ok;
     case Buttons::OkCancel: return Answer::Cancel;
     case Buttons::YesNo: return Answer::No;
+    case Buttons::YesCancel: return Answer::Cancel;
   }
   return Answer::Ok;
 }
