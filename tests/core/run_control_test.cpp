@@ -88,6 +88,15 @@ TEST_F(RunControlTest, PausingDoesNotAdvanceTheClock) {
   EXPECT_DOUBLE_EQ(s.SimClock.Time, 15);
 }
 
+TEST_F(RunControlTest, ARunOverMidnightKeepsCounting) {
+  host.timeOfDay = 86399.5;  // half a second before midnight
+  Start();
+  Advance(1);
+  host.timeOfDay = 0.5;  // the time of day starts again; the run clock does not
+  Advance(1);
+  EXPECT_DOUBLE_EQ(s.SimClock.Time, 2);
+}
+
 TEST_F(RunControlTest, TerminateFromRunningOrPaused) {
   Start();
   Advance(4);

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "frame/gui/frm_splash.h"
+#include "frame/gui/program_entry.h"
 #include "frame/program.h"
 #include "frame/single_instance.h"
 #include "frame/startup_log.h"
@@ -108,6 +109,26 @@ TEST(SingleInstance, ASecondStartIsToldAndCreatesNoWindow) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].type, MsgType::Information);
   EXPECT_EQ(host.messages[0].text, "Only one Pumpdrill can be running at one time.");
+}
+
+CommandLine Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "pumpdrill");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  return ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(CommandLine, SplashAndMainDirectoryOptions) {
+  CommandLine plain = Parse({});
+  EXPECT_TRUE(plain.ShowSplash);
+  EXPECT_TRUE(plain.MainDirectory.empty());
+  CommandLine c = Parse({"--no-splash", "--main-dir", "/srv/pumpdrill"});
+  EXPECT_FALSE(c.ShowSplash);
+  EXPECT_EQ(c.MainDirectory, "/srv/pumpdrill");
+  EXPECT_TRUE(c.Error.empty());
+  EXPECT_EQ(Parse({"--main-dir=/x"}).MainDirectory, "/x");
+  EXPECT_FALSE(Parse({"--main-dir"}).Error.empty());
+  EXPECT_FALSE(Parse({"--bogus"}).Error.empty());
 }
 
 }  // namespace
