@@ -10,6 +10,7 @@
 
 #include "frame/directories.h"
 #include "sim/host.h"
+#include "sim/random_source.h"
 #include "sim/state.h"
 #include "sim/types.h"
 
@@ -50,6 +51,7 @@ struct RunContext {
   // they are charged; set by every initialisation.
   Array1<bool, 15> AutoNozzlePending{};
   std::string ElapsedText;  // what the elapsed-time label shows
+  RandomSource Random;      // the run's chance events (a sporadic supply)
   int WaveDevices = 0;      // wave output devices found at start-up
   Directories Dirs;
   StartupLog* Log = nullptr;  // the start-up log, when there is one

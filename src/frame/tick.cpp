@@ -81,7 +81,7 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
   host.RefreshNozzleWindow();
 
   host.TickStep("Incidents");
-  IncidentsStep(s, host);
+  IncidentsStep(s, run.SimActive, run.Random, host);
 
   if (now - s.BurnHouse.LastUpdateTime >= kBurnHouseInterval) {
     host.TickStep("BurnHouse");

@@ -19,8 +19,10 @@ void DraftPrimeUpdateStep(State& s, Host& host) {
   (void)host;
 }
 
-void IncidentsStep(State& s, Host& host) {
+void IncidentsStep(State& s, bool simActive, RandomSource& random, Host& host) {
   (void)s;
+  (void)simActive;
+  (void)random;
   (void)host;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "sim/host.h"
+#include "sim/random_source.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
@@ -19,8 +20,9 @@ void TankVolumeStep(State& s, Host& host);
 // 0.15 s of simulated time).
 void DraftPrimeUpdateStep(State& s, Host& host);
 
-// The supply and engine incidents due at SimClock.Time.
-void IncidentsStep(State& s, Host& host);
+// The supply and engine incidents due at SimClock.Time; chance events draw
+// from random.
+void IncidentsStep(State& s, bool simActive, RandomSource& random, Host& host);
 
 // Initialisation: the intake and priming state cleared, the primer at rest,
 // the pump and supply constants recomputed.
