@@ -7,12 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "cli/exercise_cli.h"
 #include "cli/print_state.h"
-#include "frame/configuration.h"
+#include "cli/runner_session.h"
 #include "frame/version.h"
 #include "sim/defaults.h"
-#include "sim/host.h"
-#include "sim/state.h"
 #include "sim/supply.h"
 
 namespace pumpdrill {
@@ -21,25 +20,26 @@ namespace {
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: pumpdrill-sim [options]\n"
-         "Runs the pump simulation without windows.\n\n"
+         "Runs the pump simulation without windows, on simulated time, and writes\n"
+         "samples of it as CSV.\n\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
-         "  --main-dir DIR    read the settings from DIR/Ini/Tw.INI as the program\n"
-         "                    does at start-up (creating it when missing)\n"
+         "  --main-dir DIR    the main directory (settings in DIR/Ini/Tw.INI, created\n"
+         "                    when missing); by default the program's own, found as\n"
+         "                    the windowed program finds it\n"
          "  --print-state     print every field of the starting state as\n"
-         "                    'Name = value', one a line, and exit\n";
+         "                    'Name = value', one a line, and exit\n"
+      << ExerciseOptionsHelp()
+      << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
+         "a fault in the script (its line is named).\n";
 }
 
-// The runner plays no sound, but it reads the settings file the windowed
-// program shares; it counts as having a wave device so that it never
-// switches the sound options off in that file.
-constexpr int kRunnerWaveDevices = 1;
-
-// Reads the configuration of a main directory; its problems are warnings.
-void ReadRunnerConfiguration(const std::filesystem::path& mainDir, Configuration& cfg, TShowOptionsRec& show,
-                             std::ostream& err) {
-  ConfigReport report = ReadStartupConfiguration(mainDir, cfg, show, kRunnerWaveDevices);
-  for (const std::string& problem : report.Problems) err << "pumpdrill-sim: warning: " << problem << "\n";
+// The program's own path, from which the default main directory is found.
+std::string ProgramPath(const char* argv0) {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && !self.empty()) return self.string();
+  return argv0 ? argv0 : "";
 }
 
 // The state the program starts with, before any Evolution is opened: the
@@ -61,44 +61,66 @@ int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout,
 int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> mainDir;
   bool printState = false;
+  ExerciseCommandLine exercise;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--main-dir" || arg.rfind("--main-dir=", 0) == 0) {
       if (arg == "--main-dir" && i + 1 >= argc) {
         err << "pumpdrill-sim: --main-dir needs a folder (try --help)\n";
-        return 2;
+        return kExitUsageError;
       }
       mainDir = arg == "--main-dir" ? std::string(argv[++i]) : arg.substr(std::strlen("--main-dir="));
       continue;
     }
     if (arg == "--help" || arg == "-h") {
       PrintHelp(out);
-      return 0;
+      return kExitOk;
     }
     if (arg == "--version") {
       out << kProductName << " " << kVersionText << " (revision " << kRevisionText << ")\n";
-      return 0;
+      return kExitOk;
     }
     if (arg == "--print-state") {
       printState = true;
       continue;
     }
+    switch (ReadExerciseOption(argc, argv, i, exercise, err)) {
+      case OptionUse::Taken:
+        continue;
+      case OptionUse::Faulty:
+        return kExitUsageError;
+      case OptionUse::NotMine:
+        break;
+    }
     err << "pumpdrill-sim: unknown option '" << arg << "' (try --help)\n";
-    return 2;
+    return kExitUsageError;
   }
 
-  Configuration cfg;
-  TShowOptionsRec show;
   if (mainDir) {
     std::error_code ec;
     if (!std::filesystem::is_directory(*mainDir, ec)) {
       err << "pumpdrill-sim: the main directory \"" << mainDir->string() << "\" does not exist\n";
-      return 2;
+      return kExitUsageError;
     }
-    ReadRunnerConfiguration(*mainDir, cfg, show, err);
   }
-  if (printState) PrintState(*StartingState(cfg, show), out);
-  return 0;
+
+  // Script and columns are checked before anything is started.
+  PreparedExercise prepared;
+  if (!printState) {
+    int status = PrepareExercise(exercise, prepared, err);
+    if (status != kExitOk) return status;
+  }
+
+  RunnerSession session(exercise.dt, err, exercise.quiet);
+  if (!StartRunnerSession(session, ProgramPath(argc > 0 ? argv[0] : nullptr), mainDir ? mainDir->string() : "",
+                          err))
+    return kExitFileError;
+
+  if (printState) {
+    PrintState(*StartingState(session.Config(), session.S().ShowOptions), out);
+    return kExitOk;
+  }
+  return RunPreparedExercise(session, exercise, prepared, out, err);
 }
 
 }  // namespace pumpdrill

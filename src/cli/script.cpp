@@ -69,14 +69,6 @@ std::string Lower(std::string_view w) {
   return s;
 }
 
-// A finite decimal number, read the same whatever the locale.
-bool ParseNumber(std::string_view w, double& value) {
-  if (w.empty()) return false;
-  if (w.front() == '+') w.remove_prefix(1);
-  const char* end = w.data() + w.size();
-  auto [p, ec] = std::from_chars(w.data(), end, value);
-  return ec == std::errc() && p == end && std::isfinite(value);
-}
 
 bool ParseWhole(std::string_view w, int& value) {
   const char* end = w.data() + w.size();
@@ -127,7 +119,7 @@ class LineReader {
       }
       a.command = ScriptCommand::ReliefPressure;
       double v = 0;
-      if (!ParseNumber(words_[2], v)) return "expected on, off or a pressure in psi, not " + Quoted(words_[2]);
+      if (!ParseDecimal(words_[2], v)) return "expected on, off or a pressure in psi, not " + Quoted(words_[2]);
       return Number(2, "relief pressure", 0, HUGE_VAL, a.value);
     }
     if (cmd == "governor") {
@@ -179,7 +171,7 @@ class LineReader {
 
   std::string Number(std::size_t i, std::string_view what, double lo, double hi, double& value) {
     if (!fault_.empty()) return {};
-    if (!ParseNumber(words_[i], value)) return Fault(std::string(what) + " " + Quoted(words_[i]) + " is not a number");
+    if (!ParseDecimal(words_[i], value)) return Fault(std::string(what) + " " + Quoted(words_[i]) + " is not a number");
     if (value < lo || value > hi) {
       std::string range = hi == HUGE_VAL ? "at least " + Format(lo) : Format(lo) + " to " + Format(hi);
       return Fault(std::string(what) + " " + Quoted(words_[i]) + " is out of range (" + range + ")");
@@ -275,6 +267,14 @@ class LineReader {
 
 }  // namespace
 
+bool ParseDecimal(std::string_view w, double& value) {
+  if (w.empty()) return false;
+  if (w.front() == '+') w.remove_prefix(1);
+  const char* end = w.data() + w.size();
+  auto [p, ec] = std::from_chars(w.data(), end, value);
+  return ec == std::errc() && p == end && std::isfinite(value);
+}
+
 bool ParseScript(std::string_view text, Script& script, std::string& error) {
   script.actions.clear();
   error.clear();
@@ -300,7 +300,7 @@ bool ParseScript(std::string_view text, Script& script, std::string& error) {
     };
     ScriptAction a;
     a.sourceLine = lineNo;
-    if (!ParseNumber(words[0], a.time)) return fail("time " + Quoted(words[0]) + " is not a number of seconds");
+    if (!ParseDecimal(words[0], a.time)) return fail("time " + Quoted(words[0]) + " is not a number of seconds");
     if (a.time < 0) return fail("time " + Quoted(words[0]) + " is before the start of the run");
     if (words.size() < 2) return fail("a command must follow the time");
     LineReader reader(line, words, *scratch);

@@ -55,6 +55,10 @@ struct Script {
   double LastTime() const { return actions.empty() ? 0.0 : actions.back().time; }
 };
 
+// A finite decimal number ("1500", "0.75", "1e3"), read the same whatever
+// the locale; nothing else may follow it.
+bool ParseDecimal(std::string_view text, double& value);
+
 // Reads and checks a whole script. On the first fault returns false with
 // error set to "line N: " and what is wrong; script is then left empty.
 bool ParseScript(std::string_view text, Script& script, std::string& error);

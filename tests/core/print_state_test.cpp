@@ -15,6 +15,11 @@ namespace pumpdrill {
 namespace {
 
 std::vector<std::string> PrintedLines(std::vector<std::string> args = {"--print-state"}) {
+  // Without a main directory of its own the runner would use the one of
+  // the test program.
+  testing::ScratchDir mainDir;
+  if (std::find(args.begin(), args.end(), "--main-dir") == args.end())
+    args.insert(args.begin(), {"--main-dir", mainDir.path().string()});
   std::vector<char*> argv;
   std::string prog = "pumpdrill-sim";
   argv.push_back(prog.data());

@@ -1,0 +1,71 @@
+#include "cli/exercise_run.h"
+
+#include "frame/tick.h"
+
+namespace pumpdrill {
+
+namespace {
+
+// A pause and resume within one tick (the run-time question answered No)
+// leave the run clock's start and accumulated time both at that tick's
+// time. Both are set back to 0, which changes no elapsed time, so that
+// SimClock.Time stays the clock's own n x dt instead of a difference of
+// sums.
+void KeepRunClockExact(State& s) {
+  TSimClockRec& c = s.SimClock;
+  if (c.ResumeStart != 0 && c.ResumeStart == c.RunAccumulated) {
+    c.ResumeStart = 0;
+    c.RunAccumulated = 0;
+  }
+}
+
+}  // namespace
+
+double ExerciseDuration(const Script& script, const ExerciseOptions& o) {
+  return o.duration >= 0 ? o.duration : script.LastTime() + kRunAfterLastAction;
+}
+
+ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
+                           RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv) {
+  ExerciseResult result;
+  const double duration = ExerciseDuration(script, o);
+
+  clock.SetTick(0);
+  SetRunState(s, cfg, run, host, kRunStart);
+
+  Sampler sampler(o.columns.empty() ? DefaultColumns(s) : o.columns, o.sampleInterval);
+  sampler.WriteHeader(csv);
+
+  const std::vector<ScriptAction>& actions = script.actions;
+  std::size_t next = 0;
+  for (long long n = 0;; ++n) {
+    clock.SetTick(n);
+    const double t = clock.Now();
+    while (next < actions.size() && t >= actions[next].time - kTimeTolerance) {
+      const ScriptAction& a = actions[next++];
+      ++result.actionsApplied;
+      if (a.command == ScriptCommand::Terminate) {
+        result.terminated = true;
+        break;
+      }
+      ApplyScriptAction(s, a, run.SimActive, host);
+    }
+    if (result.terminated) break;
+
+    host.SetInTick(true);
+    SimulationTick(s, cfg, run, host);
+    host.SetInTick(false);
+    KeepRunClockExact(s);
+    ++result.ticks;
+    sampler.AfterTick(s, t, csv);
+    if (!run.SimActive || t >= duration - kTimeTolerance) break;
+  }
+
+  result.actionsAfterEnd = static_cast<int>(actions.size() - next);
+  SetRunState(s, cfg, run, host, kRunTerminate);
+  result.endTime = s.SimClock.Time;
+  sampler.Finish(s, csv);
+  return result;
+}
+
+}  // namespace pumpdrill

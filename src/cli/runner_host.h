@@ -1,0 +1,58 @@
+// What the headless runner gives the simulation in place of windows: a
+// clock of simulated time, message boxes written to standard error, and
+// answers to the questions that keep the run going and keep its data.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "sim/host.h"
+
+namespace pumpdrill {
+
+// Simulated time: tick n happens at n x dt. The time is a product, not a
+// running sum, so that a long run carries no summed rounding.
+class SimulatedClock {
+ public:
+  explicit SimulatedClock(double dt) : dt_(dt) {}
+  void SetTick(long long n) { tick_ = n; }
+  long long Tick() const { return tick_; }
+  double Dt() const { return dt_; }
+  double Now() const { return static_cast<double>(tick_) * dt_; }
+
+ private:
+  double dt_;
+  long long tick_ = 0;
+};
+
+class RunnerHost : public Host {
+ public:
+  // Messages go to err, each text exactly as the program shows it, on a
+  // line of its own; quiet keeps them back.
+  RunnerHost(const SimulatedClock& clock, std::ostream& err, bool quiet);
+
+  // Questions asked by the tick (the run-time limit, the data-file size)
+  // are answered No: the run goes on and its data is kept. Every other
+  // question (the operator's actions) is answered with its first button,
+  // Yes or OK.
+  Answer Message(MsgType type, Buttons buttons, const std::string& text) override;
+
+  // The run clock reads simulated time.
+  double MonotonicSeconds() override { return clock_.Now(); }
+  // The time of day the runner started, moved on by the simulated time.
+  double TimeOfDaySeconds() override;
+
+  // Set while the tick runs.
+  void SetInTick(bool inTick) { inTick_ = inTick; }
+  int MessagesShown() const { return shown_; }
+
+ private:
+  const SimulatedClock& clock_;
+  std::ostream& err_;
+  bool quiet_;
+  bool inTick_ = false;
+  int shown_ = 0;
+  double startOfDay_;
+};
+
+}  // namespace pumpdrill
