@@ -1,10 +1,10 @@
 #include "sim/coefficients.h"
 
-#include <cmath>
-#include <string>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "frame/configuration.h"
@@ -17,7 +17,6 @@ namespace pumpdrill {
 
 namespace {
 
-constexpr int kSingle = 0;
 constexpr int kSiamese = 1;
 constexpr int kWye = 2;
 
@@ -33,18 +32,14 @@ double Pow4(double x) {
 
 // The C the program ships with for its English diameter list; used when
 // the configured lists cannot give one.
-struct DiamC {
-  double inches;
-  double c;
-};
-constexpr DiamC kBuiltInC[] = {{0.75, 125}, {1, 125},   {1.5, 125}, {1.75, 139}, {2, 138},
-                               {2.5, 132},  {2.75, 133}, {3, 134},   {3.5, 133},  {4, 133},
-                               {4.5, 137},  {5, 137},   {6, 137}};
+constexpr double kBuiltInDiams[] = {0.75, 1, 1.5, 1.75, 2, 2.5, 2.75, 3, 3.5, 4, 4.5, 5, 6};
+constexpr double kBuiltInC[] = {125, 125, 125, 139, 138, 132, 133, 134, 133, 133, 137, 137, 137};
+static_assert(std::size(kBuiltInDiams) == std::size(kBuiltInC));
 
-// Index of the entry of an ascending diameter list that a diameter takes:
-// the first whose midpoint to the next exceeds it, else the last.
-template <typename Diam>
-std::size_t NearestIndex(const std::vector<Diam>& diams, double inches) {
+// Index of the entry of an ascending diameter list (not empty) that a
+// diameter takes: the first whose midpoint to the next exceeds it, else
+// the last.
+std::size_t NearestIndex(std::span<const double> diams, double inches) {
   for (std::size_t i = 0; i + 1 < diams.size(); ++i) {
     if ((diams[i] + diams[i + 1]) / 2 > inches) return i;
   }
@@ -57,11 +52,7 @@ bool IsSiamesePartner(int line, int partner) {
 
 }  // namespace
 
-double BuiltInHoseC(double inches) {
-  std::vector<double> diams;
-  for (const auto& e : kBuiltInC) diams.push_back(e.inches);
-  return kBuiltInC[NearestIndex(diams, inches)].c;
-}
+double BuiltInHoseC(double inches) { return kBuiltInC[NearestIndex(kBuiltInDiams, inches)]; }
 
 namespace {
 
