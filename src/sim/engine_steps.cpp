@@ -1,10 +1,11 @@
 #include "sim/engine_steps.h"
 
+#include "sim/engine.h"
+
 namespace pumpdrill {
 
-// Engine speed and temperature are not modelled yet.
-void EngineSpeedStep(State& s) { (void)s; }
+void EngineSpeedStep(State& s) { UpdateEngineSpeed(s); }
 
-void EngineTemperatureStep(State& s) { (void)s; }
+void EngineTemperatureStep(State& s) { UpdateEngineTemperature(s); }
 
 }  // namespace pumpdrill

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
+#include "sim/gui/frm_frict.h"
 #include "window_test_support.h"
 
 namespace pumpdrill {
@@ -152,6 +154,30 @@ TEST_F(MainWindowTest, StartupLogHasTheWindowCheckpoints) {
   EXPECT_LT(at("main form create1"), at("main form create2"));
   EXPECT_LT(at("main form create2"), at("main form show1"));
   EXPECT_NE(at("main form show1"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, FrictionAdjustHosesOpensTheModalCalculator) {
+  EXPECT_TRUE(w->mFrictionHoses->isEnabled());
+  EXPECT_FALSE(w->mFrictionValves->isEnabled());
+  EXPECT_FALSE(w->mFrictionAppliances->isEnabled());
+  QString title;
+  bool modal = false;
+  QString c;
+  QTimer::singleShot(0, [&] {
+    auto* frict = qobject_cast<TfrmFrict*>(QApplication::activeModalWidget());
+    ASSERT_NE(frict, nullptr);
+    title = frict->windowTitle();
+    modal = frict->isModal();
+    c = frict->LblCHz->text();
+    testing::Screenshot(*frict, "frm_frict_from_menu");
+    frict->BtnClose->click();
+  });
+  w->mFrictionHoses->trigger();  // returns when the dialog has closed
+  EXPECT_EQ(title.toStdString(), "Hose Friction Loss Adjustment");
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(c.toStdString(), "132");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(host.messages.empty());
 }
 
 class MainWindowWithoutLibraries : public MainWindowTest {

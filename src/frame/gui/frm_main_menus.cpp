@@ -4,6 +4,8 @@
 #include <QMenuBar>
 
 #include "frame/gui/frm_main.h"
+#include "frame/gui/window_host.h"
+#include "sim/gui/frm_frict.h"
 
 namespace pumpdrill {
 
@@ -56,6 +58,13 @@ void TfrmMain::BuildMenus() {
   mFrictionHoses = Item(mnuFrictionAdjust, "Hoses", "mFrictionHoses");
   mFrictionValves = Item(mnuFrictionAdjust, "Valves", "mFrictionValves");
   mFrictionAppliances = Item(mnuFrictionAdjust, "Appliances", "mFrictionAppliances");
+  // The friction calculator, modal and released when it closes. Opened from
+  // the menu it starts from a 2-1/2 in hose (no current line).
+  mFrictionHoses->setEnabled(true);
+  connect(mFrictionHoses, &QAction::triggered, this, [this] {
+    TfrmFrict frict(p_.S(), p_.config, 0, host_, p_.ConfigPath(), this);
+    frict.exec();
+  });
   mGraphSetup = Item(mnuSetup, "Graph", "mGraphSetup");
   mBurnHouseSetup = Item(mnuSetup, "BurnHouse", "mBurnHouseSetup");
   // The Setup items only select a tab of the setup tab set.
