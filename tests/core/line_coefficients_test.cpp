@@ -224,16 +224,6 @@ TEST(LineCoefficients, LinesInUseLeaveTheOthersAlone) {
   EXPECT_EQ(s->Discharges[19].HoseK, 0);
 }
 
-TEST(LineCoefficients, BuiltInDefaultC) {
-  // Midpoints of the diameter list decide: 2.6 in is below the midpoint
-  // 2.625 of 2-1/2 and 2-3/4, 2.7 in above it.
-  EXPECT_EQ(BuiltInHoseC(2.6), 132);
-  EXPECT_EQ(BuiltInHoseC(2.7), 133);
-  EXPECT_EQ(BuiltInHoseC(0.1), 125);
-  EXPECT_EQ(BuiltInHoseC(1.75), 139);
-  EXPECT_EQ(BuiltInHoseC(12), 137);
-}
-
 TEST(Hydrant, CoefficientsFromRatingAndStaticPressure) {
   State s{};
   s.Supply.RatedSupplyFlow = 3000;

@@ -140,6 +140,7 @@ TEST_F(FrictWindow, MetricDisplay) {
   EXPECT_NEAR(w->Calculator().DiamInches, 45 / 25.5, 1e-12);
   EXPECT_EQ(w->LblCHz->text(), "139");
   EXPECT_EQ(w->CBoxHDiam->currentText(), "45");
+  testing::Screenshot(*w, "frm_frict_metric");
 }
 
 TEST_F(FrictWindow, SaveStoresTheCoefficientOfTheDiameter) {

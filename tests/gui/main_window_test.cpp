@@ -169,7 +169,6 @@ TEST_F(MainWindowTest, FrictionAdjustHosesOpensTheModalCalculator) {
     title = frict->windowTitle();
     modal = frict->isModal();
     c = frict->LblCHz->text();
-    testing::Screenshot(*frict, "frm_frict_from_menu");
     frict->BtnClose->click();
   });
   w->mFrictionHoses->trigger();  // returns when the dialog has closed
