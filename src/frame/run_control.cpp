@@ -11,6 +11,7 @@
 #include "burn/burn_house.h"
 #include "records/run_recording.h"
 #include "sim/cavitation.h"
+#include "sim/foam_use.h"
 #include "sim/hydraulics_steps.h"
 #include "sim/run_clock.h"
 #include "sim/supply_steps.h"
@@ -162,6 +163,7 @@ void InitializeSimulation(State& s, const Configuration& cfg, RunContext& run, H
   // 3.
   ResetBurnHouse(s);
   host.RestartBurnHouseWindow();
+  ResetFoamUse(s);  // the foam tanks start each run full
   // 4.
   PrepareTemporaryDataFile(s, cfg, run, host);
   host.UpdateEvolutionLabel();

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "burn/burn_step.h"
+#include "burn/burn_house.h"
 #include "frame/configuration.h"
 #include "frame/run_control.h"
 #include "records/run_recording.h"
 #include "sim/coefficients.h"
 #include "sim/engine_steps.h"
-#include "sim/foam_step.h"
+#include "sim/foam_use.h"
 #include "sim/hydraulics_steps.h"
-#include "sim/pressure_control_step.h"
+#include "sim/pressure_control.h"
 #include "sim/supply_steps.h"
 #include "sound/radio_steps.h"
 
@@ -26,7 +26,7 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
   host.TickStep("FlowSolution");
   FlowSolutionStep(s, cfg, host);
   host.TickStep("PressureControl");
-  PressureControlStep(s, cfg, host);
+  ApplyPressureControl(s, host);
   host.TickStep("NozzlePressures");
   NozzlePressuresStep(s);
   host.TickStep("Supply");
@@ -48,7 +48,7 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
   host.TickStep("TankVolume");
   TankVolumeStep(s, host);
   host.TickStep("FoamConcentrate");
-  FoamConcentrateStep(s, host);
+  UpdateFoamUse(s, host);
   if (s.Pump.EngineTempModel) {
     host.TickStep("EngineTemperature");
     EngineTemperatureStep(s);
@@ -85,7 +85,7 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
 
   if (now - s.BurnHouse.LastUpdateTime >= kBurnHouseInterval) {
     host.TickStep("BurnHouse");
-    BurnHouseStep(s, host);
+    StepBurnHouse(s);
   }
 
   host.TickStep("RadioCalls");
