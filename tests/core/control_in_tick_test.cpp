@@ -5,29 +5,20 @@
 #include <cmath>
 
 #include "burn/burn_house.h"
-#include "default_state.h"
-#include "frame/configuration.h"
-#include "frame/run_control.h"
-#include "frame/tick.h"
-#include "recording_host.h"
-#include "scratch_dir.h"
+#include "running_fixture.h"
 #include "sim/coefficients.h"
 #include "sim/foam_use.h"
-#include "sim/operating_point.h"
 #include "sim/pressure_control.h"
 #include "sim/valve_change.h"
 
 namespace pumpdrill {
 namespace {
 
-class ControlInTickTest : public ::testing::Test {
+class ControlInTickTest : public testing::RunningTest {
  protected:
   void SetUp() override {
-    run.Dirs.MainDirectory = dir.path().string();
-    SetDataDirectories(run.Dirs);
     cfg.Options.EngineSound = false;
-    InitializeSimulation(s, cfg, run, host);
-    SetRunState(s, cfg, run, host, kRunStart);
+    RunningTest::SetUp();
     host.Clear();
   }
 
@@ -36,8 +27,7 @@ class ControlInTickTest : public ::testing::Test {
     const int ticks = static_cast<int>(std::lround(seconds / 0.015));
     for (int k = 0; k < ticks; ++k) {
       ++tick;
-      host.now = start + tick * 0.015;
-      SimulationTick(s, cfg, run, host);
+      TickAt(tick * 0.015);
     }
   }
 
@@ -54,13 +44,6 @@ class ControlInTickTest : public ::testing::Test {
     s.Engine.Rpm = rpm;
   }
 
-  testing::ScratchDir dir;
-  std::unique_ptr<State> state = testing::MakeDefaultState();
-  State& s = *state;
-  Configuration cfg;
-  RunContext run;
-  RecordingHost host;
-  const double start = 1000.0;  // the recording host's clock when the run started
   int tick = 0;
 };
 
