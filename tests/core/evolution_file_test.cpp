@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "file_fault_support.h"
+#include "scratch_dir.h"
 #include "frame/configuration.h"
 #include "frame/evolution_blocks.h"
 #include "frame/evolution_earlier.h"
@@ -135,11 +136,9 @@ void SetHeaderTexts(std::vector<Byte>& file, const std::string& version, const s
 class EvolutionFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = MakeTempDir("evolution");
     path = (dir / "DRILL.EVO").string();
     s = Fresh();
   }
-  void TearDown() override { RemoveTempDir(dir); }
 
   std::unique_ptr<State> Fresh() {
     auto st = std::make_unique<State>();
@@ -148,7 +147,8 @@ class EvolutionFileTest : public ::testing::Test {
     return st;
   }
 
-  fs::path dir;
+  pumpdrill::testing::ScratchDir scratch;
+  fs::path dir = scratch.path();
   std::string path;
   Configuration config;
   RecordingHost host;

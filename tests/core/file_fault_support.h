@@ -1,6 +1,6 @@
-// Test helpers for file failures: a private temporary folder, a process
-// that may not write where permissions forbid it (even when the tests run as
-// root), and a disk that fills up after a given number of bytes.
+// Test helpers for file failures: a process that may not write where
+// permissions forbid it (even when the tests run as root), and a disk that
+// fills up after a given number of bytes.
 #pragma once
 
 #include <pwd.h>
@@ -8,24 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <string>
-
 namespace pumpdrill {
-
-inline std::filesystem::path MakeTempDir(const std::string& tag) {
-  std::string tmpl = (std::filesystem::temp_directory_path() / ("pumpdrill_" + tag + "_XXXXXX")).string();
-  const char* made = ::mkdtemp(tmpl.data());
-  if (!made) return {};
-  std::filesystem::permissions(made, std::filesystem::perms(0755));
-  return made;
-}
-
-inline void RemoveTempDir(const std::filesystem::path& dir) {
-  std::error_code ec;
-  std::filesystem::permissions(dir, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
-  std::filesystem::remove_all(dir, ec);
-}
 
 // While alive, file access is checked as for the user "nobody" when the
 // process runs as root; otherwise it changes nothing.

@@ -13,6 +13,7 @@
 
 #include "frame/safe_file.h"
 #include "file_fault_support.h"
+#include "scratch_dir.h"
 
 namespace fs = std::filesystem;
 using namespace pumpdrill;
@@ -26,9 +27,8 @@ std::vector<Byte> Slurp(const fs::path& p) {
 
 class SafeFile : public ::testing::Test {
  protected:
-  void SetUp() override { dir = MakeTempDir("safe_file"); }
-  void TearDown() override { RemoveTempDir(dir); }
-  fs::path dir;
+  pumpdrill::testing::ScratchDir scratch;
+  fs::path dir = scratch.path();
 };
 
 TEST_F(SafeFile, WritesReplacesAndLeavesNoTemporaryFiles) {
