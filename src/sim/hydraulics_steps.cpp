@@ -1,38 +1,50 @@
 #include "sim/hydraulics_steps.h"
 
-#include <algorithm>
+#include "sim/coefficients.h"
+#include "sim/defaults.h"
+#include "sim/discharge_gauges.h"
+#include "sim/line_flow.h"
+#include "sim/nozzle_pressure.h"
+#include "sim/operating_point.h"
+#include "sim/supply_limit.h"
 
 namespace pumpdrill {
 
-namespace {
-
-int LinesInUse(const State& s) {
-  return std::clamp(static_cast<int>(s.DischargeList.LineCount), 0, kMaxDischarges);
-}
-
-}  // namespace
-
-// The line solution is not in yet: lines keep the flows they have.
 void FlowSolutionStep(State& s, const Configuration& cfg, Host& host) {
-  (void)s;
   (void)cfg;
   (void)host;
+  StoreLineSolution(s, SolveLines(s, s.PumpOutput.DischargePress));
 }
 
-void NozzlePressuresStep(State& s) { (void)s; }
+void NozzlePressuresStep(State& s) { UpdateNozzlePressures(s); }
 
-void SupplyLimitStep(State& s) { (void)s; }
+void SupplyLimitStep(State& s) { ApplySupplyLimit(s); }
 
 void TakeFlowSnapshot(State& s) {
-  for (int n = 1; n <= LinesInUse(s); ++n) s.Discharges[n].SnapshotFlow = s.Discharges[n].Flow;
+  const int n = DischargeLinesInUse(s);
+  for (int i = 1; i <= n; ++i) s.Discharges[i].SnapshotFlow = s.Discharges[i].Flow;
 }
 
-void DischargeGaugesStep(State& s) { (void)s; }
+void DischargeGaugesStep(State& s) { UpdateDischargeGauges(s); }
 
 void ResetLinesForRun(State& s, const Configuration& cfg, Host& host) {
-  (void)s;
   (void)cfg;
-  (void)host;
+  for (int i = 1; i <= kMasterLine - 1; ++i) {
+    TDischargeRec& d = s.Discharges[i];
+    d.Flow = 0;
+    d.SnapshotFlow = 0;
+    d.DischPress = 0;
+    d.NozzlePress = 0;
+    d.HoseLoss = 0;
+    d.BranchFlow[1] = d.BranchFlow[2] = d.BranchFlow[3] = 0;
+    d.Trapped = false;
+    d.TrappedPress = 0;
+    d.ValveShut = d.ValveOpen <= 0;
+    ApplyNozzleOperability(s, i);
+  }
+  s.PumpOutput.DischargePress = 0;
+  s.PumpOutput.TotalFlow = 0;
+  UpdateAllLineCoefficients(s, host);
 }
 
 }  // namespace pumpdrill

@@ -15,7 +15,10 @@ void FlowSolutionStep(State& s, const Configuration& cfg, Host& host);
 // Nozzle pressures of lines 1..LineCount by their layout, never below 0.
 void NozzlePressuresStep(State& s);
 
-// When the supply gives no water: pump pressure and every line flow 0.
+// After the cavitation test: a cavitating pump delivers only what the supply
+// gives (every line's flow cut back in proportion, the pressure held at its
+// value before cavitation); a supply that gives no water leaves no pressure
+// and no flow.
 void SupplyLimitStep(State& s);
 
 // The water-hammer reference: Flow of lines 1..LineCount into SnapshotFlow.
@@ -24,8 +27,10 @@ void TakeFlowSnapshot(State& s);
 // DischPress of every line for the gauges.
 void DischargeGaugesStep(State& s);
 
-// Initialisation: every discharge line's flow, pressure and nozzle state
-// reset and its hydraulic constants recomputed.
+// Initialisation: every line's flow, pressures, branch flows and trapped
+// pressure back to 0, ValveShut following the valve opening, the nozzle
+// operability rule applied, the pump's discharge pressure and total flow 0,
+// and every line coefficient recomputed.
 void ResetLinesForRun(State& s, const Configuration& cfg, Host& host);
 
 }  // namespace pumpdrill
