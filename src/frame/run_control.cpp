@@ -44,6 +44,7 @@ void StartRun(State& s, const Configuration& cfg, RunContext& run, Host& host) {
     // speed and no pressure should it cavitate on its first tick.
     ResetRunClock(s);
     ResetCavitationForRun(s);
+    StartIncidentsForRun(s, run.Random, host);
   }
   s.SimClock.ResumeStart = host.MonotonicSeconds();
   if (cfg.Options.EngineSound) host.SoundCue(SND_ENG_LOOP_SET_THROTTLE, EngineSoundFrequency(s));

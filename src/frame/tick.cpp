@@ -44,7 +44,7 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
   const double now = s.SimClock.Time;
 
   host.TickStep("ShowPrimedIndicator");
-  host.ShowPrimedIndicator();
+  PrimedIndicatorStep(s, run.RunState == TRunState::Running, host);
   host.TickStep("TankVolume");
   TankVolumeStep(s, host);
   host.TickStep("FoamConcentrate");

@@ -91,7 +91,6 @@ class Display {
 
   // Tick refreshes, in the order the tick calls them.
   virtual void RefreshChangedPumpControls() {}  // throttle, relief valve, governor display
-  virtual void ShowPrimedIndicator() {}
   virtual void RefreshFlaggedPanelWidget() {}
   virtual void RefreshChangedLineWidgets() {}  // line widgets and the governor display
   virtual void RefreshGauges() {}              // every 0.15 s of simulated time

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -92,6 +93,8 @@ int RunProgram(int argc, char** argv) {
     info.ScreenHeight = screen->size().height();
   }
   AllocateAndResolve(program, info, host);
+  // Each session plays its chance events differently.
+  program.run.Random.Seed(static_cast<std::uint64_t>(host.MonotonicSeconds() * 1e6));
 
   // One program per installation. Checked before the start-up log is begun,
   // so that a refused second start leaves the running program's log alone.
