@@ -55,6 +55,24 @@ class SupplyTick : public ::testing::Test {
   int ticks = 0;
 };
 
+TEST_F(SupplyTick, TheTankFeedsAnOpenLineAndEmptiesByItsFlow) {
+  Start();
+  Open(kTankToPumpLine);
+  Open(1);
+  s.Discharges[1].NozzleOpen = 1;
+  UpdateNozzleK(s, 1);
+  RunFor(0.3);
+  const double flow = s.Discharges[1].Flow;
+  ASSERT_GT(flow, 20) << "idle pressure through 150 ft of hose";
+  EXPECT_FALSE(s.PumpStatus.Cavitating);
+  EXPECT_NEAR(s.Supply.SupplyFlow, s.PumpOutput.TotalFlow, 1e-9);
+  EXPECT_EQ(s.Discharges[kTankToPumpLine].Flow, s.PumpOutput.TotalFlow);
+  EXPECT_TRUE(s.PumpStatus.Primed);
+  const double before = s.Tank.Volume;
+  RunFor(30);
+  EXPECT_NEAR(before - s.Tank.Volume, flow * 30 / 60, flow * 0.02);
+}
+
 TEST_F(SupplyTick, APumpWithoutWaterGivesNoPressure) {
   Start();
   Open(1);
