@@ -122,6 +122,8 @@ class TfrmMain : public QMainWindow {
   void FormCreate(bool showSplash);
   void BuildRunPanel();
   void BuildMenus();
+  void ConnectActionsMenu();
+  void ActionsMenuShow();  // enables the working Actions while a run is active
   void LoadRunPanelGlyphs();
   void RunButtonPressed(QToolButton* button, int mode);
 

@@ -100,6 +100,7 @@ void TfrmMain::BuildMenus() {
   mReconnectSupplyLine = Item(mnuReconnect, "Supply Line", "mReconnectSupplyLine");
   mnuClean = Submenu(mnuActions, "Clean", "mnuClean");
   mCleanStrainer = Item(mnuClean, "Strainer", "mCleanStrainer");
+  ConnectActionsMenu();
 
   mnuRadio = bar->addMenu(" Ra&dio ");
   mnuRadio->setObjectName("mnuRadio");
