@@ -21,6 +21,8 @@ struct ShownMessage {
 struct CueRequest {
   int cue;
   int param;
+  bool flag = false;
+  std::string file;
 };
 
 class RecordingHost : public NullHost {
@@ -33,7 +35,7 @@ class RecordingHost : public NullHost {
       answers.pop_front();
       return a;
     }
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return NullHost::Message(type, buttons, text);
   }
   std::string Texts() const {
     std::string all;
@@ -41,7 +43,11 @@ class RecordingHost : public NullHost {
     return all;
   }
 
-  void SoundCue(int cue, int param, bool, const std::string&) override { cues.push_back({cue, param}); }
+  void SoundCue(int cue, int param, bool flag, const std::string& file) override {
+    cues.push_back({cue, param, flag, file});
+  }
+  void TankLevelChanged() override { ++tankRepaints; }
+  void PrimedIndicator(PrimedShown shown) override { primed.push_back(shown); }
   void ShowRunButtons(RunButton down) override { buttons.push_back(down); }
   void EnableTimer(bool on) override { timerOn = on; }
   void ShowElapsedTime(const std::string& text) override { elapsed = text; }
@@ -78,6 +84,8 @@ class RecordingHost : public NullHost {
   std::vector<CueRequest> cues;
   std::vector<std::string> steps;  // tick steps and display requests, in order
   std::vector<RunButton> buttons;  // every ShowRunButtons request
+  std::vector<PrimedShown> primed;  // every primed indicator request
+  int tankRepaints = 0;             // tank level redraw requests
   bool timerOn = false;
   std::string elapsed;
   double now = 1000.0;  // the monotonic clock, seconds

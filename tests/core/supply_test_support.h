@@ -1,14 +1,10 @@
 // A small apparatus for the supply tests: the records the supply, tank,
 // priming and incident routines read, with the default geometry of the
 // tank and supply lines and round loss coefficients that make the expected
-// numbers easy to work by hand; and a host that records what the core asks
-// of the program.
+// numbers easy to work by hand.
 #pragma once
 
-#include <deque>
-#include <string>
-#include <vector>
-
+#include "recording_host.h"
 #include "sim/constants.h"
 #include "sim/host.h"
 #include "sim/state.h"
@@ -16,47 +12,8 @@
 
 namespace pumpdrill::supply_test {
 
-class RecordingHost : public NullHost {
- public:
-  struct Shown {
-    MsgType type;
-    Buttons buttons;
-    std::string text;
-  };
-  struct Cue {
-    int cue;
-    int param;
-    bool flag;
-    std::string file;
-  };
-
-  Answer Message(MsgType type, Buttons buttons, const std::string& text) override {
-    messages.push_back({type, buttons, text});
-    if (!answers.empty()) {
-      Answer a = answers.front();
-      answers.pop_front();
-      return a;
-    }
-    return NullHost::Message(type, buttons, text);
-  }
-  void SoundCue(int cue, int param, bool flag, const std::string& file) override {
-    cues.push_back({cue, param, flag, file});
-  }
-  void TankLevelChanged() override { ++tankRepaints; }
-  void PrimedIndicator(PrimedShown shown) override { primed.push_back(shown); }
-
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> t;
-    for (const Shown& m : messages) t.push_back(m.text);
-    return t;
-  }
-
-  std::deque<Answer> answers;  // scripted answers, first button when empty
-  std::vector<Shown> messages;
-  std::vector<Cue> cues;
-  std::vector<PrimedShown> primed;
-  int tankRepaints = 0;
-};
+// The shared recording host of the core tests.
+using ::pumpdrill::RecordingHost;
 
 // The apparatus with its defaults as far as the supply is concerned: pump
 // centre line 3 ft, tank outlet 2 ft; a 1500 gal tank, 4 ft high, full; a
