@@ -12,14 +12,7 @@ namespace pumpdrill {
 namespace {
 
 using supply_test::MakeState;
-using supply_test::RecordingHost;
 using Texts = std::vector<std::string>;
-
-Texts Shown(const RecordingHost& host) {
-  Texts t;
-  for (const ShownMessage& m : host.messages) t.push_back(m.text);
-  return t;
-}
 
 struct Actions : ::testing::Test {
   void SetUp() override {
@@ -27,11 +20,20 @@ struct Actions : ::testing::Test {
     s.SimClock.Time = 100;
     s.DischargeList.LineTitle[3] = "No. 2 Crosslay";
   }
-  void Activate(int n, double start = 50, double stop = kNeverTime) {
+  void Activate(int n, double start = 50) {
     s.Incidents[n].Use = true;
     s.Incidents[n].StartTime() = start;
-    s.Incidents[n].StopTime = stop;
   }
+  void Run(OperatorAction a, std::initializer_list<Answer> answers = {}) {
+    host.answers = answers;
+    RunOperatorAction(s, a, true, host);
+  }
+  Texts Shown() const {
+    Texts t;
+    for (const ShownMessage& m : host.messages) t.push_back(m.text);
+    return t;
+  }
+  double Stop(int n) const { return s.Incidents[n].StopTime; }
   State s;
   RecordingHost host;
 };
@@ -42,131 +44,92 @@ TEST_F(Actions, EveryCommandIsSilentWithoutAnActiveRun) {
   s.Discharges[kIntakeLine].NozzleOpen = 0.05;
   s.Tank.Volume = 10;
   s.Pump.OilPress = 3;
-  s.PumpControl.PrimerOilPercent = 4;
-  s.Tender.TenderCapacity = 500;
   const State before = s;
-  for (OperatorAction a : {OperatorAction::CheckSupplyLine, OperatorAction::CheckDischargeLines,
-                           OperatorAction::FillTank, OperatorAction::FillDumpTank, OperatorAction::FillEngineOil,
-                           OperatorAction::FillPrimerOil, OperatorAction::ReplaceSupplyLine,
-                           OperatorAction::ReplaceHardSuction, OperatorAction::ReconnectDischargeLine}) {
-    RunOperatorAction(s, a, false, host);
-  }
+  for (int a = 0; a <= static_cast<int>(OperatorAction::ReconnectDischargeLine); ++a)
+    RunOperatorAction(s, static_cast<OperatorAction>(a), false, host);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(host.cues.empty());
   EXPECT_EQ(std::memcmp(&s, &before, sizeof(State)), 0);
 }
 
-TEST_F(Actions, CheckSupplyLineWithNothingWrong) {
-  ActionCheckSupplyLine(s, true, host);
-  EXPECT_EQ(Shown(host), Texts{"No supply line problem is visible. "});
+TEST_F(Actions, CheckSupplyLine) {
+  Run(OperatorAction::CheckSupplyLine);
+  EXPECT_EQ(Shown(), Texts{"No supply line problem is visible. "});
   EXPECT_EQ(host.messages[0].type, MsgType::Information);
-  EXPECT_EQ(host.messages[0].buttons, Buttons::Ok);
-}
 
-TEST_F(Actions, StraighteningAKinkRepairsIt) {
-  Activate(kIncidentKink, 0);
-  s.Discharges[kIntakeLine].NozzleOpen = 0.05;
-  ActionCheckSupplyLine(s, true, host);
-  EXPECT_EQ(Shown(host), Texts{"There is a kink in the supply line. Straighted it out NOW?"});
-  EXPECT_EQ(host.messages[0].type, MsgType::Confirmation);
-  EXPECT_EQ(host.messages[0].buttons, Buttons::YesCancel);
-  EXPECT_EQ(s.Incidents[kIncidentKink].StopTime, 100);
-}
-
-TEST_F(Actions, ADeclinedKinkStaysAndTheOtherChecksFollow) {
+  // A kink the trainee declines stays; the other checks follow.
   Activate(kIncidentKink, 0);
   Activate(kIncidentLineRupture);
-  Activate(kIncidentHardSuctionCollapse);
+  Activate(kIncidentHardSuctionCollapse, 100.5);  // not yet
   s.Discharges[kIntakeLine].NozzleOpen = 0.05;
-  host.answers = {Answer::Cancel};
-  ActionCheckSupplyLine(s, true, host);
-  EXPECT_EQ(Shown(host), (Texts{"There is a kink in the supply line. Straighted it out NOW?",
-                                 "The supply line has burst. ", "Hard suction is collapsing. "}));
-  EXPECT_EQ(s.Incidents[kIncidentKink].StopTime, kNeverTime);
-}
-
-TEST_F(Actions, AnIncidentNotYetStartedIsNotVisible) {
-  Activate(kIncidentLineRupture, 100.5);
-  ActionCheckSupplyLine(s, true, host);
-  EXPECT_EQ(Shown(host), Texts{"No supply line problem is visible. "});
+  host.messages.clear();
+  Run(OperatorAction::CheckSupplyLine, {Answer::Cancel});
+  EXPECT_EQ(Shown(), (Texts{"There is a kink in the supply line. Straighted it out NOW?", "The supply line has burst. "}));
+  EXPECT_EQ(host.messages[0].type, MsgType::Confirmation);
+  EXPECT_EQ(host.messages[0].buttons, Buttons::YesCancel);
+  EXPECT_EQ(Stop(kIncidentKink), kNeverTime);
+  Run(OperatorAction::CheckSupplyLine, {Answer::Yes});
+  EXPECT_EQ(Stop(kIncidentKink), 100);
 }
 
 TEST_F(Actions, CheckAndReconnectAnUncoupledLine) {
-  ActionCheckDischargeLines(s, true, host);
-  ActionReconnectDischargeLine(s, true, host);
+  Run(OperatorAction::CheckDischargeLines);
+  Run(OperatorAction::ReconnectDischargeLine);
   Activate(kIncidentUncoupling);
+  s.Incidents[kIncidentUncoupling].Line = 200;  // a damaged record names no line
+  Run(OperatorAction::CheckDischargeLines);
   s.Incidents[kIncidentUncoupling].Line = 3;
-  ActionCheckDischargeLines(s, true, host);
-  host.answers = {Answer::Cancel};
-  ActionReconnectDischargeLine(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentUncoupling].StopTime, kNeverTime);
-  ActionReconnectDischargeLine(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentUncoupling].StopTime, 100);
-  EXPECT_EQ(Shown(host), (Texts{"No discharge line problem is visible. ", "No need to reconnect any discharge lines.",
-                                 "Discharge line No. 2 Crosslayhas uncoupled. ", "Recouple No. 2 Crosslay?",
-                                 "Recouple No. 2 Crosslay?"}));
+  Run(OperatorAction::CheckDischargeLines);
+  Run(OperatorAction::ReconnectDischargeLine, {Answer::Cancel});
+  EXPECT_EQ(Stop(kIncidentUncoupling), kNeverTime);
+  Run(OperatorAction::ReconnectDischargeLine, {Answer::Yes});
+  EXPECT_EQ(Stop(kIncidentUncoupling), 100);
+  EXPECT_EQ(Shown(), (Texts{"No discharge line problem is visible. ", "No need to reconnect any discharge lines.",
+                            "No discharge line problem is visible. ", "Discharge line No. 2 Crosslayhas uncoupled. ",
+                            "Recouple No. 2 Crosslay?", "Recouple No. 2 Crosslay?"}));
 }
 
-TEST_F(Actions, AnUncouplingWithoutAValidLineIsNotShown) {
-  Activate(kIncidentUncoupling);
-  s.Incidents[kIncidentUncoupling].Line = 0;
-  ActionCheckDischargeLines(s, true, host);
-  s.Incidents[kIncidentUncoupling].Line = 200;
-  ActionReconnectDischargeLine(s, true, host);
-  EXPECT_EQ(Shown(host), (Texts{"No discharge line problem is visible. ", "No need to reconnect any discharge lines."}));
-}
-
-TEST_F(Actions, FillsTankDumpTankAndPrimerOil) {
+TEST_F(Actions, Fills) {
   s.Tank.Volume = 12;
-  ActionFillTank(s, true);
+  Run(OperatorAction::FillTank);
   EXPECT_EQ(s.Tank.Volume, 1500);
   s.DraftSource.Volume = 2000;
-  ActionFillDumpTank(s, true, host);
+  Run(OperatorAction::FillDumpTank);
   EXPECT_EQ(s.DraftSource.Volume, 2200) << "never beyond its capacity";
-  ActionFillDumpTank(s, true, host);
-  EXPECT_EQ(s.DraftSource.Volume, 2200);
-  ASSERT_EQ(host.cues.size(), 2u);
-  EXPECT_EQ(host.cues[0].file, "ictender.wav");
+  EXPECT_EQ(host.cues.at(0).file, "ictender.wav");
   s.PumpControl.PrimerOilPercent = 3;
-  ActionFillPrimerOil(s, true);
+  Run(OperatorAction::FillPrimerOil);
   EXPECT_EQ(s.PumpControl.PrimerOilPercent, 100);
-  EXPECT_TRUE(host.messages.empty());
-}
 
-TEST_F(Actions, EngineOilEndsARunningOilLossButNotAScheduledOne) {
+  // Oil ends a running oil loss, not one still to come.
   Activate(kIncidentOilLoss, 500);
   s.Pump.OilPress = 12;
-  ActionFillEngineOil(s, true);
+  Run(OperatorAction::FillEngineOil);
   EXPECT_EQ(s.Pump.OilPress, 40);
-  EXPECT_EQ(s.Incidents[kIncidentOilLoss].StopTime, kNeverTime);
+  EXPECT_EQ(Stop(kIncidentOilLoss), kNeverTime);
   s.Incidents[kIncidentOilLoss].EventTime[2] = 90;
-  ActionFillEngineOil(s, true);
-  EXPECT_EQ(s.Incidents[kIncidentOilLoss].StopTime, 100);
+  Run(OperatorAction::FillEngineOil);
+  EXPECT_EQ(Stop(kIncidentOilLoss), 100);
+  EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(Actions, ReplacingTheSupplyLineAtDraftEndsTheHardSuctionCollapse) {
   Activate(kIncidentHardSuctionCollapse);
   Activate(kIncidentLineRupture);
-  ActionReplaceSupplyLine(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentHardSuctionCollapse].StopTime, 100);
-  EXPECT_EQ(s.Incidents[kIncidentLineRupture].StopTime, kNeverTime);
-  ActionReplaceHardSuction(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentLineRupture].StopTime, 100);
-  EXPECT_EQ(Shown(host), (Texts{"Replace the supply line?", "Replace the hard suction?"}));
+  Run(OperatorAction::ReplaceSupplyLine);
+  EXPECT_EQ(Stop(kIncidentHardSuctionCollapse), 100);
+  EXPECT_EQ(Stop(kIncidentLineRupture), kNeverTime);
+  Run(OperatorAction::ReplaceHardSuction, {Answer::Cancel});
+  EXPECT_EQ(Stop(kIncidentLineRupture), kNeverTime);
+  Run(OperatorAction::ReplaceHardSuction);
+  EXPECT_EQ(Stop(kIncidentLineRupture), 100);
+  s.Incidents[kIncidentHardSuctionCollapse].Use = false;
   s.SimClock.Time = 101;
-  ActionReplaceSupplyLine(s, true, host);
-  ActionReplaceHardSuction(s, true, host);
-  EXPECT_EQ(host.messages[2].text, "There is no need to replace the supply line.");
-  EXPECT_EQ(host.messages[3].text, "There is no need to replace the hard suction.");
-}
-
-TEST_F(Actions, ReplacingARupturedSupplyLine) {
-  Activate(kIncidentLineRupture);
-  host.answers = {Answer::Cancel};
-  ActionReplaceSupplyLine(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentLineRupture].StopTime, kNeverTime);
-  ActionReplaceSupplyLine(s, true, host);
-  EXPECT_EQ(s.Incidents[kIncidentLineRupture].StopTime, 100);
+  Run(OperatorAction::ReplaceSupplyLine);
+  Run(OperatorAction::ReplaceHardSuction);
+  EXPECT_EQ(Shown(), (Texts{"Replace the supply line?", "Replace the hard suction?", "Replace the hard suction?",
+                            "There is no need to replace the supply line.",
+                            "There is no need to replace the hard suction."}));
 }
 
 }  // namespace

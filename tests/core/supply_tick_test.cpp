@@ -73,17 +73,6 @@ TEST_F(SupplyTick, TheTankFeedsAnOpenLineAndEmptiesByItsFlow) {
   EXPECT_NEAR(before - s.Tank.Volume, flow * 30 / 60, flow * 0.02);
 }
 
-TEST_F(SupplyTick, APumpWithoutWaterGivesNoPressure) {
-  Start();
-  Open(1);
-  s.Discharges[1].NozzleOpen = 1;
-  UpdateNozzleK(s, 1);
-  RunFor(1);
-  EXPECT_FALSE(s.Supply.SupplyAvailable);
-  EXPECT_EQ(s.PumpOutput.DischargePress, 0);
-  EXPECT_EQ(s.Discharges[1].Flow, 0);
-}
-
 TEST_F(SupplyTick, PrimingAtDraftRunsWithTheGauges) {
   s.Supply.SupplyType = kSupplyDraft;
   s.Supply.StaticPress = 0;
