@@ -1,5 +1,7 @@
 #include "cli/exercise_run.h"
 
+#include <optional>
+
 #include "frame/tick.h"
 
 namespace pumpdrill {
@@ -33,8 +35,14 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
   clock.SetTick(0);
   SetRunState(s, cfg, run, host, kRunStart);
 
-  Sampler sampler(o.columns.empty() ? DefaultColumns(s) : o.columns, o.sampleInterval);
-  sampler.WriteHeader(csv);
+  // The columns are chosen once the actions at time 0 have set the state
+  // up (a script may change the number of lines before the first tick).
+  std::optional<Sampler> sampler;
+  auto startSampling = [&] {
+    if (sampler) return;
+    sampler.emplace(o.columns.empty() ? DefaultColumns(s) : o.columns, o.sampleInterval);
+    sampler->WriteHeader(csv);
+  };
 
   const std::vector<ScriptAction>& actions = script.actions;
   std::size_t next = 0;
@@ -50,6 +58,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
       }
       ApplyScriptAction(s, a, run.SimActive, host);
     }
+    startSampling();
     if (result.terminated) break;
 
     host.SetInTick(true);
@@ -57,14 +66,14 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
     host.SetInTick(false);
     KeepRunClockExact(s);
     ++result.ticks;
-    sampler.AfterTick(s, t, csv);
+    sampler->AfterTick(s, t, csv);
     if (!run.SimActive || t >= duration - kTimeTolerance) break;
   }
 
   result.actionsAfterEnd = static_cast<int>(actions.size() - next);
   SetRunState(s, cfg, run, host, kRunTerminate);
   result.endTime = s.SimClock.Time;
-  sampler.Finish(s, csv);
+  sampler->Finish(s, csv);
   return result;
 }
 

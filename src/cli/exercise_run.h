@@ -47,7 +47,8 @@ double ExerciseDuration(const Script& script, const ExerciseOptions& o);
 // is written when due. The run ends after the first tick that reaches the
 // duration, at a terminate action (before that tick) or when the run is
 // no longer active; it is then terminated (SetRunState(3)) and the last row
-// written. The CSV (header, rows) is appended to csv.
+// written. The CSV (header, rows) is appended to csv; the default columns
+// are those of the lines in use once the actions at time 0 are applied.
 ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
                            RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv);
 

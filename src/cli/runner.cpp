@@ -3,7 +3,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,8 +10,6 @@
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
 #include "frame/version.h"
-#include "sim/defaults.h"
-#include "sim/supply.h"
 
 namespace pumpdrill {
 
@@ -40,18 +37,6 @@ std::string ProgramPath(const char* argv0) {
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec && !self.empty()) return self.string();
   return argv0 ? argv0 : "";
-}
-
-// The state the program starts with, before any Evolution is opened: the
-// display options of the settings, the built-in defaults and the vacuum
-// limit of their site altitude.
-std::unique_ptr<State> StartingState(const Configuration& cfg, const TShowOptionsRec& show) {
-  auto s = std::make_unique<State>();
-  s->ShowOptions = show;
-  NullHost host;
-  SetDefaultState(*s, cfg, host);
-  UpdateAltitude(*s);
-  return s;
 }
 
 }  // namespace
@@ -117,7 +102,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     return kExitFileError;
 
   if (printState) {
-    PrintState(*StartingState(session.Config(), session.S().ShowOptions), out);
+    PrintState(session.S(), out);
     return kExitOk;
   }
   return RunPreparedExercise(session, exercise, prepared, out, err);

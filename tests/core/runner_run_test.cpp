@@ -50,7 +50,7 @@ std::vector<std::string> RowTimes(const std::string& csv) {
 TEST_F(RunnerRun, DefaultColumnsARowEachSecondAndALastRowAtTheEnd) {
   RunnerOutput r = Run({"--duration", "2.5"});
   ASSERT_EQ(r.status, 0) << r.err;
-  std::vector<std::string> lines = Lines(r.out);
+  const std::vector<std::string> lines = Lines(r.out);
   ASSERT_FALSE(lines.empty());
   std::vector<std::string> header = Cells(lines[0]);
   ASSERT_EQ(header.size(), 9u + 3u * 8u);  // the built-in apparatus has 8 lines
@@ -64,6 +64,10 @@ TEST_F(RunnerRun, DefaultColumnsARowEachSecondAndALastRowAtTheEnd) {
     EXPECT_EQ(cells.size(), header.size());
     EXPECT_TRUE(cells[7] == "0" || cells[7] == "1") << cells[7];
   }
+  // The lines in use after the actions at time 0.
+  r = Run({"--duration", "1", "--script", ScriptFile("0 set DischargeList.LineCount 3\n")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Cells(Lines(r.out).at(0)).size(), 9u + 3u * 3u);
 }
 
 TEST_F(RunnerRun, TheRunLastsTenSecondsPastTheLastActionUnlessToldOrTerminated) {
