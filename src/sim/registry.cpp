@@ -246,6 +246,16 @@ const RecordDesc& BurnHouseDesc() {
   return d;
 }
 
+const RecordDesc& FoamSetupDesc() {
+  using R = TFoamSetupRec;
+  static const RecordDesc d{"TFoamSetupRec", sizeof(R), {
+      FLD(R, SYS_TYPE), FLD(R, FoamTankSelect), BOOL(R, FoamLow), BOOL(R, PROP_SEL),
+      FLD(R, PropDisplayMode), PAD(R, Pad005), FLD(R, TANK_CAP), FLD(R, FoamTankA),
+      FLD(R, FoamTankB), FLD(R, FoamFraction), FLD(R, FoamWaterTotal), FLD(R, FoamUsed),
+      PAD(R, Reserved038)}};
+  return d;
+}
+
 #undef FLD
 #undef BOOL
 #undef PAD
@@ -311,6 +321,7 @@ Registry BuildRegistry() {
                                            IncidentDesc());
   AddRecord(f, "ShowOptions", offsetof(State, ShowOptions), ShowOptionsDesc());
   AddRecord(f, "BurnHouse", offsetof(State, BurnHouse), BurnHouseDesc());
+  AddRecord(f, "FoamSetup", offsetof(State, FoamSetup), FoamSetupDesc());
 
   r.byName.reserve(f.size() + kIncidentCount);
   for (const FieldInfo& info : f) r.byName.emplace(info.name, &info);
@@ -522,7 +533,7 @@ std::string CheckRegistryCoverage() {
        {&DischargeDesc(), &DischargeListDesc(), &PumpDesc(), &PumpStatusDesc(), &EngineDesc(),
         &PumpControlDesc(), &PumpOutputDesc(), &SupplyDesc(), &TankDesc(), &SimClockDesc(),
         &DraftSourceDesc(), &TenderDesc(), &IncidentDesc(), &ShowOptionsDesc(),
-        &BurnHouseDesc()}) {
+        &BurnHouseDesc(), &FoamSetupDesc()}) {
     std::size_t next = 0;
     for (const MemberDesc& m : d->members) {
       if (m.offset != next) {

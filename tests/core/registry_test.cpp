@@ -35,7 +35,7 @@ TEST(Registry, RecordOrder) {
   const auto& f = StateFields();
   ASSERT_FALSE(f.empty());
   EXPECT_EQ(f.front().name, "Discharges[1].Name");
-  EXPECT_EQ(f.back().name, "BurnHouse.TotalEnergy");
+  EXPECT_EQ(f.back().name, "FoamSetup.FoamUsed");
   // Offsets within the state only grow: records, fields and items in order.
   for (std::size_t i = 1; i < f.size(); ++i)
     EXPECT_LT(f[i - 1].StateOffset(), f[i].StateOffset()) << f[i].name;
@@ -94,6 +94,7 @@ TEST(Registry, DocumentedOffsets) {
       {"BurnHouse.MaxTemp", offsetof(State, BurnHouse), 0x018, FieldType::Double},
       {"BurnHouse.Description", offsetof(State, BurnHouse), 0x088, FieldType::ShortString},
       {"BurnHouse.TotalEnergy", offsetof(State, BurnHouse), 0x1E8, FieldType::Double},
+      {"FoamSetup.TANK_CAP", offsetof(State, FoamSetup), 0x008, FieldType::Double},
   };
   for (const Where& w : table) {
     const FieldInfo* f = FindStateField(w.name);
