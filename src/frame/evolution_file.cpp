@@ -25,6 +25,8 @@ bool Fail(Host& host, const std::string& text) {
   return false;
 }
 
+}  // namespace
+
 bool SaveEvolution(State& s, const std::string& path, Host& host) {
   if (path.empty()) return Fail(host, "Error saving evolution file " + path + " .");
 
@@ -47,6 +49,8 @@ bool SaveEvolution(State& s, const std::string& path, Host& host) {
   return Fail(host, "Error saving evolution file " + path + " .");
 }
 
+namespace {
+
 // The first `count` characters of a header text.
 std::string Leading(const ShortString& text, std::size_t count) {
   std::string t = text.str();
@@ -65,6 +69,8 @@ void UpperCaseCallFiles(TRadioMessagesRec& radio) {
       name.chars[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(name.chars[i])));
   }
 }
+
+}  // namespace
 
 bool LoadEvolution(State& s, const std::string& path, Configuration& config, Host& host) {
   const std::string readFailure = "Attempting to blockread Evolution file " + path;
@@ -94,7 +100,7 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
     image.assign(file.begin() + kEvolutionRecordsOffset, file.end());
   } else {
     if (file.size() != EarlierEvolutionFileSize()) return Fail(host, readFailure);
-    host.Message(MsgType::Information, Buttons::Ok,
+    host.Message(MsgType::Plain, Buttons::Ok,
                  "You are loading an earlier, incompatible version (" + revision + ") file: " + path + " .  " +
                      "Save this evolution after it is loaded, " +
                      "and it will be saved in the proper, current file format. ");
@@ -125,13 +131,10 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
   return true;
 }
 
-// Deletes path when it is a file; an absent file is no failure.
 bool DeleteEvolution(const std::string& path) {
   if (path.empty()) return true;
   return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
-
-}  // namespace
 
 bool EvolutionFile(State& s, int mode, const std::string& path, Configuration& config, Host& host) {
   switch (mode) {

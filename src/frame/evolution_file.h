@@ -27,4 +27,10 @@ inline constexpr int kEvolutionDelete = 2;
 // initialised (the caller does that).
 bool EvolutionFile(State& s, int mode, const std::string& path, Configuration& config, Host& host);
 
+// The three modes on their own.
+bool SaveEvolution(State& s, const std::string& path, Host& host);
+bool LoadEvolution(State& s, const std::string& path, Configuration& config, Host& host);
+// Deletes path when it is a file; an absent file is no failure. Shows nothing.
+bool DeleteEvolution(const std::string& path);
+
 }  // namespace pumpdrill

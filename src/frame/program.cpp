@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "frame/evolution_commands.h"
 #include "frame/temp_evolution.h"
 #include "frame/version.h"
 #include "sim/defaults.h"
@@ -106,9 +107,11 @@ void LoadInternalDefaults(Program& p, Host& host) {
 }
 
 void OpenDefaultEvolution(Program& p, Host& host) {
-  (void)host;
   if (!p.config.Options.UseDefaultEvolution) return;
-  // Evolution files cannot be opened yet; the option is kept for when they can.
+  const std::string path = p.Dirs().EvolutionsDirectory + p.config.Options.DefaultEvolutionName;
+  if (OpenEvolution(p.S(), path, p.config, p.run, host)) return;
+  p.config.Options.UseDefaultEvolution = false;
+  WriteConfiguration(p.ConfigPath(), p.config, p.S().ShowOptions);
 }
 
 }  // namespace pumpdrill

@@ -1,31 +1,24 @@
 #include "frame/temp_evolution.h"
 
-#include <cstdio>
-
+#include "frame/configuration.h"
+#include "frame/evolution_file.h"
 #include "frame/run_control.h"
 
 namespace pumpdrill {
 
-// The Evolution file format is not in yet: nothing is saved or restored.
 bool SaveTemporaryEvolution(State& s, const Configuration& cfg, RunContext& run, Host& host) {
-  (void)s;
   (void)cfg;
-  (void)run;
-  (void)host;
-  return true;
+  return SaveEvolution(s, run.TempEvolutionPath(), host);
 }
 
 bool LoadTemporaryEvolution(State& s, const Configuration& cfg, RunContext& run, Host& host) {
-  (void)s;
-  (void)cfg;
-  (void)run;
-  (void)host;
-  return true;
+  // The display units of the settings already follow their units option
+  // (they are applied whenever the option changes), so the load may apply
+  // them to a copy.
+  Configuration applied = cfg;
+  return LoadEvolution(s, run.TempEvolutionPath(), applied, host);
 }
 
-void DeleteTemporaryEvolution(RunContext& run) {
-  std::string path = run.TempEvolutionPath();
-  std::remove(path.c_str());
-}
+void DeleteTemporaryEvolution(RunContext& run) { DeleteEvolution(run.TempEvolutionPath()); }
 
 }  // namespace pumpdrill

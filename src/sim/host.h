@@ -89,6 +89,13 @@ class Display {
   virtual void ShowElapsedTime(const std::string& text) { (void)text; }
   virtual void UpdateEvolutionLabel() {}
 
+  // Evolutions and their panel: after an Evolution load (whether or not it
+  // worked) the panel file that PumpControl.PanelFileName names is loaded
+  // and the panel rebuilt; before a Save Evo As the panel's own Save As may
+  // be run, which returns true when the panel was saved.
+  virtual void AttachEvolutionPanel() {}
+  virtual bool SavePanelAs() { return false; }
+
   // Tick refreshes, in the order the tick calls them.
   virtual void RefreshChangedPumpControls() {}  // throttle, relief valve, governor display
   virtual void RefreshFlaggedPanelWidget() {}

@@ -56,6 +56,8 @@ class RecordingHost : public NullHost {
   void RefreshNozzleWindow() override { steps.push_back("display:NozzleWindow"); }
   void RefreshFoamSetup() override { steps.push_back("display:FoamSetup"); }
   void SelectPanelTab() override { steps.push_back("display:PanelTab"); }
+  void UpdateEvolutionLabel() override { steps.push_back("display:EvolutionLabel"); }
+  void AttachEvolutionPanel() override { steps.push_back("display:AttachPanel"); }
   void WaitProcessingMessages(double seconds) override { waited += seconds; }
   double MonotonicSeconds() override { return now; }
   double TimeOfDaySeconds() override { return timeOfDay; }

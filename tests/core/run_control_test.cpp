@@ -17,6 +17,7 @@ class RunControlTest : public ::testing::Test {
   void SetUp() override {
     run.Dirs.MainDirectory = dir.path().string();
     SetDataDirectories(run.Dirs);
+    CreateMissingDataFolders(run.Dirs);  // as the start-up does; a run start saves into Evols
     InitializeSimulation(s, cfg, run, host);
     host.Clear();
   }

@@ -23,6 +23,7 @@ class RunningTest : public ::testing::Test {
   void SetUp() override {
     run.Dirs.MainDirectory = dir.path().string();
     SetDataDirectories(run.Dirs);
+    CreateMissingDataFolders(run.Dirs);
     InitializeSimulation(s, cfg, run, host);
     SetRunState(s, cfg, run, host, kRunStart);
   }

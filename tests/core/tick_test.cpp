@@ -33,6 +33,7 @@ class TickTest : public ::testing::Test {
     host.s = &s;
     run.Dirs.MainDirectory = dir.path().string();
     SetDataDirectories(run.Dirs);
+    CreateMissingDataFolders(run.Dirs);
     InitializeSimulation(s, cfg, run, host);
     SetRunState(s, cfg, run, host, kRunStart);
     host.Clear();
