@@ -9,6 +9,8 @@
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
+#include "frame/evolution_commands.h"
+#include "frame/evolution_file.h"
 #include "frame/version.h"
 
 namespace pumpdrill {
@@ -26,6 +28,10 @@ void PrintHelp(std::ostream& out) {
          "                    the windowed program finds it\n"
          "  --print-state     print every field of the starting state as\n"
          "                    'Name = value', one a line, and exit\n"
+         "  --evolution FILE  open the Evolution FILE before the run, as File > Open\n"
+         "                    does (the state, then the run initialised)\n"
+         "  --save-evolution FILE\n"
+         "                    save the state at the end of the run as the Evolution FILE\n"
       << ExerciseOptionsHelp()
       << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
          "a fault in the script (its line is named).\n";
@@ -39,6 +45,33 @@ std::string ProgramPath(const char* argv0) {
   return argv0 ? argv0 : "";
 }
 
+// The Evolution option arg names (its file's variable), or nullptr.
+std::string* EvolutionOption(const std::string& arg, std::string& evolution, std::string& saveEvolution) {
+  auto named = [&arg](const char* name) {
+    return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
+  };
+  if (named("--evolution")) return &evolution;
+  if (named("--save-evolution")) return &saveEvolution;
+  return nullptr;
+}
+
+// The file of an option given as "--name FILE" or "--name=FILE".
+bool TakeValue(int argc, char** argv, int& i, const std::string& arg, std::string& value, std::ostream& err) {
+  const std::size_t eq = arg.find('=');
+  if (eq != std::string::npos) {
+    value = arg.substr(eq + 1);
+  } else if (i + 1 < argc) {
+    value = argv[++i];
+  } else {
+    value.clear();
+  }
+  if (value.empty()) {
+    err << "pumpdrill-sim: " << arg.substr(0, eq) << " needs a file (try --help)\n";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout, std::cerr); }
@@ -46,9 +79,14 @@ int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout,
 int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> mainDir;
   bool printState = false;
+  std::string evolution, saveEvolution;
   ExerciseCommandLine exercise;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
+      if (!TakeValue(argc, argv, i, arg, *file, err)) return kExitUsageError;
+      continue;
+    }
     if (arg == "--main-dir" || arg.rfind("--main-dir=", 0) == 0) {
       if (arg == "--main-dir" && i + 1 >= argc) {
         err << "pumpdrill-sim: --main-dir needs a folder (try --help)\n";
@@ -101,11 +139,17 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
                           err))
     return kExitFileError;
 
-  if (printState) {
+  if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
+    return kExitFileError;
+
+  int status = kExitOk;
+  if (printState)
     PrintState(session.S(), out);
-    return kExitOk;
-  }
-  return RunPreparedExercise(session, exercise, prepared, out, err);
+  else
+    status = RunPreparedExercise(session, exercise, prepared, out, err);
+  if (status == kExitOk && !saveEvolution.empty() && !SaveEvolution(session.S(), saveEvolution, session.host))
+    return kExitFileError;
+  return status;
 }
 
 }  // namespace pumpdrill
