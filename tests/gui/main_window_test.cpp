@@ -87,7 +87,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuInOrder) {
   EXPECT_TRUE(w->mRunInitialize->isEnabled());
   EXPECT_TRUE(w->mRunStart->isEnabled());
   EXPECT_TRUE(w->mExit->isEnabled());
-  EXPECT_FALSE(w->mOpen->isEnabled());
+  EXPECT_TRUE(w->mOpen->isEnabled());
+  EXPECT_FALSE(w->mPrint->isEnabled());
   EXPECT_FALSE(w->mFillTank->isEnabled());
   EXPECT_FALSE(w->mPassword->isVisible());
   EXPECT_FALSE(w->mReconnectSupplyLine->isEnabled());

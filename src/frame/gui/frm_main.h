@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <memory>
+
+#include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
 #include "panel/image_library.h"
 
@@ -113,6 +116,15 @@ class TfrmMain : public QMainWindow {
   void Timer1Timer();
   void RunInitializeClick();
   void TabSetSetupChange(int index);
+  // File menu: Evolution commands.
+  void FileOpen();
+  void FileSave();
+  void FileSaveAs();
+  void Delete1Click();
+
+ public:
+  // The dialogs that choose the files of the File menu (tests put their own).
+  void SetEvolutionDialogs(std::unique_ptr<EvolutionDialogs> dialogs);
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -123,6 +135,7 @@ class TfrmMain : public QMainWindow {
   void BuildRunPanel();
   void BuildMenus();
   void ConnectActionsMenu();
+  void ConnectFileMenu();
   void ActionsMenuShow();  // enables the working Actions while a run is active
   void LoadRunPanelGlyphs();
   void RunButtonPressed(QToolButton* button, int mode);
@@ -133,6 +146,7 @@ class TfrmMain : public QMainWindow {
   ImageLibraryHandle miscLibrary_;
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
+  std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
 };
 
 }  // namespace pumpdrill

@@ -41,6 +41,7 @@ void TfrmMain::BuildMenus() {
   mnuFile->addSeparator();
   mExit = Item(mnuFile, "E&xit", "mExit", true);
   connect(mExit, &QAction::triggered, this, &QWidget::close);
+  ConnectFileMenu();
 
   mnuSetup = bar->addMenu("&Setup");
   mnuSetup->setObjectName("mnuSetup");

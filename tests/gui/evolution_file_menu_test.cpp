@@ -1,0 +1,193 @@
+// The File menu's Evolution commands in the main window: the files chosen,
+// the questions asked and the Evolution label.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <filesystem>
+#include <fstream>
+
+#include "frame/evolution_file.h"
+#include "frame/gui/evolution_dialogs.h"
+#include "frame/gui/frm_main.h"
+#include "frame/program.h"
+#include "window_test_support.h"
+
+namespace pumpdrill {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScratchMainDir;
+using testing::TestWindowHost;
+
+// Chooses what the test says instead of showing dialogs, and remembers what
+// each dialog was offered.
+class ScriptedDialogs : public EvolutionDialogs {
+ public:
+  std::optional<std::string> ChooseOpen(QWidget*, const std::string& folder, const std::string& fileName,
+                                        const std::vector<std::string>& history) override {
+    offered.push_back("open " + folder + " " + fileName);
+    lastHistory = history;
+    return Next();
+  }
+  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string& folder,
+                                          const std::string& fileName) override {
+    offered.push_back("save " + folder + " " + fileName);
+    return Next();
+  }
+  std::vector<std::string> ChooseDelete(QWidget*, const std::string& folder) override {
+    offered.push_back("delete " + folder);
+    return deleteChoice;
+  }
+  std::optional<std::string> Next() {
+    if (choices.empty()) return std::nullopt;
+    std::optional<std::string> c = choices.front();
+    choices.erase(choices.begin());
+    return c;
+  }
+
+  std::vector<std::optional<std::string>> choices;
+  std::vector<std::string> deleteChoice;
+  std::vector<std::string> offered;
+  std::vector<std::string> lastHistory;
+};
+
+class EvolutionFileMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartupInfo info;
+    info.ProgramPath = std::string(PUMPDRILL_BIN_DIR) + "/pumpdrill";
+    info.MainDirectory = dir.path().string();
+    AllocateAndResolve(p, info, host);
+    ReadSettingsAndStartLog(p, info);
+    w = std::make_unique<TfrmMain>(p, host, false);
+    auto owned = std::make_unique<ScriptedDialogs>();
+    dialogs = owned.get();
+    w->SetEvolutionDialogs(std::move(owned));
+    w->show();
+    testing::ProcessEventsFor(20);
+    host.messages.clear();
+    p.S().PumpControl.PanelFileName = "RIG.PNL";
+  }
+  void TearDown() override {
+    if (p.run.SimActive) w->mRunTerminate->trigger();
+    w.reset();
+    fs::current_path(saved);
+  }
+  std::string Evols() const { return p.Dirs().EvolutionsDirectory; }
+  std::string Label() const { return w->LblEvolutionFName->text().toStdString(); }
+
+  fs::path saved = fs::current_path();
+  ScratchMainDir dir;
+  TestWindowHost host;
+  Program p;
+  std::unique_ptr<TfrmMain> w;
+  ScriptedDialogs* dialogs = nullptr;
+};
+
+TEST_F(EvolutionFileMenuTest, SaveAsThenSaveThenOpen) {
+  for (QAction* a : {w->mOpen, w->mSaveEvo, w->mSaveEvoAs, w->mDeleteEvo}) EXPECT_TRUE(a->isEnabled());
+
+  // Save Evo without a current Evolution is Save As.
+  dialogs->choices = {Evols() + "DRILL.EVO"};
+  p.S().Pump.GearRatio = 2.5;
+  w->mSaveEvo->trigger();
+  EXPECT_EQ(dialogs->offered.back(), "save " + Evols() + " ");
+  ASSERT_TRUE(fs::exists(Evols() + "DRILL.EVO"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "Saved: \r\n     evolution:  \"DRILL.EVO\"\r\n     attached to panel: \"RIG.PNL\"");
+  EXPECT_EQ(Label(), "DRILL.EVO");
+  EXPECT_EQ(w->LblEvolutionFName->toolTip().toStdString(), "DRILL.EVO");
+  QImage shot = testing::Screenshot(*w, "main_window_evolution");
+  EXPECT_GT(testing::ColourCount(shot), 20);
+
+  // Save Evo with one saves there without a word.
+  host.messages.clear();
+  p.S().Pump.GearRatio = 2.75;
+  w->mSaveEvo->trigger();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(dialogs->offered.size(), 1u);
+
+  // Open reads it back, offering the current name and the history.
+  p.S().Pump.GearRatio = 1.0;
+  dialogs->choices = {Evols() + "DRILL.EVO"};
+  w->mOpen->trigger();
+  EXPECT_EQ(dialogs->offered.back(), "open " + Evols() + " DRILL.EVO");
+  EXPECT_EQ(p.S().Pump.GearRatio, 2.75);
+  EXPECT_EQ(p.run.EvolutionHistory, std::vector<std::string>{Evols() + "DRILL.EVO"});
+  dialogs->choices = {std::nullopt};  // cancelled: nothing happens
+  w->mOpen->trigger();
+  EXPECT_EQ(dialogs->lastHistory, p.run.EvolutionHistory);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(EvolutionFileMenuTest, OpenWhilePausedIsRefused) {
+  NullHost quiet;
+  ASSERT_TRUE(SaveEvolution(p.S(), Evols() + "A.EVO", quiet));
+  w->mRunStart->trigger();
+  w->mRunPause->trigger();
+  host.messages.clear();
+  p.S().Pump.GearRatio = 3.25;
+  dialogs->choices = {Evols() + "A.EVO"};
+  w->mOpen->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            "Terminate the current simulation (red stoplight button) before loading a new one.");
+  EXPECT_EQ(p.S().Pump.GearRatio, 3.25);
+  EXPECT_EQ(Label(), "default");
+}
+
+TEST_F(EvolutionFileMenuTest, SaveAsAsksForTheTemporaryPanelFirst) {
+  p.S().PumpControl.PanelFileName = "TMP.XNL";
+  host.answers = {Answer::Cancel};
+  dialogs->choices = {Evols() + "X.EVO"};
+  w->mSaveEvoAs->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].buttons, Buttons::YesCancel);
+  EXPECT_TRUE(dialogs->offered.empty());
+  EXPECT_FALSE(fs::exists(Evols() + "X.EVO"));
+}
+
+TEST_F(EvolutionFileMenuTest, DeleteAsksForEachChosenFile) {
+  NullHost quiet;
+  for (const char* n : {"A.EVO", "B.EVO"}) ASSERT_TRUE(SaveEvolution(p.S(), Evols() + n, quiet));
+  dialogs->deleteChoice = {Evols() + "A.EVO", Evols() + "B.EVO"};
+  host.answers = {Answer::No, Answer::Yes};
+  w->mDeleteEvo->trigger();
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "Delete " + Evols() + "A.EVO");
+  EXPECT_TRUE(fs::exists(Evols() + "A.EVO"));
+  EXPECT_FALSE(fs::exists(Evols() + "B.EVO"));
+}
+
+TEST(EvolutionDialogs, AreSetUpForTheirCommands) {
+  ScratchMainDir dir(false);
+  const std::string folder = dir.str();
+  for (const char* f : {"PUMPER.EVO", "relay.evo", "notes.txt"}) std::ofstream(dir.path() / f) << "x";
+  auto open = MakeEvolutionDialog(nullptr, EvolutionDialogKind::Open, folder, "DRILL.EVO",
+                                  {folder + "A.EVO", "/elsewhere/B.EVO"});
+  EXPECT_EQ(open->windowTitle().toStdString(), "Open Evolution Configuration File");
+  EXPECT_EQ(open->defaultSuffix().toStdString(), "EVO");
+  EXPECT_EQ(open->nameFilters().front().toStdString(), "Evolution Files (*.EVO)");
+  EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
+  EXPECT_EQ(open->history().size(), 2);
+  auto save = MakeEvolutionDialog(nullptr, EvolutionDialogKind::SaveAs, folder, "DRILL.EVO");
+  EXPECT_EQ(save->windowTitle().toStdString(), "Save Evolution As");
+  EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(save->testOption(QFileDialog::DontConfirmOverwrite));
+  auto del = MakeEvolutionDialog(nullptr, EvolutionDialogKind::Delete, folder, "");
+  EXPECT_EQ(del->windowTitle().toStdString(), "Delete Evolution File");
+  EXPECT_EQ(del->fileMode(), QFileDialog::ExistingFiles);
+
+  save->show();
+  testing::ProcessEventsFor(300);  // the folder is listed in the background
+  auto* name = save->findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text().toStdString(), "DRILL.EVO");
+  QImage shot = testing::Screenshot(*save, "save_evolution_dialog");
+  EXPECT_GT(testing::ColourCount(shot), 5);
+  testing::Screenshot(*open, "open_evolution_dialog");
+}
+
+}  // namespace
+}  // namespace pumpdrill
