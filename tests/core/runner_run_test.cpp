@@ -154,6 +154,20 @@ TEST_F(RunnerRun, MessagesGoToStandardErrorWithTheirExactTextUnlessQuiet) {
   EXPECT_EQ(r.err, "");
 }
 
+// The program working in the same main directory keeps the temporary
+// Evolution of its last run: the runner's own goes elsewhere and is gone
+// when it ends.
+TEST_F(RunnerRun, TheProgramsTemporaryFilesAreLeftAlone) {
+  fs::create_directories(dir / "main" / "Evols");
+  const fs::path programs = dir / "main" / "Evols" / "tmp.xvo";
+  testing::WriteText(programs, "the program's last run");
+  RunnerOutput r = Run({"--duration", "1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(testing::ReadText(programs), "the program's last run");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "main" / "Evols"), fs::directory_iterator()), 1);
+  EXPECT_TRUE(fs::is_empty(dir / "main" / "Recs"));
+}
+
 // A long run: every tick's time is its number times dt, also across the
 // run-time question, which is answered No so that the run goes on.
 TEST_F(RunnerRun, TickTimesAreProductsAndTheRunTimeQuestionKeepsTheRunGoing) {
