@@ -25,11 +25,6 @@ using namespace pumpdrill;
 
 namespace {
 
-std::vector<Byte> Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void Spit(const fs::path& p, const std::vector<Byte>& bytes) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -184,7 +179,7 @@ TEST_F(EvolutionFileTest, SavedFileHasTheBlockLayoutAndReadsBackByteForByte) {
 
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host)) << host.Texts();
   EXPECT_TRUE(host.messages.empty());
-  const std::vector<Byte> file = Slurp(path);
+  const std::vector<Byte> file = pumpdrill::testing::ReadBytes(path);
   ASSERT_EQ(file.size(), 47625u);
   EXPECT_EQ(TextAt(file, 0), "2.0");
   EXPECT_EQ(TextAt(file, 256).substr(0, 3), "4.0");
@@ -232,7 +227,7 @@ TEST_F(EvolutionFileTest, LoadRecomputesCoefficientsAndAppliesUnits) {
 
 TEST_F(EvolutionFileTest, DamagedFilesLeaveTheStateUntouched) {
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
-  const std::vector<Byte> good = Slurp(path);
+  const std::vector<Byte> good = pumpdrill::testing::ReadBytes(path);
   auto t = Fresh();
   t->Pump.GearRatio = 3.5;
   t->Discharges[1].HoseLength = 777;
@@ -283,7 +278,7 @@ TEST_F(EvolutionFileTest, DamagedFilesLeaveTheStateUntouched) {
 
 TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
-  const std::vector<Byte> old = Slurp(path);
+  const std::vector<Byte> old = pumpdrill::testing::ReadBytes(path);
   s->Pump.GearRatio = 9.75;
 
   ::chmod(dir.c_str(), 0555);
@@ -293,7 +288,7 @@ TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {
   }
   ::chmod(dir.c_str(), 0755);
   EXPECT_EQ(host.Texts(), "Attempting to Rewrite temp Evolution file " + path + "\n");
-  EXPECT_EQ(Slurp(path), old);
+  EXPECT_EQ(pumpdrill::testing::ReadBytes(path), old);
 
   host.messages.clear();
   {
@@ -301,7 +296,7 @@ TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {
     EXPECT_FALSE(EvolutionFile(*s, kEvolutionSave, path, config, host));
   }
   EXPECT_EQ(host.Texts(), "Attempting to blockwrite temp Evolution file " + path + "\n");
-  EXPECT_EQ(Slurp(path), old);
+  EXPECT_EQ(pumpdrill::testing::ReadBytes(path), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
   host.messages.clear();
@@ -312,7 +307,7 @@ TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {
 
 TEST_F(EvolutionFileTest, LayoutDecisionFollowsTheHeaderNumbers) {
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
-  std::vector<Byte> file = Slurp(path);
+  std::vector<Byte> file = pumpdrill::testing::ReadBytes(path);
   // Current whatever the revision when the version is above 1.0; current
   // with a revision of at least 4.0; "," read as the decimal separator.
   for (auto [version, revision] : {std::pair{"2.0", "1.0"}, std::pair{"2,0", "3.9"}, std::pair{"1.0", "4.0.7"},
@@ -377,7 +372,7 @@ TEST_F(EvolutionFileTest, EarlierLayoutIsConvertedWithItsMessage) {
 
   // Saved again, it is written in the current layout.
   ASSERT_TRUE(EvolutionFile(*t, kEvolutionSave, old, config, host));
-  EXPECT_EQ(Slurp(old).size(), 47625u);
+  EXPECT_EQ(pumpdrill::testing::ReadBytes(old).size(), 47625u);
 
   // An earlier-layout header on a file of another length is not read.
   std::vector<Byte> cut(file.begin(), file.end() - 6);

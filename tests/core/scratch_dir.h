@@ -7,8 +7,10 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace pumpdrill::testing {
 
@@ -40,6 +42,11 @@ inline std::string ReadText(const std::filesystem::path& p) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+inline std::vector<unsigned char> ReadBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteText(const std::filesystem::path& p, const std::string& text) {

@@ -121,22 +121,6 @@ TEST_F(EvolutionFileMenuTest, SaveAsThenSaveThenOpen) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(EvolutionFileMenuTest, OpenWhilePausedIsRefused) {
-  NullHost quiet;
-  ASSERT_TRUE(SaveEvolution(p.S(), Evols() + "A.EVO", quiet));
-  w->mRunStart->trigger();
-  w->mRunPause->trigger();
-  host.messages.clear();
-  p.S().Pump.GearRatio = 3.25;
-  dialogs->choices = {Evols() + "A.EVO"};
-  w->mOpen->trigger();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text,
-            "Terminate the current simulation (red stoplight button) before loading a new one.");
-  EXPECT_EQ(p.S().Pump.GearRatio, 3.25);
-  EXPECT_EQ(Label(), "default");
-}
-
 TEST_F(EvolutionFileMenuTest, SaveAsAsksForTheTemporaryPanelFirst) {
   p.S().PumpControl.PanelFileName = "TMP.XNL";
   host.answers = {Answer::Cancel};
@@ -146,18 +130,6 @@ TEST_F(EvolutionFileMenuTest, SaveAsAsksForTheTemporaryPanelFirst) {
   EXPECT_EQ(host.messages[0].buttons, Buttons::YesCancel);
   EXPECT_TRUE(dialogs->offered.empty());
   EXPECT_FALSE(fs::exists(Evols() + "X.EVO"));
-}
-
-TEST_F(EvolutionFileMenuTest, DeleteAsksForEachChosenFile) {
-  NullHost quiet;
-  for (const char* n : {"A.EVO", "B.EVO"}) ASSERT_TRUE(SaveEvolution(p.S(), Evols() + n, quiet));
-  dialogs->deleteChoice = {Evols() + "A.EVO", Evols() + "B.EVO"};
-  host.answers = {Answer::No, Answer::Yes};
-  w->mDeleteEvo->trigger();
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0].text, "Delete " + Evols() + "A.EVO");
-  EXPECT_TRUE(fs::exists(Evols() + "A.EVO"));
-  EXPECT_FALSE(fs::exists(Evols() + "B.EVO"));
 }
 
 TEST(EvolutionDialogs, AreSetUpForTheirCommands) {
