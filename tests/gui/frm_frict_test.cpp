@@ -13,7 +13,7 @@
 #include "frame/configuration.h"
 #include "frame/number_entry.h"
 #include "sim/coefficients.h"
-#include "sim/gui/frm_frict.h"
+#include "setup/gui/frm_frict.h"
 #include "sim/loss_coefficients.h"
 #include "window_test_support.h"
 

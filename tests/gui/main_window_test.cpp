@@ -8,7 +8,7 @@
 
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
-#include "sim/gui/frm_frict.h"
+#include "setup/gui/frm_frict.h"
 #include "window_test_support.h"
 
 namespace pumpdrill {

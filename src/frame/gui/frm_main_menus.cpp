@@ -5,7 +5,7 @@
 
 #include "frame/gui/frm_main.h"
 #include "frame/gui/window_host.h"
-#include "sim/gui/frm_frict.h"
+#include "setup/gui/frm_frict.h"
 
 namespace pumpdrill {
 

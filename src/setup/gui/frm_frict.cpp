@@ -1,4 +1,4 @@
-#include "sim/gui/frm_frict.h"
+#include "setup/gui/frm_frict.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
