@@ -14,7 +14,8 @@ namespace {
 constexpr int kPasses = 4;
 
 // Halvings of the pressure interval when the passes cannot settle: the
-// interval of a few hundred psi shrinks below a millionth of a psi.
+// interval of a few hundred psi is halved until it is no wider than the
+// settling tolerance below (about 30 halvings), never more than this.
 constexpr int kBisections = 40;
 
 // The passes count as settling when each moves the pressure by at most half
@@ -39,7 +40,7 @@ LineSolution OperatingPointByHalving(State& s, double rpm) {
   double noFlow = 0;
   double lo = 0;
   double hi = PumpPressureFor(s, noFlow, rpm);
-  for (int i = 0; i < kBisections; ++i) {
+  for (int i = 0; i < kBisections && hi - lo > kSettledPsi; ++i) {
     const double mid = (lo + hi) / 2;
     double q = SolveLineFlows(s, mid, out, burstWithoutValve);
     if (PumpPressureFor(s, q, rpm) > mid) {
