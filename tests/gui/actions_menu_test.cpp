@@ -9,7 +9,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
 #include "sim/incidents.h"
-#include "window_test_support.h"
+#include "main_window_fixture.h"
 
 namespace pumpdrill {
 namespace {
@@ -17,23 +17,11 @@ namespace {
 using testing::ScratchMainDir;
 using testing::TestWindowHost;
 
-class ActionsMenuTest : public ::testing::Test {
+class ActionsMenuTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
-    StartupInfo info;
-    info.ProgramPath = std::string(PUMPDRILL_BIN_DIR) + "/pumpdrill";
-    info.MainDirectory = dir.path().string();
-    AllocateAndResolve(p, info, host);
-    ReadSettingsAndStartLog(p, info);
-    w = std::make_unique<TfrmMain>(p, host, false);
-    w->show();
-    testing::ProcessEventsFor(20);
+    OpenMainWindow();
     host.messages.clear();
-  }
-  void TearDown() override {
-    if (p.run.SimActive) w->mRunTerminate->trigger();
-    w.reset();
-    std::filesystem::current_path(saved);
   }
   std::vector<QAction*> WorkingItems() const {
     return {w->mCheckSupplyLine, w->mCheckDischargeLines, w->mFillTank,
@@ -46,11 +34,6 @@ class ActionsMenuTest : public ::testing::Test {
     return t;
   }
 
-  std::filesystem::path saved = std::filesystem::current_path();
-  ScratchMainDir dir;
-  TestWindowHost host;
-  Program p;
-  std::unique_ptr<TfrmMain> w;
 };
 
 TEST_F(ActionsMenuTest, WorkingItemsAreOfferedOnlyDuringARun) {

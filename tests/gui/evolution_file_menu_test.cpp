@@ -10,6 +10,7 @@
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
+#include "main_window_fixture.h"
 #include "window_test_support.h"
 
 namespace pumpdrill {
@@ -51,36 +52,20 @@ class ScriptedDialogs : public EvolutionDialogs {
   std::vector<std::string> lastHistory;
 };
 
-class EvolutionFileMenuTest : public ::testing::Test {
+class EvolutionFileMenuTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
-    StartupInfo info;
-    info.ProgramPath = std::string(PUMPDRILL_BIN_DIR) + "/pumpdrill";
-    info.MainDirectory = dir.path().string();
-    AllocateAndResolve(p, info, host);
-    ReadSettingsAndStartLog(p, info);
-    w = std::make_unique<TfrmMain>(p, host, false);
-    auto owned = std::make_unique<ScriptedDialogs>();
-    dialogs = owned.get();
-    w->SetEvolutionDialogs(std::move(owned));
-    w->show();
-    testing::ProcessEventsFor(20);
+    OpenMainWindow([this](TfrmMain& win) {
+      auto owned = std::make_unique<ScriptedDialogs>();
+      dialogs = owned.get();
+      win.SetEvolutionDialogs(std::move(owned));
+    });
     host.messages.clear();
     p.S().PumpControl.PanelFileName = "RIG.PNL";
-  }
-  void TearDown() override {
-    if (p.run.SimActive) w->mRunTerminate->trigger();
-    w.reset();
-    fs::current_path(saved);
   }
   std::string Evols() const { return p.Dirs().EvolutionsDirectory; }
   std::string Label() const { return w->LblEvolutionFName->text().toStdString(); }
 
-  fs::path saved = fs::current_path();
-  ScratchMainDir dir;
-  TestWindowHost host;
-  Program p;
-  std::unique_ptr<TfrmMain> w;
   ScriptedDialogs* dialogs = nullptr;
 };
 

@@ -9,7 +9,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
 #include "setup/gui/frm_frict.h"
-#include "window_test_support.h"
+#include "main_window_fixture.h"
 
 namespace pumpdrill {
 namespace {
@@ -17,29 +17,10 @@ namespace {
 using testing::ScratchMainDir;
 using testing::TestWindowHost;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
  protected:
-  explicit MainWindowTest(bool withLibraries = true) : dir(withLibraries) {}
-  void SetUp() override {
-    StartupInfo info;
-    info.ProgramPath = std::string(PUMPDRILL_BIN_DIR) + "/pumpdrill";
-    info.MainDirectory = dir.path().string();
-    AllocateAndResolve(p, info, host);
-    ReadSettingsAndStartLog(p, info);
-    w = std::make_unique<TfrmMain>(p, host, false);
-    w->show();
-    testing::ProcessEventsFor(20);
-  }
-  void TearDown() override {
-    w.reset();
-    std::filesystem::current_path(saved);
-  }
-
-  std::filesystem::path saved = std::filesystem::current_path();
-  ScratchMainDir dir;
-  TestWindowHost host;
-  Program p;
-  std::unique_ptr<TfrmMain> w;
+  explicit MainWindowTest(bool withLibraries = true) : MainWindowFixture(withLibraries) {}
+  void SetUp() override { OpenMainWindow(); }
 };
 
 TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
