@@ -22,4 +22,13 @@ double Clock::MonotonicSeconds() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
+std::string Clock::ShortDateText() {
+  std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
 }  // namespace pumpdrill
