@@ -130,10 +130,12 @@ bool AppendDataSamples(const std::string& path, const TDataSampleRec* samples, s
   }
   bool ok = WriteAll(fd, reinterpret_cast<const Byte*>(samples), count * kDataSampleBytes, reason);
   if (!ok) {
-    // Whatever part of a sample reached the disk goes again.
-    const std::uintmax_t whole = static_cast<std::uintmax_t>(before) < kDataHeaderBytes
-                                     ? static_cast<std::uintmax_t>(before)
-                                     : kDataHeaderBytes + DataFileSampleCount(before) * kDataSampleBytes;
+    // The samples that reached the disk whole stay; part of one goes again.
+    struct stat st {};
+    const std::uintmax_t now = ::fstat(fd, &st) == 0 ? static_cast<std::uintmax_t>(st.st_size)
+                                                     : static_cast<std::uintmax_t>(before);
+    const std::uintmax_t whole = now < kDataHeaderBytes ? static_cast<std::uintmax_t>(before)
+                                                        : kDataHeaderBytes + DataFileSampleCount(now) * kDataSampleBytes;
     (void)::ftruncate(fd, static_cast<off_t>(whole));
   }
   if (::close(fd) != 0 && ok) {

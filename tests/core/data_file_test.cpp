@@ -215,9 +215,9 @@ TEST_F(DataFileReadTest, AFailedAppendIsCutBackToTheLastWholeSample) {
     EXPECT_FALSE(AppendDataSamples(path, many.data(), many.size(), reason));
   }
   EXPECT_FALSE(reason.empty());
-  EXPECT_EQ(DataFileSize(path), kDataHeaderBytes + kDataSampleBytes);
+  EXPECT_EQ(DataFileSize(path), kDataHeaderBytes + 3 * kDataSampleBytes);  // 1 before, 2 whole ones
   EXPECT_TRUE(AppendDataSamples(path, many.data(), 2, reason));
-  EXPECT_EQ(DataFileSize(path), kDataHeaderBytes + 3 * kDataSampleBytes);
+  EXPECT_EQ(DataFileSize(path), kDataHeaderBytes + 5 * kDataSampleBytes);
 }
 
 TEST_F(DataFileReadTest, AFailedHeaderRewriteLeavesTheOldFileWhole) {
