@@ -17,6 +17,7 @@
 
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
+#include "records/gui/data_file_dialogs.h"
 #include "panel/image_library.h"
 
 namespace pumpdrill {
@@ -105,6 +106,7 @@ class TfrmMain : public QMainWindow {
   QAction *mStudentsLogin, *mStudentsConfigure;
   QAction *mStartRecording, *mStopRecording, *mDataOpen, *mDataSaveAs, *mDataDelete;
   QAction *mPassword, *mLockOutIncidents, *mDataFile, *mDataSize;
+  QAction* mDataExportCsv;  // Data Records > Export CSV...
   QMenu* mnuHelp = nullptr;
   QAction *mHelpContents, *mHelpSearch, *mHelpHowTo, *mRunInfo, *mAbout;
   QAction* mOperator;  // the logged-in student; hidden until a login
@@ -121,10 +123,19 @@ class TfrmMain : public QMainWindow {
   void FileSave();
   void FileSaveAs();
   void Delete1Click();
+  // Data Records menu.
+  void mStartRecordingClick();
+  void mStopRecordingClick();
+  void mDataSaveAsClick();
+  void mDataDeleteClick();
+  void mDataExportCsvClick();
 
  public:
   // The dialogs that choose the files of the File menu (tests put their own).
   void SetEvolutionDialogs(std::unique_ptr<EvolutionDialogs> dialogs);
+  // The dialogs that choose the files of the Data Records menu (tests put their own).
+  void SetDataFileDialogs(std::unique_ptr<DataFileDialogs> dialogs);
+  DataFileDialogs& dataFileDialogs() { return *dataFileDialogs_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -137,6 +148,8 @@ class TfrmMain : public QMainWindow {
   void ConnectActionsMenu();
   void ConnectFileMenu();
   void ActionsMenuShow();  // enables the working Actions while a run is active
+  void ConnectDataRecordsMenu();
+  void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
   void RunButtonPressed(QToolButton* button, int mode);
 
@@ -147,6 +160,7 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  std::unique_ptr<DataFileDialogs> dataFileDialogs_;
 };
 
 }  // namespace pumpdrill

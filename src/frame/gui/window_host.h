@@ -23,6 +23,9 @@ class WindowHost : public Host {
   void UpdateEvolutionLabel() override;
   void SelectPanelTab() override;
   void WaitProcessingMessages(double seconds) override;
+  bool CanChooseDataSaveName() override { return true; }
+  std::optional<std::string> ChooseDataSaveName(const std::string& folder, const std::string& proposed) override;
+  std::string ShortDateText() override;  // the user's short date format
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
