@@ -72,11 +72,14 @@ TEST(EvolutionBytes, SavedFilesKeepTheirBytes) {
     ScratchDir dir;
     Configuration cfg;
     ApplyUnits(cfg, c.metric);
-    if (c.editedFriction) cfg.HoseFriction[5] = "150";
+    if (c.editedFriction) {
+      cfg.HoseFriction[5] = "150";
+      RefreshSimSettings(cfg);
+    }
     auto state = std::make_unique<State>();
     State& s = *state;
     RecordingHost host;
-    SetDefaultState(s, cfg, host);
+    SetDefaultState(s, cfg.Sim, host);
     if (c.supplyType >= 0) {
       RunContext run;
       run.Dirs.MainDirectory = dir.path().string();
@@ -98,7 +101,7 @@ TEST(EvolutionBytes, SavedFilesKeepTheirBytes) {
 
     // Loading the file and saving it again gives the same bytes.
     auto again = std::make_unique<State>();
-    SetDefaultState(*again, cfg, host);
+    SetDefaultState(*again, cfg.Sim, host);
     ASSERT_TRUE(LoadEvolution(*again, first.string(), cfg, host));
     const auto second = dir / "second.evo";
     ASSERT_TRUE(SaveEvolution(*again, second.string(), host));
