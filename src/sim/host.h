@@ -121,6 +121,9 @@ class Display {
   // Waits while the windows go on handling their messages (the pause after
   // an initialisation). Hosts without windows return at once.
   virtual void WaitProcessingMessages(double seconds) { (void)seconds; }
+
+  // A line was connected or disconnected in its setup: the panel redraws it.
+  virtual void RedrawPanelLine(int line) { (void)line; }
 };
 
 // Time as the run clock and the records see it. The defaults read the
