@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "frame/number_entry.h"
 #include "frame/utf8_text.h"
@@ -157,6 +158,22 @@ std::vector<std::string> NozzleSetup::GallonageItems() const {
   std::vector<std::string> items;
   for (int g : work_.GpmSetting)
     if (g != 0) items.push_back(Rounded(ToDisplay(units_, kUnitFlow, g)));
+  // In metric units the settings read as the size's list text gives them
+  // (750 gpm is "2840"), when that text names one number per setting.
+  const NozzleSize* z = SelectedSize();
+  if (units_.Metric && z && work_.GpmSetting == z->Settings) {
+    std::string_view text = z->Metric;
+    std::vector<std::string> numbers;
+    std::size_t i = text.find(';');
+    while (i != std::string_view::npos && i < text.size()) {
+      std::size_t start = text.find_first_of("0123456789", i);
+      if (start == std::string_view::npos) break;
+      std::size_t end = text.find_first_not_of("0123456789", start);
+      numbers.emplace_back(text.substr(start, end - start));
+      i = end;
+    }
+    if (numbers.size() == items.size()) return numbers;
+  }
   return items;
 }
 
