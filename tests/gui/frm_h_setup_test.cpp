@@ -120,6 +120,7 @@ TEST_F(HSetupWindow, OutletNoHigherThanTheHose) {
 }
 
 TEST_F(HSetupWindow, SiameseThenWyeFreesThePartner) {
+  cfg.Options.UseBars = true;
   ApplyUnits(cfg, true);
   s.Discharges[7].LineBurst = true;
   s.DischargeList.LineTitle[7] = s.DischargeList.LineTitle[6];  // two lines, one title

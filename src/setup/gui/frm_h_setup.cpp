@@ -132,20 +132,22 @@ void TfrmHSetup::BuildControls() {
   top->addLayout(layoutBox, 1, 2, 2, 1);
   top->setColumnStretch(3, 1);
 
+  // The inlets at the left; the second siamese inlet, or the outlet of a
+  // tank or supply line, beside them.
   auto* ends = new QGridLayout;
   ends->addWidget(LblInletsConnected, 0, 0);
-  ends->addWidget(LblOutletsConnected, 0, 2);
+  ends->addWidget(LblOutletsConnected, 0, 1);
   ends->addWidget(CBoxInlet1, 1, 0);
   ends->addWidget(CBoxInlet2, 1, 1);
-  ends->addWidget(CBoxOutlet1, 1, 2);
+  ends->addWidget(CBoxOutlet1, 1, 1);
   ends->addWidget(LblInletElev, 2, 0);
-  ends->addWidget(LblOutletElev, 2, 2);
+  ends->addWidget(LblOutletElev, 2, 1);
   ends->addWidget(EditInletElev, 3, 0);
-  ends->addWidget(EditOutletElev, 3, 2);
-  ends->setColumnStretch(3, 1);
+  ends->addWidget(EditOutletElev, 3, 1);
+  ends->setColumnStretch(2, 1);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(LblLineSummary, 1);
+  buttons->addStretch(1);
   buttons->addWidget(BtnOK);
   buttons->addWidget(BtnCancel);
 
@@ -154,6 +156,7 @@ void TfrmHSetup::BuildControls() {
   all->addWidget(PanelHoseConfig);
   all->addLayout(ends);
   all->addSpacing(6);
+  all->addWidget(LblLineSummary);
   all->addLayout(buttons);
   all->setSizeConstraint(QLayout::SetFixedSize);
 
