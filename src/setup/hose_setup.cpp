@@ -212,7 +212,7 @@ void HoseSetup::WriteBack(State& s, Host& host) const {
   d.PumpEndElev = copy_.PumpEndElev;
   d.NozzleElev = copy_.NozzleElev;
   if (copy_.HoseDiam != formerDiam_) {
-    d.HoseC = DefaultHoseC(cfg_, d.HoseDiam * 12);
+    d.HoseC = DefaultHoseC(cfg_.Sim.HoseFriction, d.HoseDiam * 12);
     d.HoseDiamSet = d.HoseDiam;
   }
   if (TitleEditable()) s.DischargeList.LineTitle[line_] = title_;
