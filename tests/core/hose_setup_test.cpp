@@ -5,6 +5,7 @@
 
 #include "default_state.h"
 #include "recording_host.h"
+#include "units_configuration.h"
 #include "frame/configuration.h"
 #include "setup/hose_descriptions.h"
 #include "setup/hose_setup.h"
@@ -17,12 +18,7 @@
 namespace pumpdrill {
 namespace {
 
-Configuration Units(bool metric, bool bars = false) {
-  Configuration cfg;
-  cfg.Options.UseBars = bars;
-  ApplyUnits(cfg, metric);
-  return cfg;
-}
+Configuration Units(bool metric, bool bars = false) { return testing::UnitsConfiguration(metric, bars); }
 
 TEST(HoseDescriptions, BothUnits) {
   auto s = testing::MakeDefaultState();

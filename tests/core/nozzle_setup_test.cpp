@@ -4,6 +4,7 @@
 
 #include "default_state.h"
 #include "recording_host.h"
+#include "units_configuration.h"
 #include "frame/configuration.h"
 #include "frame/utf8_text.h"
 #include "setup/nozzle_catalogue.h"
@@ -13,12 +14,7 @@
 namespace pumpdrill {
 namespace {
 
-Configuration Units(bool metric, bool bars = false) {
-  Configuration cfg;
-  cfg.Options.UseBars = bars;
-  ApplyUnits(cfg, metric);
-  return cfg;
-}
+Configuration Units(bool metric, bool bars = false) { return testing::UnitsConfiguration(metric, bars); }
 
 TEST(NozzleCatalogue, RowsPicturesAndNames) {
   for (int row = 0; row < kNozzleRows; ++row)
