@@ -192,6 +192,28 @@ TEST_F(HSetupWindow, OkDuringARunKeepsTheRun) {
   EXPECT_TRUE(d.LineBurst);
 }
 
+// The panel hears of a line connected or disconnected in its setup.
+TEST_F(HSetupWindow, ChangedConnectionRedrawsThePanelLine) {
+  struct PanelHost : RecordingHost {
+    void RedrawPanelLine(int line) override { redrawn.push_back(line); }
+    std::vector<int> redrawn;
+  } panel;
+  for (bool change : {false, true}) {
+    TfrmHSetup w(s, cfg, 5, panel, &misc);
+    w.show();
+    QApplication::processEvents();
+    if (change) QTest::mouseClick(w.RadioDisconnected, Qt::LeftButton);
+    QTest::mouseClick(w.BtnOK, Qt::LeftButton);
+    ASSERT_FALSE(w.isVisible());
+  }
+  EXPECT_EQ(panel.redrawn, std::vector<int>{5});
+  // A master stream without a nozzle says so.
+  s.Discharges[4].NozzleType = 4;
+  TfrmHSetup w(s, cfg, 4, panel, &misc);
+  EXPECT_EQ(panel.Texts(), "No nozzle defined for discharge 4\n");
+  EXPECT_FALSE(w.ImgNzPic->isVisibleTo(&w));
+}
+
 TEST_F(HSetupWindow, TankAndIntakeLinesNameTheirEnds) {
   struct Case {
     int line;
@@ -217,6 +239,31 @@ TEST_F(HSetupWindow, TankAndIntakeLinesNameTheirEnds) {
   auto w = Open(kIntakeLine);
   EXPECT_FALSE(w->RadioHMaterialType->isEnabled());
   EXPECT_EQ(w->Setup().Copy().Layout, 0);
+}
+
+}  // namespace
+}  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+// Pictures of a single line and a siamese in both unit systems, for
+// looking at.
+TEST_F(HSetupWindow, ScreenshotsInBothUnits) {
+  s.Discharges[7].LineBurst = true;
+  for (bool metric : {false, true}) {
+    cfg.Options.UseBars = true;
+    ApplyUnits(cfg, metric);
+    const std::string units = metric ? "metric_bar" : "english";
+    auto single = Open(2);
+    QImage shot = testing::Screenshot(*single, ("h_single_" + units).c_str());
+    EXPECT_GT(testing::ColourCount(shot), 20);
+    auto siamese = Open(3);
+    Pick(siamese->CBoxHConfig, 1);
+    Pick(siamese->CBoxInlet2, siamese->CBoxInlet2->findData(7));
+    testing::Screenshot(*siamese, ("h_siamese_" + units).c_str());
+  }
+  EXPECT_TRUE(host.messages.empty()) << host.Texts();
 }
 
 }  // namespace

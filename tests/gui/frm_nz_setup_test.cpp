@@ -153,3 +153,29 @@ TEST(HoseAndNozzlePictures, SizesTheWindowsDrawThemAt) {
 
 }  // namespace
 }  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+// Pictures of the handline and the master gallonage nozzle in both unit
+// systems, for looking at.
+TEST_F(NzSetupWindow, ScreenshotsInBothUnits) {
+  for (bool metric : {false, true}) {
+    cfg.Options.UseBars = true;
+    ApplyUnits(cfg, metric);
+    const std::string units = metric ? "metric_bar" : "english";
+    auto hand = Open(2);
+    QImage shot = testing::Screenshot(*hand, ("nz_handline_" + units).c_str());
+    EXPECT_GT(testing::ColourCount(shot), 20);
+    auto master = Open(5);
+    ClickRow(master->ListBoxNzType, 6);
+    ClickRow(master->ListBoxNzBorePsiAttrs, 1);
+    master->ComboGallSelect->setCurrentIndex(1);
+    emit master->ComboGallSelect->activated(1);
+    testing::Screenshot(*master, ("nz_master_gallonage_" + units).c_str());
+  }
+  EXPECT_TRUE(host.messages.empty()) << host.Texts();
+}
+
+}  // namespace
+}  // namespace pumpdrill

@@ -232,7 +232,11 @@ void TfrmHSetup::ShowNozzlePicture() {
   const int line = setup_.Line();
   std::string name = line <= kMaxDischarges ? NozzlePictureName(s_.Discharges[line], false) : "";
   QPixmap pixmap;
-  if (!name.empty()) LoadNamedBitmap(misc_, name, pixmap, host_);
+  if (!name.empty()) {
+    LoadNamedBitmap(misc_, name, pixmap, host_);
+  } else if (line <= kMaxDischarges && s_.Discharges[line].IsMaster) {
+    host_.Message(MsgType::Plain, Buttons::Ok, NoNozzleMessage(line));
+  }
   if (!pixmap.isNull()) {
     ImgNzPic->setFixedSize(pixmap.width() + 4, pixmap.height() + 4);
     ImgNzPic->setPixmap(pixmap);

@@ -66,6 +66,12 @@ void TfrmNzSetup::BuildControls() {
   ListBoxNzBorePsiAttrs->setMinimumWidth(
       QFontMetrics(ListBoxNzBorePsiAttrs->font())
           .horizontalAdvance("1-1/2\" to 2-1/2\"; 95,125,150,200 & 250 gpm  ") + 12);
+  // Room for every bore choice without scrolling.
+  ListBoxNzBorePsiAttrs->addItem("1-1/2");
+  ListBoxNzBorePsiAttrs->setMinimumHeight(ListBoxNzBorePsiAttrs->sizeHintForRow(0) *
+                                              static_cast<int>(BoreChoices(false).size()) +
+                                          2 * ListBoxNzBorePsiAttrs->frameWidth() + 4);
+  ListBoxNzBorePsiAttrs->clear();
   LblTipFlow = new QLabel(this);
   LblTipFlow->setObjectName("LblTipFlow");
 
