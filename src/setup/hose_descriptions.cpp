@@ -14,16 +14,21 @@ std::string HoseDescription(const DisplayUnits& units, double length, double dia
 
 std::string LayoutText(int layout) {
   switch (layout) {
-    case kSiameseLayout: return "siamese";
-    case kWyeLayout: return "wye";
-    default: return "single hose";
+    case kSiameseLayout:
+      return "siamese";
+    case kWyeLayout:
+      return "wye";
+    default:
+      return "single hose";
   }
 }
 
 std::string LayoutPictureName(const State& s, int line, int layout) {
   switch (layout) {
-    case kSiameseLayout: return "HOSE_SIAMESE";
-    case kWyeLayout: return "HOSE_WYE";
+    case kSiameseLayout:
+      return "HOSE_SIAMESE";
+    case kWyeLayout:
+      return "HOSE_WYE";
     default:
       return line == kIntakeLine && s.Supply.SupplyType == kSupplyDraft ? "HOSE_DRAFT"
                                                                         : "HOSE_SINGLE";

@@ -46,7 +46,8 @@ void HoseSetup::SetLayout(int layout) {
   if (!LayoutEditable() || layout < kSingleLength || layout > kWyeLayout) return;
   copy_.Layout = static_cast<Byte>(layout);
   // A siamese is fed through this line's own valve first.
-  if (layout == kSiameseLayout && copy_.Partner[1] == 0) copy_.Partner[1] = static_cast<SmallInt>(line_);
+  if (layout == kSiameseLayout && copy_.Partner[1] == 0)
+    copy_.Partner[1] = static_cast<SmallInt>(line_);
 }
 
 void HoseSetup::SetMaterial(int kind) {
@@ -77,7 +78,8 @@ double* HoseSetup::DiamField(bool left, int branch) {
 }
 
 bool HoseSetup::FieldShown(HoseField f) const {
-  if (f == HoseField::LengthRight || f == HoseField::DiamRight) return copy_.Layout != kSingleLength;
+  if (f == HoseField::LengthRight || f == HoseField::DiamRight)
+    return copy_.Layout != kSingleLength;
   return true;
 }
 
@@ -85,8 +87,10 @@ std::string HoseSetup::FieldText(HoseField f) const {
   const DisplayUnits& u = cfg_.Units;
   auto* self = const_cast<HoseSetup*>(this);  // the field pointers only read here
   switch (f) {
-    case HoseField::InletElev: return FixedText(ToDisplay(u, kUnitLength, copy_.PumpEndElev), 1);
-    case HoseField::OutletElev: return FixedText(ToDisplay(u, kUnitLength, copy_.NozzleElev), 1);
+    case HoseField::InletElev:
+      return FixedText(ToDisplay(u, kUnitLength, copy_.PumpEndElev), 1);
+    case HoseField::OutletElev:
+      return FixedText(ToDisplay(u, kUnitLength, copy_.NozzleElev), 1);
     case HoseField::LengthLeft:
     case HoseField::LengthRight:
       return FixedText(ToDisplay(u, kUnitLength, *self->LengthField(IsLeft(f), 1)), 0);
@@ -119,7 +123,8 @@ bool HoseSetup::Commit(HoseField f, const std::string& text, std::string& error)
     copy_.NozzleElev = FromEntry(u, kUnitLength, v.Value);
   } else {
     bool left = IsLeft(f);
-    double value = IsDiam(f) ? FromEntry(u, kUnitDiameter, v.Value) / 12 : FromEntry(u, kUnitLength, v.Value);
+    double value =
+        IsDiam(f) ? FromEntry(u, kUnitDiameter, v.Value) / 12 : FromEntry(u, kUnitLength, v.Value);
     // Both hoses of the siamese's pump side and both branches of a wye take
     // the same value.
     for (int branch = 1; branch <= 2; ++branch) {
@@ -182,11 +187,14 @@ bool HoseSetup::Ok(State& s, Host& host) {
   // The outlet may lie no more than the hose's length above or below the
   // inlet.
   if (std::fabs(copy_.NozzleElev - copy_.PumpEndElev) > HoseReach(copy_)) {
-    return refuse(single ? "Difference in hose inlet-to-outlet elevation cannot be greater than hose length."
-                         : "Difference in hose inlet-to-outlet elevation cannot be greater than total hose length.");
+    return refuse(
+        single ? "Difference in hose inlet-to-outlet elevation cannot be greater than hose length."
+               : "Difference in hose inlet-to-outlet elevation cannot be greater than total hose "
+                 "length.");
   }
   if (copy_.Layout == kSiameseLayout) {
-    if (InletItem(1) == 0 || InletItem(2) == 0) return refuse("Both siamese intakes must be connected");
+    if (InletItem(1) == 0 || InletItem(2) == 0)
+      return refuse("Both siamese intakes must be connected");
     if (copy_.Partner[1] == copy_.Partner[2])
       return refuse("Siamese intakes cannot be connected to the same discharge valve");
   }

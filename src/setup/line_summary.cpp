@@ -39,7 +39,8 @@ bool RatedNozzle(const TDischargeRec& d, double& q, double& kn) {
       kn = kFeetPerPsi * psi / (q * q);
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -58,8 +59,8 @@ std::optional<LineSummary> SummarizeLine(const State& s, int line) {
 
   const double kv = ValveLossK(Pow4(d.ValveDiam), 1.0);
   const double ks = ValveLossK(Pow4(d.ShutoffDiam), 1.0);
-  double total = q;   // cfs through the valve
-  double r = 0;       // the line's chain as the solution takes it
+  double total = q;     // cfs through the valve
+  double r = 0;         // the line's chain as the solution takes it
   double friction = 0;  // ft of hose loss
   if (d.Layout == kWyeLayout) {
     total = 2 * q;

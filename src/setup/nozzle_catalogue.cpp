@@ -26,10 +26,16 @@ const std::array<NozzleRow, kNozzleRows>& Catalogue() {
        kGallonageNozzle,
        {{"3/4\" or 1\"; 10 & 40 gpm", "20mm or 25mm; 40 & 150 lpm", 0, 0, {10, 40}},
         {"1\"; 5,10,24 & 40 gpm", "25mm; 20, 40, 90 & 150 lpm", 0, 0, {5, 10, 24, 40}},
-        {"1-1/2\", 1-3/4\"; 95,125,150 & 200 gpm", "38mm, 45mm; 360,475,570 & 760 lpm", 0, 0,
+        {"1-1/2\", 1-3/4\"; 95,125,150 & 200 gpm",
+         "38mm, 45mm; 360,475,570 & 760 lpm",
+         0,
+         0,
          {95, 125, 150, 200}},
         {"1-1/2\" to 2-1/2\"; 95,125,150,200 & 250 gpm",
-         "38mm to 65mm; 360,475,570,760 & 950 lpm", 0, 0, {95, 125, 150, 200, 250}}}},
+         "38mm to 65mm; 360,475,570,760 & 950 lpm",
+         0,
+         0,
+         {95, 125, 150, 200, 250}}}},
       {"", false, false, kNoNozzleType, {}},
       {"  smooth bore ", true, true, kSmoothBore, {}},
       {"  fog--automatic ",
@@ -43,9 +49,15 @@ const std::array<NozzleRow, kNozzleRows>& Catalogue() {
        true,
        kGallonageNozzle,
        {{"2-1/2\" +; 350 & 500 gpm", "65mm +; 1325 & 1895 lpm", 0, 0, {350, 500}},
-        {"2-1/2\" +; 500,750,1000 & 1250 gpm", "65mm +; 1895, 2840, 3785 & 4731 lpm", 0, 0,
+        {"2-1/2\" +; 500,750,1000 & 1250 gpm",
+         "65mm +; 1895, 2840, 3785 & 4731 lpm",
+         0,
+         0,
          {500, 750, 1000, 1250}},
-        {"2-1/2\" +; 1250,1500,1750 & 2000 gpm", "65mm +; 4730, 5680, 6624 & 7570 lpm", 0, 0,
+        {"2-1/2\" +; 1250,1500,1750 & 2000 gpm",
+         "65mm +; 4730, 5680, 6624 & 7570 lpm",
+         0,
+         0,
          {1250, 1500, 1750, 2000}}}},
       {"", false, true, kNoNozzleType, {}},
       {"", false, true, kNoNozzleType, {}},
@@ -57,10 +69,10 @@ struct MetricBore {
   int nominal;
   double exact;
 };
-constexpr MetricBore kMetricBores[] = {{13, 12.7},   {16, 15.88},  {19, 19.05},  {22, 22.225},
-                                       {25, 25.4},   {29, 28.575}, {32, 31.75},  {35, 34.925},
-                                       {38, 38.1},   {45, 44.45},  {50, 50.8},   {57, 57.15},
-                                       {65, 63.5},   {70, 69.8},   {77, 76.2}};
+constexpr MetricBore kMetricBores[] = {{13, 12.7}, {16, 15.88},  {19, 19.05}, {22, 22.225},
+                                       {25, 25.4}, {29, 28.575}, {32, 31.75}, {35, 34.925},
+                                       {38, 38.1}, {45, 44.45},  {50, 50.8},  {57, 57.15},
+                                       {65, 63.5}, {70, 69.8},   {77, 76.2}};
 
 }  // namespace
 
@@ -69,16 +81,22 @@ const NozzleRow& CatalogueRow(int row) {
   return rows[static_cast<std::size_t>(row >= 0 && row < kNozzleRows ? row : 3)];
 }
 
-bool IsSelectableRow(int row) { return row >= 0 && row < kNozzleRows && CatalogueRow(row).Selectable; }
+bool IsSelectableRow(int row) {
+  return row >= 0 && row < kNozzleRows && CatalogueRow(row).Selectable;
+}
 
 int RowOfNozzle(int type, bool isMaster) {
   int offset = isMaster ? 4 : 0;
   switch (type) {
-    case kSmoothBore: return offset;
+    case kSmoothBore:
+      return offset;
     case kFogNozzle:
-    case kAutomaticNozzle: return offset + 1;
-    case kGallonageNozzle: return offset + 2;
-    default: return 0;
+    case kAutomaticNozzle:
+      return offset + 1;
+    case kGallonageNozzle:
+      return offset + 2;
+    default:
+      return 0;
   }
 }
 
@@ -88,9 +106,9 @@ double RatedNozzlePress(bool isMaster, int type) {
 }
 
 const std::vector<std::string>& BoreChoices(bool metric) {
-  static const std::vector<std::string> inches{"1/2", "5/8",   "3/4", "7/8",   "1",
+  static const std::vector<std::string> inches{"1/2",   "5/8",   "3/4",   "7/8",   "1",
                                                "1-1/8", "1-1/4", "1-3/8", "1-1/2", "1-3/4",
-                                               "2",   "2-1/4", "2-1/2", "2-3/4", "3"};
+                                               "2",     "2-1/4", "2-1/2", "2-3/4", "3"};
   static const std::vector<std::string> mm{"13", "16", "19", "22", "25", "29", "32", "35",
                                            "38", "45", "50", "57", "65", "70", "77"};
   return metric ? mm : inches;
@@ -128,7 +146,8 @@ int FindBoreChoice(double tipDiamFeet, bool metric) {
   return best;
 }
 
-int FindNozzleSize(int row, int autoMin, int autoMax, const std::array<int, kGpmSettings>& settings) {
+int FindNozzleSize(int row, int autoMin, int autoMax,
+                   const std::array<int, kGpmSettings>& settings) {
   const NozzleRow& r = CatalogueRow(row);
   for (std::size_t i = 0; i < r.Sizes.size(); ++i) {
     const NozzleSize& z = r.Sizes[i];
@@ -157,7 +176,7 @@ std::string NozzlePictureName(int type, bool isMaster, int masterKind, bool with
     return "";
   }
   if (!isMaster) return "NZ_" + kind + (withHandle ? "_TIP" : "_TIP_NO_HND");
-  const char* mount = masterKind == kPortableMonitor ? "_PORT"
+  const char* mount = masterKind == kPortableMonitor  ? "_PORT"
                       : masterKind == kElevatedMaster ? "_ELEV"
                                                       : "_DECK";
   return "NZ_" + kind + mount;
@@ -169,14 +188,21 @@ std::string NozzlePictureName(const TDischargeRec& d, bool withHandle) {
 
 std::string NozzleTypeName(int type) {
   switch (type) {
-    case kSmoothBore: return "straight";
-    case kFogNozzle: return "fog";
-    case kAutomaticNozzle: return "automatic";
-    case kGallonageNozzle: return "gallonage";
-    default: return "";
+    case kSmoothBore:
+      return "straight";
+    case kFogNozzle:
+      return "fog";
+    case kAutomaticNozzle:
+      return "automatic";
+    case kGallonageNozzle:
+      return "gallonage";
+    default:
+      return "";
   }
 }
 
-std::string NoNozzleMessage(int line) { return "No nozzle defined for discharge " + std::to_string(line); }
+std::string NoNozzleMessage(int line) {
+  return "No nozzle defined for discharge " + std::to_string(line);
+}
 
 }  // namespace pumpdrill

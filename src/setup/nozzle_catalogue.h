@@ -25,9 +25,9 @@ enum NozzleKind : int {
 // Master-stream mountings of TDischargeRec::MasterKind.
 enum MasterMounting : int { kDeckGun = 0, kPortableMonitor = 1, kElevatedMaster = 2 };
 
-inline constexpr int kNozzleRows = 9;       // rows of the list, 3, 7 and 8 blank
-inline constexpr int kMaxNozzleSizes = 5;   // size classes of one row
-inline constexpr int kGpmSettings = 5;      // flow settings of one size
+inline constexpr int kNozzleRows = 9;      // rows of the list, 3, 7 and 8 blank
+inline constexpr int kMaxNozzleSizes = 5;  // size classes of one row
+inline constexpr int kGpmSettings = 5;     // flow settings of one size
 
 // One size class of an automatic or gallonage nozzle. An automatic size has
 // a flow range, a gallonage size up to five flow settings (0 unused).
@@ -43,8 +43,8 @@ struct NozzleRow {
   const char* ListText;  // "" for a blank row
   bool Selectable;
   bool IsMaster;
-  int Type;                          // NozzleKind of the row
-  std::vector<NozzleSize> Sizes;     // none for the smooth bores
+  int Type;                       // NozzleKind of the row
+  std::vector<NozzleSize> Sizes;  // none for the smooth bores
 };
 
 // Row 0 to 8 of the catalogue.
@@ -78,7 +78,8 @@ int FindBoreChoice(double tipDiamFeet, bool metric);
 // The index of the size class of an automatic row whose range is
 // min..max, or of a gallonage row whose non-zero settings are those of
 // settings; -1 for none.
-int FindNozzleSize(int row, int autoMin, int autoMax, const std::array<int, kGpmSettings>& settings);
+int FindNozzleSize(int row, int autoMin, int autoMax,
+                   const std::array<int, kGpmSettings>& settings);
 
 // The picture of a nozzle in the image library, with or without the hose
 // handle (handlines only); "" for no nozzle (type 4 or unknown).

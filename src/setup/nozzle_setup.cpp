@@ -103,8 +103,8 @@ void NozzleSetup::RebuildGallonage(bool sizeChanged) {
     work_.GpmSetting[0] = 0;
     return;
   }
-  bool holdsSettings = std::any_of(work_.GpmSetting.begin(), work_.GpmSetting.end(),
-                                   [](int g) { return g != 0; });
+  bool holdsSettings =
+      std::any_of(work_.GpmSetting.begin(), work_.GpmSetting.end(), [](int g) { return g != 0; });
   if (sizeChanged || !holdsSettings) {
     const NozzleSize* z = SelectedSize();
     work_.GpmSetting = z ? z->Settings : std::array<int, kGpmSettings>{};
@@ -126,7 +126,8 @@ bool NozzleSetup::ListsBores() const {
 std::vector<std::string> NozzleSetup::SizeItems() const {
   if (ListsBores()) return BoreChoices(units_.Metric);
   std::vector<std::string> items;
-  for (const NozzleSize& z : CatalogueRow(row_).Sizes) items.push_back(units_.Metric ? z.Metric : z.English);
+  for (const NozzleSize& z : CatalogueRow(row_).Sizes)
+    items.push_back(units_.Metric ? z.Metric : z.English);
   return items;
 }
 
@@ -143,14 +144,20 @@ std::string NozzleSetup::AttrCaption() const {
   const std::string diam = "(" + units_.Label[kUnitDiameter] + ")";
   const std::string flow = "(" + units_.Label[kUnitFlow] + ")";
   switch (work_.NozzleType) {
-    case kSmoothBore: return "bore size " + diam + "    " + RatedPressText();
-    case kFogNozzle: return "bore size " + diam;
-    case kAutomaticNozzle: return "line size " + diam + "      flow range " + flow + "  " + RatedPressText();
-    default: return "line size " + diam + "      Gallonage " + flow + "  " + RatedPressText();
+    case kSmoothBore:
+      return "bore size " + diam + "    " + RatedPressText();
+    case kFogNozzle:
+      return "bore size " + diam;
+    case kAutomaticNozzle:
+      return "line size " + diam + "      flow range " + flow + "  " + RatedPressText();
+    default:
+      return "line size " + diam + "      Gallonage " + flow + "  " + RatedPressText();
   }
 }
 
-std::string NozzleSetup::GallonageCaption() const { return "Gallonage (" + units_.Label[kUnitFlow] + ")"; }
+std::string NozzleSetup::GallonageCaption() const {
+  return "Gallonage (" + units_.Label[kUnitFlow] + ")";
+}
 
 bool NozzleSetup::ShowsGallonage() const { return work_.NozzleType == kGallonageNozzle; }
 
@@ -254,7 +261,8 @@ bool NozzleSetup::Ok(State& s, const std::string& heightText, const std::string&
   d.NozzleElev = work_.Elev;
   d.TipDiam = tip;
   if (const NozzleSize* z = SelectedSize()) {
-    for (int k = 1; k <= kGpmSettings; ++k) d.GpmSetting[k] = static_cast<SmallInt>(z->Settings[k - 1]);
+    for (int k = 1; k <= kGpmSettings; ++k)
+      d.GpmSetting[k] = static_cast<SmallInt>(z->Settings[k - 1]);
     d.GpmIndex = static_cast<SmallInt>(ShowsGallonage() ? work_.GpmIndex : 1);
     d.AutoGpmMin = static_cast<SmallInt>(z->MinGpm);
     d.AutoGpmMax = static_cast<SmallInt>(z->MaxGpm);

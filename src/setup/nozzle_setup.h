@@ -22,12 +22,12 @@ struct NozzleWork {
   bool IsMaster = false;
   std::string Name;
   std::string Title;
-  double Elev = 0;      // NozzleElev, ft
-  double TipDiam = 0;   // ft
+  double Elev = 0;     // NozzleElev, ft
+  double TipDiam = 0;  // ft
   std::array<int, kGpmSettings> GpmSetting{};
   int AutoGpmMin = 0;
   int AutoGpmMax = 0;
-  int GpmIndex = 0;     // 1-based; 0 for none
+  int GpmIndex = 0;  // 1-based; 0 for none
 };
 
 class NozzleSetup {
@@ -59,16 +59,16 @@ class NozzleSetup {
   // What the window shows.
   bool ListsBores() const;  // smooth bore and fog list bore choices
   std::vector<std::string> SizeItems() const;
-  std::string AttrCaption() const;      // LblNzAttrCaption
-  std::string RatedPressText() const;   // "@ 50 psi" or "rated @ 80 psi"
-  std::string GallonageCaption() const; // "Gallonage (gpm)"
+  std::string AttrCaption() const;       // LblNzAttrCaption
+  std::string RatedPressText() const;    // "@ 50 psi" or "rated @ 80 psi"
+  std::string GallonageCaption() const;  // "Gallonage (gpm)"
   bool ShowsGallonage() const;
   std::vector<std::string> GallonageItems() const;  // display units
-  int GallonageItem() const;  // the selected item, or -1
-  std::string PictureName() const;  // without the handle
-  std::string HeightText() const;   // display units, 1 decimal
-  double HeightLimit() const;       // ft
-  std::string TipFlowText() const;  // the flow at the rated pressure
+  int GallonageItem() const;                        // the selected item, or -1
+  std::string PictureName() const;                  // without the handle
+  std::string HeightText() const;                   // display units, 1 decimal
+  double HeightLimit() const;                       // ft
+  std::string TipFlowText() const;                  // the flow at the rated pressure
   bool IsMasterRow() const { return CatalogueRow(row_).IsMaster; }
   int RowMounting() const;
 

@@ -1,24 +1,27 @@
+#include "setup/hose_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
 #include "default_state.h"
-#include "recording_host.h"
-#include "units_configuration.h"
 #include "frame/configuration.h"
+#include "recording_host.h"
 #include "setup/hose_descriptions.h"
-#include "setup/hose_setup.h"
 #include "setup/line_summary.h"
 #include "sim/coefficients.h"
 #include "sim/operating_point.h"
 #include "sim/state.h"
 #include "sim/valve_change.h"
+#include "units_configuration.h"
 
 namespace pumpdrill {
 namespace {
 
-Configuration Units(bool metric, bool bars = false) { return testing::UnitsConfiguration(metric, bars); }
+Configuration Units(bool metric, bool bars = false) {
+  return testing::UnitsConfiguration(metric, bars);
+}
 
 TEST(HoseDescriptions, BothUnits) {
   auto s = testing::MakeDefaultState();
@@ -96,8 +99,9 @@ TEST(HoseSetup, ElevationWithinTheHoseLength) {
     ASSERT_TRUE(h.Commit(HoseField::OutletElev, c.outlet, error));
     EXPECT_EQ(h.Ok(*t, host), c.ok) << c.outlet;
     if (!c.ok) {
-      EXPECT_EQ(host.Texts(),
-                "Difference in hose inlet-to-outlet elevation cannot be greater than hose length.\n");
+      EXPECT_EQ(
+          host.Texts(),
+          "Difference in hose inlet-to-outlet elevation cannot be greater than hose length.\n");
       EXPECT_EQ(std::memcmp(s.get(), t.get(), sizeof(State)), 0);
     }
   }
@@ -156,9 +160,10 @@ TEST(HoseSetup, SiameseMessages) {
     int p1, p2;
     const char* text;
   };
-  for (const Case& c : {Case{3, 0, "Both siamese intakes must be connected"},
-                        {0, 7, "Both siamese intakes must be connected"},
-                        {3, 3, "Siamese intakes cannot be connected to the same discharge valve"}}) {
+  for (const Case& c :
+       {Case{3, 0, "Both siamese intakes must be connected"},
+        {0, 7, "Both siamese intakes must be connected"},
+        {3, 3, "Siamese intakes cannot be connected to the same discharge valve"}}) {
     HoseSetup h(*s, cfg, 3);
     h.SetLayout(kSiameseLayout);
     h.SetPartner(1, c.p1);
@@ -166,7 +171,8 @@ TEST(HoseSetup, SiameseMessages) {
     RecordingHost host;
     EXPECT_FALSE(h.Ok(*s, host));
     // A partner that the box does not offer counts as disconnected.
-    std::string want = c.p1 == c.p2 ? "Both siamese intakes must be connected\n" : std::string(c.text) + "\n";
+    std::string want =
+        c.p1 == c.p2 ? "Both siamese intakes must be connected\n" : std::string(c.text) + "\n";
     EXPECT_EQ(host.Texts(), want);
   }
 }
@@ -220,7 +226,8 @@ TEST(LineSummary, DefaultLineTwo) {
   // = 534.2, q = sqrt(115.38 / 534.2) = 0.4647 cfs = 208.6 gpm; 250 ft of
   // 2-1/2 in at C 132: K = 290.6, 62.8 ft = 27.2 psi; the open valve and
   // shut-off lose 0.35 psi.
-  EXPECT_EQ(LineSummaryText(SummarizeLine(*s, 2), cfg.Units), "at 209 gpm: friction 27.2 psi, pump 77.5 psi");
+  EXPECT_EQ(LineSummaryText(SummarizeLine(*s, 2), cfg.Units),
+            "at 209 gpm: friction 27.2 psi, pump 77.5 psi");
   EXPECT_EQ(SummarizeLine(*s, kTankFillLine), std::nullopt);
 }
 
@@ -232,8 +239,12 @@ TEST(LineSummary, SolvingAtThePressureShownGivesTheFlow) {
     int layout;  // -1 as it is
     int row;     // nozzle: -1 as it is
   };
-  for (const Case& c : {Case{2, -1, -1}, {5, kWyeLayout, -1}, {3, kSiameseLayout, -1}, {4, -1, -1},
-                        {6, -1, 2}, {1, -1, 1}}) {
+  for (const Case& c : {Case{2, -1, -1},
+                        {5, kWyeLayout, -1},
+                        {3, kSiameseLayout, -1},
+                        {4, -1, -1},
+                        {6, -1, 2},
+                        {1, -1, 1}}) {
     auto s = testing::MakeDefaultState();
     s->Discharges[7].LineBurst = true;
     TDischargeRec& d = s->Discharges[c.line];

@@ -1,20 +1,23 @@
+#include "setup/nozzle_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "default_state.h"
-#include "recording_host.h"
-#include "units_configuration.h"
 #include "frame/configuration.h"
 #include "frame/utf8_text.h"
+#include "recording_host.h"
 #include "setup/nozzle_catalogue.h"
-#include "setup/nozzle_setup.h"
 #include "sim/state.h"
+#include "units_configuration.h"
 
 namespace pumpdrill {
 namespace {
 
-Configuration Units(bool metric, bool bars = false) { return testing::UnitsConfiguration(metric, bars); }
+Configuration Units(bool metric, bool bars = false) {
+  return testing::UnitsConfiguration(metric, bars);
+}
 
 TEST(NozzleCatalogue, RowsPicturesAndNames) {
   for (int row = 0; row < kNozzleRows; ++row)
@@ -29,10 +32,14 @@ TEST(NozzleCatalogue, RowsPicturesAndNames) {
     const char* picture;
     int row;
   };
-  for (const Case& c : {Case{0, false, 0, true, "NZ_STR_TIP", 0}, {0, false, 0, false, "NZ_STR_TIP_NO_HND", 0},
-                        {1, false, 0, true, "NZ_FOG_TIP", 1}, {3, false, 2, false, "NZ_FOG_TIP_NO_HND", 2},
-                        {0, true, 1, false, "NZ_STR_PORT", 4}, {0, true, 2, true, "NZ_STR_ELEV", 4},
-                        {2, true, 0, false, "NZ_FOG_DECK", 5}, {3, true, 2, false, "NZ_FOG_ELEV", 6},
+  for (const Case& c : {Case{0, false, 0, true, "NZ_STR_TIP", 0},
+                        {0, false, 0, false, "NZ_STR_TIP_NO_HND", 0},
+                        {1, false, 0, true, "NZ_FOG_TIP", 1},
+                        {3, false, 2, false, "NZ_FOG_TIP_NO_HND", 2},
+                        {0, true, 1, false, "NZ_STR_PORT", 4},
+                        {0, true, 2, true, "NZ_STR_ELEV", 4},
+                        {2, true, 0, false, "NZ_FOG_DECK", 5},
+                        {3, true, 2, false, "NZ_FOG_ELEV", 6},
                         {4, true, 0, false, "", 0}}) {
     EXPECT_EQ(NozzlePictureName(c.type, c.master, c.mount, c.handle), c.picture);
     EXPECT_EQ(RowOfNozzle(c.type, c.master), c.row);
@@ -68,8 +75,11 @@ TEST(NozzleSetup, FindsTheRowAndSizeOfTheLine) {
     const char* item;
   };
   // Line 1 is a fog nozzle: it has a bore as a smooth bore has.
-  for (const Case& c : {Case{false, 2, 0, "1-1/8"}, {true, 2, 0, "29"}, {false, 1, 1, "1"},
-                        {false, 4, 4, "1-1/2"}, {true, 8, 4, "45"}}) {
+  for (const Case& c : {Case{false, 2, 0, "1-1/8"},
+                        {true, 2, 0, "29"},
+                        {false, 1, 1, "1"},
+                        {false, 4, 4, "1-1/2"},
+                        {true, 8, 4, "45"}}) {
     Configuration cfg = Units(c.metric);
     NozzleSetup n(*s, c.line, cfg.Units);
     EXPECT_EQ(n.Row(), c.row) << c.line;
@@ -139,8 +149,11 @@ TEST(NozzleSetup, HeightStaysWithinTheHoseLength) {
     bool ok;
     const char* shown;
   };
-  for (const Case& c : {Case{"40", true, "40.0"}, {"400", true, "253.0"}, {"-300", true, "-247.0"},
-                        {"1O0", false, "-247.0"}, {"", false, "-247.0"}}) {
+  for (const Case& c : {Case{"40", true, "40.0"},
+                        {"400", true, "253.0"},
+                        {"-300", true, "-247.0"},
+                        {"1O0", false, "-247.0"},
+                        {"", false, "-247.0"}}) {
     EXPECT_EQ(n.SetHeightText(c.text, error), c.ok) << c.text;
     EXPECT_EQ(n.HeightText(), c.shown) << c.text;
   }
@@ -165,9 +178,10 @@ TEST(NozzleSetup, TextsInBothUnits) {
   };
   // Line 4's 1-1/2 in master tip at 80 psi: K = 8 (1/0.703^2 - 1) /
   // (317.8 x 0.125^4) = 105.5, q = sqrt(184.6 / 105.5) = 1.323 cfs = 594 gpm.
-  for (const Case& c : {Case{false, false, 2, "bore size (inch)    @ 50 psi", "tip flow 209 gpm"},
-                        {true, true, 2, "bore size (mm)    @ 3.4 bar", "tip flow 791 lpm"},
-                        {true, false, 4, "bore size (mm)    rated @ 552 KPa", "tip flow 2250 lpm"}}) {
+  for (const Case& c :
+       {Case{false, false, 2, "bore size (inch)    @ 50 psi", "tip flow 209 gpm"},
+        {true, true, 2, "bore size (mm)    @ 3.4 bar", "tip flow 791 lpm"},
+        {true, false, 4, "bore size (mm)    rated @ 552 KPa", "tip flow 2250 lpm"}}) {
     Configuration cfg = Units(c.metric, c.bars);
     NozzleSetup n(*s, c.line, cfg.Units);
     EXPECT_EQ(n.AttrCaption(), c.caption);

@@ -1,3 +1,5 @@
+#include "setup/gui/frm_h_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 
 #include "../core/running_fixture.h"
 #include "frame/configuration.h"
-#include "setup/gui/frm_h_setup.h"
 #include "setup/gui/frm_nz_setup.h"
 #include "sim/coefficients.h"
 #include "sim/operating_point.h"
@@ -24,7 +25,8 @@ class HSetupWindow : public testing::RunningTest {
  protected:
   void SetUp() override {
     RunningTest::SetUp();
-    ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc), 0);
+    ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc),
+              0);
   }
   std::unique_ptr<TfrmHSetup> Open(int line) {
     auto w = std::make_unique<TfrmHSetup>(s, cfg, line, host, &misc);
@@ -77,7 +79,8 @@ TEST_F(HSetupWindow, LineTwoOf1_3_4InchWithA7_8Tip) {
   nz.show();
   QApplication::processEvents();
   QListWidget* bores = nz.ListBoxNzBorePsiAttrs;
-  QTest::mouseClick(bores->viewport(), Qt::LeftButton, {}, bores->visualItemRect(bores->item(3)).center());
+  QTest::mouseClick(bores->viewport(), Qt::LeftButton, {},
+                    bores->visualItemRect(bores->item(3)).center());
   ASSERT_EQ(bores->currentItem()->text(), "7/8");
   QTest::mouseClick(nz.BtnOK, Qt::LeftButton);
   ASSERT_FALSE(nz.isVisible());
@@ -111,7 +114,8 @@ TEST_F(HSetupWindow, OutletNoHigherThanTheHose) {
   Type(w->EditOutletElev, "120");
   QTest::mouseClick(w->BtnOK, Qt::LeftButton);
   EXPECT_TRUE(w->isVisible());
-  EXPECT_EQ(host.Texts(), "Difference in hose inlet-to-outlet elevation cannot be greater than hose length.\n");
+  EXPECT_EQ(host.Texts(),
+            "Difference in hose inlet-to-outlet elevation cannot be greater than hose length.\n");
   EXPECT_EQ(std::memcmp(before.get(), &s, sizeof(State)), 0);
   Type(w->EditOutletElev, "100");
   QTest::mouseClick(w->BtnOK, Qt::LeftButton);
@@ -221,7 +225,8 @@ TEST_F(HSetupWindow, TankAndIntakeLinesNameTheirEnds) {
     const char* outlet;
     bool material;
   };
-  for (const Case& c : {Case{16, "pump discharge", "tank", false}, {17, "tank", "pump", false},
+  for (const Case& c : {Case{16, "pump discharge", "tank", false},
+                        {17, "tank", "pump", false},
                         {18, "Hydrant", nullptr, true}}) {
     auto w = Open(c.line);
     EXPECT_FALSE(w->ImgNzPic->isVisibleTo(w.get()));

@@ -1,3 +1,5 @@
+#include "setup/gui/frm_nz_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,7 +12,6 @@
 #include "../core/recording_host.h"
 #include "frame/configuration.h"
 #include "panel/gui/named_bitmap.h"
-#include "setup/gui/frm_nz_setup.h"
 #include "sim/state.h"
 #include "window_test_support.h"
 
@@ -21,7 +22,8 @@ class NzSetupWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     s = testing::MakeDefaultState();
-    ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc), 0);
+    ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc),
+              0);
   }
   std::unique_ptr<TfrmNzSetup> Open(int line, const ImageLibrary* library) {
     auto w = std::make_unique<TfrmNzSetup>(*s, cfg, line, host, library);
@@ -49,7 +51,8 @@ TEST_F(NzSetupWindow, OpensOnTheLinesBore) {
   s->Discharges[2].TipDiam = 1.125 / 12;
   auto w = Open(2);
   EXPECT_TRUE(w->isModal());
-  EXPECT_EQ(w->windowTitle(), "Nozzle Setup for:   " + QString::fromStdString(s->DischargeList.LineTitle[2].str()));
+  EXPECT_EQ(w->windowTitle(),
+            "Nozzle Setup for:   " + QString::fromStdString(s->DischargeList.LineTitle[2].str()));
   EXPECT_EQ(w->ListBoxNzType->currentRow(), 0);
   EXPECT_EQ(w->ListBoxNzBorePsiAttrs->currentItem()->text(), "1-1/8");
   EXPECT_EQ(w->LblNzAttrCaption->text(), "bore size (inch)    @ 50 psi");
@@ -134,16 +137,27 @@ TEST_F(NzSetupWindow, MissingPictureIsReportedOnce) {
 
 TEST(HoseAndNozzlePictures, SizesTheWindowsDrawThemAt) {
   ImageLibrary misc;
-  ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc), 0);
+  ASSERT_EQ(ReadImageLibrary((testing::BuildMainDirectory() / kMiscImageLibrary).string(), misc),
+            0);
   RecordingHost host;
   struct Case {
     const char* name;
     int maxHeight;
   };
-  for (const Case& c : {Case{"HOSE_SINGLE", 34}, {"HOSE_DRAFT", 34}, {"HOSE_SIAMESE", 34}, {"HOSE_WYE", 34},
-                        {"NZ_STR_TIP", 84}, {"NZ_FOG_TIP", 84}, {"NZ_STR_TIP_NO_HND", 34},
-                        {"NZ_FOG_TIP_NO_HND", 34}, {"NZ_STR_DECK", 84}, {"NZ_STR_PORT", 84},
-                        {"NZ_STR_ELEV", 84}, {"NZ_FOG_DECK", 84}, {"NZ_FOG_PORT", 84}, {"NZ_FOG_ELEV", 84}}) {
+  for (const Case& c : {Case{"HOSE_SINGLE", 34},
+                        {"HOSE_DRAFT", 34},
+                        {"HOSE_SIAMESE", 34},
+                        {"HOSE_WYE", 34},
+                        {"NZ_STR_TIP", 84},
+                        {"NZ_FOG_TIP", 84},
+                        {"NZ_STR_TIP_NO_HND", 34},
+                        {"NZ_FOG_TIP_NO_HND", 34},
+                        {"NZ_STR_DECK", 84},
+                        {"NZ_STR_PORT", 84},
+                        {"NZ_STR_ELEV", 84},
+                        {"NZ_FOG_DECK", 84},
+                        {"NZ_FOG_PORT", 84},
+                        {"NZ_FOG_ELEV", 84}}) {
     QPixmap picture;
     ASSERT_TRUE(LoadNamedBitmap(&misc, c.name, picture, host)) << c.name;
     EXPECT_LE(picture.height(), c.maxHeight) << c.name;

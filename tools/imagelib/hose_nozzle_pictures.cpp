@@ -19,7 +19,7 @@ constexpr int kHoseW = 112, kHoseH = 34;
 constexpr int kTipW = 96, kTipH = 72;
 constexpr int kBareW = 80, kBareH = 34;
 
-const QColor kJacket(214, 196, 150);   // double-jacket hose
+const QColor kJacket(214, 196, 150);  // double-jacket hose
 const QColor kJacketEdge(120, 100, 60);
 const QColor kBrass(196, 160, 60);
 const QColor kBrassEdge(110, 82, 20);
@@ -76,7 +76,8 @@ QPainterPath Curve(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 }
 
 // A metal fitting drawn as a filled outline.
-void Fitting(QPainter& p, const QPainterPath& shape, QColor face = kChrome, QColor edge = kChromeEdge) {
+void Fitting(QPainter& p, const QPainterPath& shape, QColor face = kChrome,
+             QColor edge = kChromeEdge) {
   QRectF r = shape.boundingRect();
   QLinearGradient g(r.topLeft(), r.bottomLeft());
   g.setColorAt(0, face.lighter(125));

@@ -31,7 +31,8 @@ QComboBox* EntryBox(QWidget* parent, const char* name) {
 }
 
 QGroupBox* RadioGroup(QWidget* parent, const char* name, QButtonGroup*& group,
-                      std::initializer_list<QRadioButton**> buttons, std::initializer_list<const char*> texts) {
+                      std::initializer_list<QRadioButton**> buttons,
+                      std::initializer_list<const char*> texts) {
   auto* box = new QGroupBox(parent);
   box->setObjectName(name);
   auto* layout = new QVBoxLayout(box);
@@ -54,8 +55,8 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items) {
 
 }  // namespace
 
-TfrmHSetup::TfrmHSetup(State& s, const Configuration& cfg, int line, Host& host, const ImageLibrary* misc,
-                       QWidget* parent)
+TfrmHSetup::TfrmHSetup(State& s, const Configuration& cfg, int line, Host& host,
+                       const ImageLibrary* misc, QWidget* parent)
     : QDialog(parent), s_(s), cfg_(cfg), host_(host), misc_(misc), setup_(s, cfg, line) {
   // FormCreate: the private copy, the nozzle's picture and the ends.
   initialising_ = true;
@@ -71,8 +72,9 @@ void TfrmHSetup::BuildControls() {
   LblHDescription = new QLabel("description", this);
   EditHDescription = new QLineEdit(this);
   EditHDescription->setObjectName("EditHDescription");
-  RadioHConnected = RadioGroup(this, "RadioHConnected", connection_, {&RadioConnected, &RadioDisconnected},
-                               {"connected", "disconnected"});
+  RadioHConnected =
+      RadioGroup(this, "RadioHConnected", connection_, {&RadioConnected, &RadioDisconnected},
+                 {"connected", "disconnected"});
   RadioHMaterialType = RadioGroup(this, "RadioHMaterialType", material_,
                                   {&RadioSoftSleeve, &RadioRigidPipe, &RadioHardSuction},
                                   {"soft sleeve", "rigid pipe", "hard suction"});
@@ -163,8 +165,10 @@ void TfrmHSetup::BuildControls() {
   connect(CBoxHConfig, qOverload<int>(&QComboBox::activated), this, &TfrmHSetup::CBoxHConfigChange);
   connect(material_, &QButtonGroup::idClicked, this, &TfrmHSetup::RadioHMaterialTypeClick);
   connect(connection_, &QButtonGroup::idClicked, this, &TfrmHSetup::RadioHConnectedClick);
-  connect(CBoxInlet1, qOverload<int>(&QComboBox::activated), this, [this](int i) { CBoxInletChange(1, i); });
-  connect(CBoxInlet2, qOverload<int>(&QComboBox::activated), this, [this](int i) { CBoxInletChange(2, i); });
+  connect(CBoxInlet1, qOverload<int>(&QComboBox::activated), this,
+          [this](int i) { CBoxInletChange(1, i); });
+  connect(CBoxInlet2, qOverload<int>(&QComboBox::activated), this,
+          [this](int i) { CBoxInletChange(2, i); });
   connect(EditHDescription, &QLineEdit::editingFinished, this, [this] {
     if (!initialising_) setup_.SetTitle(EditHDescription->text().toStdString());
   });
@@ -177,8 +181,10 @@ void TfrmHSetup::BuildControls() {
     connect(box, qOverload<int>(&QComboBox::activated), this, [this, f] { FieldEdited(f); });
     connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, f] { FieldEdited(f); });
   }
-  connect(EditInletElev, &QLineEdit::editingFinished, this, [this] { FieldEdited(HoseField::InletElev); });
-  connect(EditOutletElev, &QLineEdit::editingFinished, this, [this] { FieldEdited(HoseField::OutletElev); });
+  connect(EditInletElev, &QLineEdit::editingFinished, this,
+          [this] { FieldEdited(HoseField::InletElev); });
+  connect(EditOutletElev, &QLineEdit::editingFinished, this,
+          [this] { FieldEdited(HoseField::OutletElev); });
   connect(BtnOK, &QPushButton::clicked, this, &TfrmHSetup::BtnOKClick);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -249,10 +255,10 @@ void TfrmHSetup::ShowEnds() {
   if (!endsFixed_) return;
   // The tank and supply lines show where they start and end.
   const int line = setup_.Line();
-  std::string inlet = line == kTankFillLine   ? "pump discharge"
+  std::string inlet = line == kTankFillLine     ? "pump discharge"
                       : line == kTankToPumpLine ? "tank"
                                                 : s_.Supply.SupplyName.str();
-  std::string outlet = line == kTankFillLine   ? "tank"
+  std::string outlet = line == kTankFillLine     ? "tank"
                        : line == kTankToPumpLine ? "pump"
                                                  : setup_.Title();
   CBoxInlet1->addItem(Q(inlet));
@@ -299,8 +305,8 @@ void TfrmHSetup::Refresh() {
 
   const bool single = d.Layout != kSiameseLayout && d.Layout != kWyeLayout;
   const bool siamese = d.Layout == kSiameseLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{LblHoseRt, BevelVertical, LblLengthRt, LblDiamRt,
-                                                    CBoxHLenRt, CBoxHDiamRt})
+  for (QWidget* w : std::initializer_list<QWidget*>{LblHoseRt, BevelVertical, LblLengthRt,
+                                                    LblDiamRt, CBoxHLenRt, CBoxHDiamRt})
     w->setVisible(!single);
   const bool inlets = endsFixed_ ? single : siamese;
   LblInletsConnected->setVisible(inlets);
@@ -326,7 +332,8 @@ void TfrmHSetup::Refresh() {
   for (QLabel* l : {LblDiamLeft, LblDiamRt}) l->setText(dia);
   LblHoseLeft->setText(Q(setup_.SideDescription(true)));
   LblHoseRt->setText(Q(setup_.SideDescription(false)));
-  for (HoseField f : {HoseField::LengthLeft, HoseField::LengthRight, HoseField::DiamLeft, HoseField::DiamRight})
+  for (HoseField f :
+       {HoseField::LengthLeft, HoseField::LengthRight, HoseField::DiamLeft, HoseField::DiamRight})
     if (f == HoseField::LengthLeft || f == HoseField::DiamLeft || !single) {
       QComboBox* box = f == HoseField::LengthLeft    ? CBoxHLenLeft
                        : f == HoseField::LengthRight ? CBoxHLenRt
@@ -361,12 +368,18 @@ void TfrmHSetup::Refresh() {
 
 QString TfrmHSetup::FieldControlText(HoseField f) const {
   switch (f) {
-    case HoseField::LengthLeft: return CBoxHLenLeft->currentText();
-    case HoseField::LengthRight: return CBoxHLenRt->currentText();
-    case HoseField::DiamLeft: return CBoxHDiamLeft->currentText();
-    case HoseField::DiamRight: return CBoxHDiamRt->currentText();
-    case HoseField::InletElev: return EditInletElev->text();
-    default: return EditOutletElev->text();
+    case HoseField::LengthLeft:
+      return CBoxHLenLeft->currentText();
+    case HoseField::LengthRight:
+      return CBoxHLenRt->currentText();
+    case HoseField::DiamLeft:
+      return CBoxHDiamLeft->currentText();
+    case HoseField::DiamRight:
+      return CBoxHDiamRt->currentText();
+    case HoseField::InletElev:
+      return EditInletElev->text();
+    default:
+      return EditOutletElev->text();
   }
 }
 
@@ -427,9 +440,12 @@ void TfrmHSetup::BtnOKClick() {
     HoseField field;
     const char* prefix;
   };
-  for (const Pending& p : {Pending{HoseField::DiamLeft, "Hose Diameter: "}, {HoseField::LengthLeft, ""},
-                           {HoseField::LengthRight, ""}, {HoseField::DiamRight, ""},
-                           {HoseField::InletElev, ""}, {HoseField::OutletElev, ""}}) {
+  for (const Pending& p : {Pending{HoseField::DiamLeft, "Hose Diameter: "},
+                           {HoseField::LengthLeft, ""},
+                           {HoseField::LengthRight, ""},
+                           {HoseField::DiamRight, ""},
+                           {HoseField::InletElev, ""},
+                           {HoseField::OutletElev, ""}}) {
     bool right = p.field == HoseField::LengthRight || p.field == HoseField::DiamRight;
     if (right && single) continue;
     if (!CommitField(p.field, p.prefix)) {

@@ -106,7 +106,7 @@ class TfrmHSetup : public QDialog {
   HoseSetup setup_;
   QButtonGroup* connection_ = nullptr;
   QButtonGroup* material_ = nullptr;
-  std::string picture_;  // the arrangement picture shown (its Tag)
+  std::string picture_;     // the arrangement picture shown (its Tag)
   bool endsFixed_ = false;  // lines 16 to 18: the inlet and outlet are named
   bool initialising_ = true;
   bool filling_ = false;

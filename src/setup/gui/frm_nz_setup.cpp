@@ -65,7 +65,8 @@ void TfrmNzSetup::BuildControls() {
   ListBoxNzBorePsiAttrs->setObjectName("ListBoxNzBorePsiAttrs");
   ListBoxNzBorePsiAttrs->setMinimumWidth(
       QFontMetrics(ListBoxNzBorePsiAttrs->font())
-          .horizontalAdvance("1-1/2\" to 2-1/2\"; 95,125,150,200 & 250 gpm  ") + 12);
+          .horizontalAdvance("1-1/2\" to 2-1/2\"; 95,125,150,200 & 250 gpm  ") +
+      12);
   // Room for every bore choice without scrolling.
   ListBoxNzBorePsiAttrs->addItem("1-1/2");
   ListBoxNzBorePsiAttrs->setMinimumHeight(ListBoxNzBorePsiAttrs->sizeHintForRow(0) *
@@ -222,7 +223,8 @@ void TfrmNzSetup::Refresh() {
   for (const std::string& item : setup_.SizeItems()) items << Q(item);
   // Rebuilt only when the choices change: the list may be the one clicked.
   QStringList shown;
-  for (int i = 0; i < ListBoxNzBorePsiAttrs->count(); ++i) shown << ListBoxNzBorePsiAttrs->item(i)->text();
+  for (int i = 0; i < ListBoxNzBorePsiAttrs->count(); ++i)
+    shown << ListBoxNzBorePsiAttrs->item(i)->text();
   if (shown != items) {
     ListBoxNzBorePsiAttrs->clear();
     ListBoxNzBorePsiAttrs->addItems(items);
