@@ -130,8 +130,11 @@ TEST_F(NzSetupWindow, KeysInFieldsAndCancelKeepTheState) {
 TEST_F(NzSetupWindow, MissingPictureIsReportedOnce) {
   auto w = Open(2, nullptr);
   ClickRow(w->ListBoxNzBorePsiAttrs, 3);
-  ClickRow(w->ListBoxNzBorePsiAttrs, 4);
-  EXPECT_EQ(host.Texts(), "Error: bitmap NZ_STR_TIP_NO_HND not found!\n");
+  ClickRow(w->ListBoxNzType, 1);
+  ClickRow(w->ListBoxNzType, 0);
+  EXPECT_EQ(
+      host.Texts(),
+      "Error: bitmap NZ_STR_TIP_NO_HND not found!\nError: bitmap NZ_FOG_TIP_NO_HND not found!\n");
   EXPECT_TRUE(w->ImgNozzle->pixmap().isNull());
 }
 

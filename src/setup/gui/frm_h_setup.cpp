@@ -9,7 +9,6 @@
 
 #include "frame/configuration.h"
 #include "frame/number_entry.h"
-#include "panel/gui/named_bitmap.h"
 #include "setup/gui/setup_dialog_keys.h"
 #include "setup/hose_descriptions.h"
 #include "setup/nozzle_catalogue.h"
@@ -57,7 +56,7 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items) {
 
 TfrmHSetup::TfrmHSetup(State& s, const Configuration& cfg, int line, Host& host,
                        const ImageLibrary* misc, QWidget* parent)
-    : QDialog(parent), s_(s), cfg_(cfg), host_(host), misc_(misc), setup_(s, cfg, line) {
+    : QDialog(parent), s_(s), cfg_(cfg), host_(host), pictures_(misc, host), setup_(s, cfg, line) {
   // FormCreate: the private copy, the nozzle's picture and the ends.
   initialising_ = true;
   setObjectName("frmHSetup");
@@ -237,10 +236,8 @@ void TfrmHSetup::BuildHosePanel() {
 void TfrmHSetup::ShowNozzlePicture() {
   const int line = setup_.Line();
   std::string name = line <= kMaxDischarges ? NozzlePictureName(s_.Discharges[line], false) : "";
-  QPixmap pixmap;
-  if (!name.empty()) {
-    LoadNamedBitmap(misc_, name, pixmap, host_);
-  } else if (line <= kMaxDischarges && s_.Discharges[line].IsMaster) {
+  QPixmap pixmap = pictures_.Get(name);
+  if (name.empty() && line <= kMaxDischarges && s_.Discharges[line].IsMaster) {
     host_.Message(MsgType::Plain, Buttons::Ok, NoNozzleMessage(line));
   }
   if (!pixmap.isNull()) {
@@ -357,9 +354,7 @@ void TfrmHSetup::Refresh() {
   std::string picture = LayoutPictureName(s_, setup_.Line(), d.Layout);
   if (picture != picture_) {
     picture_ = picture;
-    QPixmap pixmap;
-    LoadNamedBitmap(misc_, picture, pixmap, host_);
-    ImgHoseConfig->setPixmap(pixmap);
+    ImgHoseConfig->setPixmap(pictures_.Get(picture));
   }
   ImgHoseConfig->setToolTip(Q(LayoutText(d.Layout)));
   LblLineSummary->setText(Q(setup_.Summary()));

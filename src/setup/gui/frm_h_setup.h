@@ -17,6 +17,7 @@
 #include <string>
 
 #include "panel/image_library.h"
+#include "setup/gui/dialog_pictures.h"
 #include "setup/hose_setup.h"
 #include "sim/host.h"
 
@@ -102,7 +103,7 @@ class TfrmHSetup : public QDialog {
   State& s_;
   const Configuration& cfg_;
   Host& host_;
-  const ImageLibrary* misc_;
+  DialogPictures pictures_;
   HoseSetup setup_;
   QButtonGroup* connection_ = nullptr;
   QButtonGroup* material_ = nullptr;

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "frame/configuration.h"
-#include "panel/gui/named_bitmap.h"
 #include "setup/gui/setup_dialog_keys.h"
 #include "sim/state.h"
 
@@ -33,7 +32,12 @@ void ShowSection(QLabel* label, bool selected) {
 
 TfrmNzSetup::TfrmNzSetup(State& s, const Configuration& cfg, int line, Host& host,
                          const ImageLibrary* misc, QWidget* parent)
-    : QDialog(parent), s_(s), cfg_(cfg), host_(host), misc_(misc), setup_(s, line, cfg.Units) {
+    : QDialog(parent),
+      s_(s),
+      cfg_(cfg),
+      host_(host),
+      pictures_(misc, host),
+      setup_(s, line, cfg.Units) {
   // FormCreate: the working copy and the catalogue.
   initialising_ = true;
   setObjectName("frmNzSetup");
@@ -252,10 +256,8 @@ void TfrmNzSetup::Refresh() {
 void TfrmNzSetup::ShowPicture() {
   const std::string name = setup_.PictureName();
   if (name == picture_) return;
-  picture_ = name;  // a missing picture is reported once
-  QPixmap pixmap;
-  if (!name.empty()) LoadNamedBitmap(misc_, name, pixmap, host_);
-  ImgNozzle->setPixmap(pixmap);
+  picture_ = name;
+  ImgNozzle->setPixmap(pictures_.Get(name));
 }
 
 void TfrmNzSetup::ListBoxNzTypeClick(int row) {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "panel/image_library.h"
+#include "setup/gui/dialog_pictures.h"
 #include "setup/nozzle_setup.h"
 #include "sim/host.h"
 
@@ -81,7 +82,7 @@ class TfrmNzSetup : public QDialog {
   State& s_;
   const Configuration& cfg_;
   Host& host_;
-  const ImageLibrary* misc_;
+  DialogPictures pictures_;
   NozzleSetup setup_;
   QButtonGroup* mountings_ = nullptr;
   std::string picture_;  // the picture last asked for
