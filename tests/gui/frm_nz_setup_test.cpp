@@ -12,6 +12,7 @@
 #include "../core/recording_host.h"
 #include "frame/configuration.h"
 #include "panel/gui/named_bitmap.h"
+#include "setup/gui/dialog_pictures.h"
 #include "sim/state.h"
 #include "window_test_support.h"
 
@@ -165,7 +166,13 @@ TEST(HoseAndNozzlePictures, SizesTheWindowsDrawThemAt) {
     ASSERT_TRUE(LoadNamedBitmap(&misc, c.name, picture, host)) << c.name;
     EXPECT_LE(picture.height(), c.maxHeight) << c.name;
     EXPECT_GT(testing::ColourCount(picture.toImage()), 8) << c.name;
+    // On a screen at 2x the dialogs take the picture drawn at twice the size.
+    DialogPictures sharp(&misc, host, 2.0);
+    QPixmap twice = sharp.Get(c.name);
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0) << c.name;
+    EXPECT_EQ(twice.deviceIndependentSize().toSize(), picture.size()) << c.name;
   }
+  EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

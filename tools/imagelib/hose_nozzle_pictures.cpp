@@ -4,6 +4,7 @@
 //   NZ_STR_TIP, NZ_FOG_TIP (bail and pistol grip)     96 x 72
 //   NZ_STR_TIP_NO_HND, NZ_FOG_TIP_NO_HND              80 x 34
 //   NZ_{STR,FOG}_{DECK,PORT,ELEV}                      96 x 72
+// and each at twice the size under its name + "@2X".
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -88,9 +89,10 @@ void Fitting(QPainter& p, const QPainterPath& shape, QColor face = kChrome,
   p.drawPath(shape);
 }
 
-QImage SingleHose() {
-  QImage image = Canvas(kHoseW, kHoseH);
+QImage SingleHose(int scale) {
+  QImage image = Canvas(kHoseW * scale, kHoseH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   PumpOutlet(p, 17);
   Hose(p, Curve({14, 17}, {45, 17}, {60, 25}, {100, 17}), 6);
@@ -98,9 +100,10 @@ QImage SingleHose() {
   return image;
 }
 
-QImage DraftHose() {
-  QImage image = Canvas(kHoseW, kHoseH);
+QImage DraftHose(int scale) {
+  QImage image = Canvas(kHoseW * scale, kHoseH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   // The water the pump drafts from, at the right.
   p.setPen(Qt::NoPen);
@@ -130,9 +133,10 @@ QImage DraftHose() {
 }
 
 // The siamese: two hoses from two outlets join in a siamese appliance.
-QImage SiameseHose() {
-  QImage image = Canvas(kHoseW, kHoseH);
+QImage SiameseHose(int scale) {
+  QImage image = Canvas(kHoseW * scale, kHoseH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   for (double y : {7.0, 27.0}) {
     p.setPen(QPen(kPanelRed.darker(160), 1));
@@ -157,9 +161,10 @@ QImage SiameseHose() {
 }
 
 // The wye: one hose into a gated wye, two lines out.
-QImage WyeHose() {
-  QImage image = Canvas(kHoseW, kHoseH);
+QImage WyeHose(int scale) {
+  QImage image = Canvas(kHoseW * scale, kHoseH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   PumpOutlet(p, 17);
   Hose(p, Line({14, 17}, {50, 17}), 6);
@@ -230,9 +235,10 @@ void ShutoffBody(QPainter& p, double x0, double x1, double y, double h) {
 }
 
 // A handline: hose, coupling, shut-off with its bail and pistol grip, tip.
-QImage HandlineNozzle(bool fog) {
-  QImage image = Canvas(kTipW, kTipH);
+QImage HandlineNozzle(bool fog, int scale) {
+  QImage image = Canvas(kTipW * scale, kTipH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   const double y = 30;
   Hose(p, Curve({0, 44}, {12, 44}, {14, y}, {26, y}), 8);
@@ -266,9 +272,10 @@ QImage HandlineNozzle(bool fog) {
 
 // A handline nozzle without handle or bail, 34 px high: as the nozzle
 // operation window shows it.
-QImage BareNozzle(bool fog) {
-  QImage image = Canvas(kBareW, kBareH);
+QImage BareNozzle(bool fog, int scale) {
+  QImage image = Canvas(kBareW * scale, kBareH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   const double y = 17;
   Hose(p, Line({0, y}, {16, y}), 9);
@@ -292,9 +299,10 @@ void MasterBarrel(QPainter& p, QPointF base, double angle, double len, bool fog)
 }
 
 // A deck gun on the pumper's top: the deck, a riser pipe and the gun.
-QImage DeckGun(bool fog) {
-  QImage image = Canvas(kTipW, kTipH);
+QImage DeckGun(bool fog, int scale) {
+  QImage image = Canvas(kTipW * scale, kTipH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   // The apparatus body under the deck.
   QLinearGradient red(0, 52, 0, 72);
@@ -321,9 +329,10 @@ QImage DeckGun(bool fog) {
 }
 
 // A portable monitor on the ground: its base with two inlets and legs.
-QImage PortableMonitor(bool fog) {
-  QImage image = Canvas(kTipW, kTipH);
+QImage PortableMonitor(bool fog, int scale) {
+  QImage image = Canvas(kTipW * scale, kTipH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   p.setPen(QPen(QColor(90, 110, 70), 1));
   p.drawLine(QPointF(0, 66.5), QPointF(96, 66.5));
@@ -348,9 +357,10 @@ QImage PortableMonitor(bool fog) {
 }
 
 // An elevated master stream at the top of an aerial ladder.
-QImage ElevatedMaster(bool fog) {
-  QImage image = Canvas(kTipW, kTipH);
+QImage ElevatedMaster(bool fog, int scale) {
+  QImage image = Canvas(kTipW * scale, kTipH * scale);
   QPainter p(&image);
+  p.scale(scale, scale);
   Smooth(p);
   // The ladder: two rails with rungs, rising to the right.
   const QPointF foot(4, 68), top(52, 24);
@@ -375,17 +385,24 @@ QImage ElevatedMaster(bool fog) {
 }  // namespace
 
 void AddHoseAndNozzleImages(DrawnImages& out) {
-  out.push_back({Library::Misc, "HOSE_SINGLE", SingleHose()});
-  out.push_back({Library::Misc, "HOSE_DRAFT", DraftHose()});
-  out.push_back({Library::Misc, "HOSE_SIAMESE", SiameseHose()});
-  out.push_back({Library::Misc, "HOSE_WYE", WyeHose()});
-  for (bool fog : {false, true}) {
-    const std::string kind = fog ? "FOG" : "STR";
-    out.push_back({Library::Misc, "NZ_" + kind + "_TIP", HandlineNozzle(fog)});
-    out.push_back({Library::Misc, "NZ_" + kind + "_TIP_NO_HND", BareNozzle(fog)});
-    out.push_back({Library::Misc, "NZ_" + kind + "_DECK", DeckGun(fog)});
-    out.push_back({Library::Misc, "NZ_" + kind + "_PORT", PortableMonitor(fog)});
-    out.push_back({Library::Misc, "NZ_" + kind + "_ELEV", ElevatedMaster(fog)});
+  // Each picture also drawn at twice its size, "@2X", for screens at 2x.
+  for (int scale : {1, 2}) {
+    const std::string suffix = scale == 1 ? "" : "@2X";
+    auto add = [&](const std::string& name, QImage image) {
+      out.push_back({Library::Misc, name + suffix, std::move(image)});
+    };
+    add("HOSE_SINGLE", SingleHose(scale));
+    add("HOSE_DRAFT", DraftHose(scale));
+    add("HOSE_SIAMESE", SiameseHose(scale));
+    add("HOSE_WYE", WyeHose(scale));
+    for (bool fog : {false, true}) {
+      const std::string kind = fog ? "FOG" : "STR";
+      add("NZ_" + kind + "_TIP", HandlineNozzle(fog, scale));
+      add("NZ_" + kind + "_TIP_NO_HND", BareNozzle(fog, scale));
+      add("NZ_" + kind + "_DECK", DeckGun(fog, scale));
+      add("NZ_" + kind + "_PORT", PortableMonitor(fog, scale));
+      add("NZ_" + kind + "_ELEV", ElevatedMaster(fog, scale));
+    }
   }
 }
 

@@ -56,7 +56,12 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items) {
 
 TfrmHSetup::TfrmHSetup(State& s, const Configuration& cfg, int line, Host& host,
                        const ImageLibrary* misc, QWidget* parent)
-    : QDialog(parent), s_(s), cfg_(cfg), host_(host), pictures_(misc, host), setup_(s, cfg, line) {
+    : QDialog(parent),
+      s_(s),
+      cfg_(cfg),
+      host_(host),
+      pictures_(misc, host, qApp->devicePixelRatio()),
+      setup_(s, cfg, line) {
   // FormCreate: the private copy, the nozzle's picture and the ends.
   initialising_ = true;
   setObjectName("frmHSetup");

@@ -1,5 +1,6 @@
 #include "setup/gui/frm_nz_setup.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,7 +37,7 @@ TfrmNzSetup::TfrmNzSetup(State& s, const Configuration& cfg, int line, Host& hos
       s_(s),
       cfg_(cfg),
       host_(host),
-      pictures_(misc, host),
+      pictures_(misc, host, qApp->devicePixelRatio()),
       setup_(s, line, cfg.Units) {
   // FormCreate: the working copy and the catalogue.
   initialising_ = true;
