@@ -139,6 +139,8 @@ class Display {
     (void)proposed;
     return std::nullopt;
   }
+  // A line was connected or disconnected in its setup: the panel redraws it.
+  virtual void RedrawPanelLine(int line) { (void)line; }
 };
 
 // Time as the run clock and the records see it. The defaults read the
