@@ -43,4 +43,7 @@ std::optional<std::int32_t> TryReadInteger(std::string_view text);
 // "12.5", "0.1"), as numbers are stored in text files.
 std::string NumberText(double value);
 
+// The text with its ASCII letters in lower case.
+std::string LowerCase(std::string_view text);
+
 }  // namespace pumpdrill

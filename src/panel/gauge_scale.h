@@ -16,11 +16,9 @@ struct GaugeSweep {
 };
 
 // Pressure gauges (discharge, intake, master discharge): 270 degrees.
-inline constexpr GaugeSweep kPressureSweep{5.0 * std::numbers::pi / 4.0,
-                                           -std::numbers::pi / 4.0};
+inline constexpr GaugeSweep kPressureSweep{5.0 * std::numbers::pi / 4.0, -std::numbers::pi / 4.0};
 // Engine temperature, oil pressure and primer oil gauges: 108 degrees.
-inline constexpr GaugeSweep kEngineSweep{0.8 * std::numbers::pi,
-                                         0.2 * std::numbers::pi};
+inline constexpr GaugeSweep kEngineSweep{0.8 * std::numbers::pi, 0.2 * std::numbers::pi};
 
 // The scales the faces are graduated for, in stored (English) units.
 inline constexpr double kFacePressureMaxPsi = 600.0;
@@ -33,7 +31,6 @@ inline constexpr double kFaceTachMaxRpm = 4000.0;
 // The angle of value on a scale from minimum to maximum. A value within
 // 0.01 of an end, or beyond it, shows that end; a value that is no number
 // shows the minimum. A scale without width points at the minimum.
-double GaugeAngle(const GaugeSweep &sweep, double minimum, double maximum,
-                  double value);
+double GaugeAngle(const GaugeSweep& sweep, double minimum, double maximum, double value);
 
-} // namespace pumpdrill
+}  // namespace pumpdrill

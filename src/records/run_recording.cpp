@@ -1,7 +1,6 @@
 #include "records/run_recording.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "frame/configuration.h"
 #include "frame/file_copy.h"
 #include "frame/run_control.h"
+#include "frame/text_values.h"
 #include "records/data_file.h"
 
 namespace pumpdrill {
@@ -24,16 +24,6 @@ constexpr const char* kSwitchedOff = "Data recording has been switched off.";
 SmallInt ClampToSmallInt(std::int64_t v) {
   return static_cast<SmallInt>(std::clamp<std::int64_t>(v, std::numeric_limits<SmallInt>::min(),
                                                         std::numeric_limits<SmallInt>::max()));
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_regular_file(path, ec);
 }
 
 void EnsurePlotSetup(RunRecording& rec, const State& s) {
@@ -174,8 +164,6 @@ bool CheckSizeLimit(State& s, const Configuration& cfg, RunContext& run, Host& h
   return true;
 }
 
-std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
-
 // Characters a file name cannot hold become "-".
 std::string SafeFileName(std::string name) {
   for (char& c : name)
@@ -241,7 +229,7 @@ void FillDataRecordHeader(State& s, const Configuration& cfg, RunContext& run, H
   if (ps.RecordDate.empty()) ps.RecordDate = host.ShortDateText();
   if (ps.RecordTime.empty()) ps.RecordTime = FormatRecordTime(host.TimeOfDaySeconds());
   NameEntriesAfterLines(ps, s);
-  if (FileExists(rec.DataFileName)) WriteHeader(rec, host);
+  if (IsExistingFile(rec.DataFileName)) WriteHeader(rec, host);
   host.ChartInfoChanged();
 }
 
@@ -297,7 +285,7 @@ void StopRecording(State& s, const Configuration& cfg, RunContext& run, Host& ho
 void OfferToSaveTemporaryRecord(const Configuration& cfg, RunContext& run, Host& host) {
   RunRecording& rec = run.Recording;
   const std::string temp = TemporaryDataFilePath(run);
-  if (!cfg.Options.AskToSaveDataRecord || !rec.UnsavedSamples || !FileExists(temp)) return;
+  if (!cfg.Options.AskToSaveDataRecord || !rec.UnsavedSamples || !IsExistingFile(temp)) return;
   if (!host.CanChooseDataSaveName()) return;
   const std::string who = rec.PlotSetup.OperatorName.str();
   const std::string question = "Do you want to save last temporary data record " +
@@ -325,7 +313,7 @@ bool SaveDataFileAs(RunContext& run, Host& host, const std::string& target, bool
     return false;
   }
   std::error_code ec;
-  const bool same = FileExists(target) && fs::equivalent(rec.DataFileName, target, ec);
+  const bool same = IsExistingFile(target) && fs::equivalent(rec.DataFileName, target, ec);
   if (!same) {
     try {
       CopyFileChecked(rec.DataFileName, target);
@@ -349,7 +337,7 @@ bool SaveDataFileAs(RunContext& run, Host& host, const std::string& target, bool
 
 std::string ProposedDataFileName(const RunContext& run) {
   const RunRecording& rec = run.Recording;
-  if (!IsTemporaryDataFileName(rec.DataFileName)) return Lower(FileNameOf(rec.DataFileName));
+  if (!IsTemporaryDataFileName(rec.DataFileName)) return LowerCase(FileNameOf(rec.DataFileName));
   const TPlotSetupRec& ps = rec.PlotSetup;
   std::string stem = fs::path(ps.EvolutionName.str()).stem().string();
   std::string name = stem + " " + ps.RecordDate.str() + " " + ps.RecordTime.str();
@@ -375,10 +363,10 @@ int DeleteDataFiles(const std::vector<std::string>& paths, RunContext& run, Host
 DataFileMenuInfo DataRecordsMenuInfo(RunContext& run) {
   RunRecording& rec = run.Recording;
   DataFileMenuInfo info;
-  if (!FileExists(rec.DataFileName)) return info;
+  if (!IsExistingFile(rec.DataFileName)) return info;
   RefreshFileCounts(rec);
   info.shown = true;
-  info.fileText = "Data File: " + Lower(FileNameOf(rec.DataFileName));
+  info.fileText = "Data File: " + LowerCase(FileNameOf(rec.DataFileName));
   info.sizeText = "Size: " + std::to_string(rec.DataFileKBytes) + " kbytes";
   return info;
 }

@@ -157,6 +157,10 @@ class Clock {
   virtual std::string ShortDateText();
 };
 
+// Now, in local time, written by strftime's format ("" when it does not fit
+// 63 characters).
+std::string LocalTimeText(const char* format);
+
 class Host : public Alerts, public SoundCues, public Display, public Clock {
  public:
   ~Host() override = default;

@@ -13,7 +13,7 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct AngleCase {
-  const char *what;
+  const char* what;
   GaugeSweep sweep;
   double minimum, maximum, value, angle;
 };
@@ -24,8 +24,7 @@ TEST(GaugeScale, AnglesAtTheEndsAndBetween) {
       {"discharge at 300", kPressureSweep, 0, 600, 300, kPi / 2},
       {"just under the maximum", kPressureSweep, 0, 600, 599.995, -kPi / 4},
       {"beyond the maximum", kPressureSweep, 0, 600, 900, -kPi / 4},
-      {"intake just above the minimum", kPressureSweep, -15, 600, -14.995,
-       5 * kPi / 4},
+      {"intake just above the minimum", kPressureSweep, -15, 600, -14.995, 5 * kPi / 4},
       {"intake below the minimum", kPressureSweep, -15, 600, -40, 5 * kPi / 4},
       {"no number", kPressureSweep, 0, 600, kNaN, 5 * kPi / 4},
       {"scale without width", kPressureSweep, 600, 600, 100, 5 * kPi / 4},
@@ -33,10 +32,8 @@ TEST(GaugeScale, AnglesAtTheEndsAndBetween) {
       {"coolant at 175 F", kEngineSweep, 100, 250, 175, 0.5 * kPi},
       {"oil at 80 psi", kEngineSweep, 0, 80, 80, 0.2 * kPi},
   };
-  for (const AngleCase &c : cases)
-    EXPECT_NEAR(GaugeAngle(c.sweep, c.minimum, c.maximum, c.value), c.angle,
-                1e-12)
-        << c.what;
+  for (const AngleCase& c : cases)
+    EXPECT_NEAR(GaugeAngle(c.sweep, c.minimum, c.maximum, c.value), c.angle, 1e-12) << c.what;
 }
 
 TEST(GaugeScale, RisingValuesTurnTheNeedleClockwiseWithoutSteps) {
@@ -49,5 +46,5 @@ TEST(GaugeScale, RisingValuesTurnTheNeedleClockwiseWithoutSteps) {
   }
 }
 
-} // namespace
-} // namespace pumpdrill
+}  // namespace
+}  // namespace pumpdrill
