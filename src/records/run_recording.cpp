@@ -55,9 +55,11 @@ void SwitchOff(RunRecording& rec) {
   rec.PlotSetup.NextSampleTime = kNoSampleTime;
 }
 
-void RefreshFileCounts(RunRecording& rec) {
+// Returns the data file's size in bytes.
+std::uintmax_t RefreshFileCounts(RunRecording& rec) {
   const std::uintmax_t size = DataFileSize(rec.DataFileName);
   rec.DataFileKBytes = static_cast<Integer>(std::min<std::uintmax_t>(size / 1024, 0x7FFFFFFF));
+  return size;
 }
 
 // Writes the header into the data file in use; a failure is reported.
@@ -134,8 +136,8 @@ void TurnPage(RunRecording& rec, Host& host) {
   rec.Spare.Slot = 1;
   rec.Page[1] = rec.Spare;
   rec.PageStart = static_cast<std::int64_t>(std::floor(rec.Spare.Time));
-  RefreshFileCounts(rec);
-  rec.SamplesTotal = static_cast<std::int64_t>(DataFileSampleCount(DataFileSize(rec.DataFileName))) + 1;
+  const std::uintmax_t size = RefreshFileCounts(rec);
+  rec.SamplesTotal = static_cast<std::int64_t>(DataFileSampleCount(size)) + 1;
 }
 
 // After a page turn: the size limit of the options. Returns false when the
