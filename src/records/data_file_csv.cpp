@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "frame/text_values.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -29,20 +31,6 @@ std::vector<Column> Columns() {
   return c;
 }
 
-// A field quoted when it holds a comma, a quote or a line break.
-void AppendField(std::string& out, const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
-    out += text;
-    return;
-  }
-  out += '"';
-  for (char ch : text) {
-    if (ch == '"') out += '"';
-    out += ch;
-  }
-  out += '"';
-}
-
 void AppendNumber(std::string& out, double v) {
   char buf[32];
   auto r = std::to_chars(buf, buf + sizeof buf, v);
@@ -63,7 +51,7 @@ std::string DataFileCsv(const DataFileContents& contents, const DisplayUnits& un
     std::string name = e.Name.str();
     if (*c.what) name += std::string(" ") + c.what;
     out += ',';
-    AppendField(out, name + " (" + unit + ")");
+    AppendCsvField(out, name + " (" + unit + ")");
   }
   out += "\r\n";
   for (const TDataSampleRec& d : contents.Samples) {
