@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "frame/text_values.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -73,6 +75,31 @@ std::string RecordingEstimateText(double enteredInterval) {
 
 bool PlotLimitsAcceptable(double min, double max) {
   return std::isfinite(min) && std::isfinite(max) && min < max;
+}
+
+std::optional<double> PlotSetupNumber(const std::string& text) { return TryReadNumber(text); }
+
+std::string PlotSetupNumberText(double value) {
+  const double rounded = std::round(value * 100) / 100;
+  return NumberText(rounded == 0 ? 0.0 : rounded);
+}
+
+void ApplyPlotSetupEdits(TPlotSetupRec& target, const TPlotSetupRec& edited) {
+  for (int i = 0; i < kPlotEntryCount; ++i) {
+    TPlotEntryRec& t = target.Entries[i];
+    const TPlotEntryRec& e = edited.Entries[i];
+    t.Plot = e.Plot;
+    t.Colour = e.Colour;
+    t.Pattern = e.Pattern;
+    t.Symbol = e.Symbol;
+  }
+  target.PressMin = edited.PressMin, target.PressMax = edited.PressMax;
+  target.FlowMin = edited.FlowMin, target.FlowMax = edited.FlowMax;
+  target.RpmMin = edited.RpmMin, target.RpmMax = edited.RpmMax;
+  target.SampleInterval = edited.SampleInterval;
+  target.PageLength = edited.PageLength;
+  target.PlotTitle = edited.PlotTitle;
+  target.Comments = edited.Comments;
 }
 
 PlotLimits EntryLimits(const TPlotSetupRec& ps, int entry) {

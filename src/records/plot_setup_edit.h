@@ -48,6 +48,18 @@ inline constexpr const char* kUnitsNotCompatible = "Parameter selected and unit 
 // the minimum.
 bool PlotLimitsAcceptable(double min, double max);
 
+// A number typed into one of the window's fields; nothing for an empty
+// text, a text that is no number, and a value that is not finite.
+std::optional<double> PlotSetupNumber(const std::string& text);
+// A value as the window shows it: at most two decimals, no trailing zeros.
+std::string PlotSetupNumberText(double value);
+
+// What the window's OK takes into target from edited: each entry's plot
+// flag, colour, pattern and symbol, the three limit pairs, the interval,
+// the page time, the title and the comments. The recording's counters and
+// the other texts of target stay as they are (the run goes on meanwhile).
+void ApplyPlotSetupEdits(TPlotSetupRec& target, const TPlotSetupRec& edited);
+
 // The pair of limits an entry is drawn against, by its unit type.
 struct PlotLimits {
   double Min = 0;
