@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "frame/units.h"
+#include "records/chart_browser.h"
 #include "records/chart_pages.h"
 #include "records/chart_scale.h"
 #include "records/data_file.h"
 #include "records/plot_setup_edit.h"
+#include "records/run_recording.h"
 #include "running_fixture.h"
 
 namespace pumpdrill {
@@ -178,6 +181,96 @@ TEST_F(ChartPagesOfARun, TheStoredRecordPagesAsItWasDrawnLive) {
   ASSERT_FALSE(live.empty());
   EXPECT_GE(pages.size(), 5u);
   EXPECT_EQ(live.front().Time, contents.Samples[pages.back().First].Time);
+}
+
+}  // namespace
+}  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+TEST(PlotSetupEdit, OkTakesTheEditsAndLeavesTheRecordingCounters) {
+  auto s = testing::MakeDefaultState();
+  TPlotSetupRec target = DefaultPlotSetup(*s);
+  target.PageCount = 77, target.SampleNumber = 300, target.OperatorName = "Kim";
+  TPlotSetupRec edited = DefaultPlotSetup(*s);
+  edited.PageCount = 1, edited.OperatorName = "";
+  edited.Entries[kEntryEngineRpm].Plot = 1;
+  edited.Entries[kEntryEngineRpm].Colour = 0x0000FF;
+  edited.PressMax = 400, edited.FlowMin = 100, edited.RpmMax = 2500;
+  edited.SampleInterval = 0.5, edited.PageLength = 120;
+  edited.PlotTitle = "Relay drill", edited.Comments = "second try";
+  ApplyPlotSetupEdits(target, edited);
+  EXPECT_EQ(target.PageCount, 77);
+  EXPECT_EQ(target.SampleNumber, 300);
+  EXPECT_EQ(target.OperatorName.str(), "Kim");
+  EXPECT_TRUE(target.Entries[kEntryEngineRpm].Plot);
+  EXPECT_EQ(target.Entries[kEntryEngineRpm].Colour, 0x0000FFu);
+  EXPECT_EQ(target.PressMax, 400);
+  EXPECT_EQ(target.FlowMin, 100);
+  EXPECT_EQ(target.RpmMax, 2500);
+  EXPECT_EQ(target.SampleInterval, 0.5);
+  EXPECT_EQ(target.PageLength, 120);
+  EXPECT_EQ(target.PlotTitle.str(), "Relay drill");
+  EXPECT_EQ(target.Comments.str(), "second try");
+}
+
+// A stored record opened for viewing keeps its own header: what is written
+// into it later is what it held, not the run's settings.
+TEST_F(ChartPagesOfARun, AViewedRecordKeepsItsOwnHeaderAndPages) {
+  for (double t = 0; t <= 130; t += 0.1) TickAt(t);
+  SetRunState(s, cfg, run, host, kRunTerminate);
+  const std::string stored = (dir.path() / "drill.DTA").string();
+  std::filesystem::copy_file(run.Recording.DataFileName, stored);
+  TPlotSetupRec header = StoredHeader(run.Recording);
+  header.OperatorName = "Kim";
+  ASSERT_EQ(WriteDataFileHeader(stored, header), WriteStep::Done);
+
+  DataFileContents contents;
+  ASSERT_TRUE(OpenDataFileForViewing(stored, s, run, host, contents));
+  EXPECT_EQ(run.Recording.DataFileName, stored);
+  EXPECT_EQ(run.Recording.SamplesTotal, static_cast<std::int64_t>(contents.Samples.size()));
+  EXPECT_EQ(StoredHeader(run.Recording).OperatorName.str(), "Kim");
+  run.Recording.PlotSetup.PressMax = 999;  // the run's settings change meanwhile
+  StopRecording(s, cfg, run, host);
+  DataFileContents again;
+  std::string reason;
+  ASSERT_TRUE(ReadDataFile(stored, s, again, reason));
+  EXPECT_EQ(again.Header.OperatorName.str(), "Kim");
+  EXPECT_EQ(again.Header.PressMax, 600);
+  EXPECT_EQ(again.Samples.size(), contents.Samples.size());
+
+  ChartBrowser browser;
+  browser.ViewStored(contents);
+  EXPECT_EQ(browser.PageTotal(), 3);
+  EXPECT_EQ(browser.PageStart(run.Recording), 0);
+  browser.Go(5);
+  EXPECT_EQ(browser.Current(), 2);
+  EXPECT_EQ(browser.PageStart(run.Recording), 120);
+  EXPECT_EQ(browser.Setup(run.Recording).OperatorName.str(), "Kim");
+
+  // A file that cannot be read changes nothing.
+  EXPECT_FALSE(OpenDataFileForViewing((dir.path() / "missing.DTA").string(), s, run, host, contents));
+  EXPECT_EQ(run.Recording.DataFileName, stored);
+}
+
+// In a run the pages before the one in memory come from the data file.
+TEST_F(ChartPagesOfARun, InARunThePagesAreTheFilesAndTheOneInMemory) {
+  ChartBrowser browser;
+  for (double t = 0; t <= 70; t += 0.1) TickAt(t);
+  browser.FollowRun(run.Recording, s);
+  EXPECT_EQ(browser.PageTotal(), 2);
+  EXPECT_TRUE(browser.ShowingLivePage());
+  browser.Go(0);  // scrolled back: stays there at the next turn
+  for (double t = 70.1; t <= 130; t += 0.1) TickAt(t);
+  browser.FollowRun(run.Recording, s);
+  EXPECT_EQ(browser.PageTotal(), 3);
+  EXPECT_EQ(browser.Current(), 0);
+  browser.Go(2);
+  for (double t = 130.1; t <= 190; t += 0.1) TickAt(t);
+  browser.FollowRun(run.Recording, s);
+  EXPECT_EQ(browser.Current(), 3);  // at the end it follows the run
+  EXPECT_EQ(std::floor(browser.PageSamples(run.Recording).front().Time), browser.PageStart(run.Recording));
 }
 
 }  // namespace
