@@ -50,8 +50,9 @@ void TfrmMain::CreateGraphWindow() {
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     if (p_.config.Options.PlotStayOnTop && active != graphWindow_ && graphWindow_->isVisible())
       graphWindow_->raise();
-    mPrint->setEnabled(active == graphWindow_);
+    mPrint->setEnabled(active == graphWindow_ && graphWindow_->isVisible());
   });
+  mPrint->setEnabled(false);
   mGraphSetup->setEnabled(true);
   BtnGraph->installEventFilter(new GraphButtonFilter(*this));
   connect(BtnGraph, &QToolButton::clicked, this, &TfrmMain::BtnGraphClick);
@@ -63,11 +64,13 @@ void TfrmMain::CreateGraphWindow() {
 void TfrmMain::ShowGraph(bool shown) {
   if (!shown) {
     graphWindow_->hide();
+    mPrint->setEnabled(mdiArea_->activeSubWindow() == graphWindow_ && graphWindow_->isVisible());
     return;
   }
   graphWindow_->show();
   graphWindow_->raise();
   mdiArea_->setActiveSubWindow(graphWindow_);
+  mPrint->setEnabled(true);
 }
 
 void TfrmMain::BtnGraphClick() { ShowGraph(!graphWindow_->isVisible()); }

@@ -400,20 +400,14 @@ void TfrmGrphSet::EditIntervalChange(const QString& text) {
   LblEstimate->setText(x ? Qs(RecordingEstimateText(*x)) : QString());
 }
 
-void TfrmGrphSet::EditIntervalExit() {
-  if (filling_) return;
-  const std::optional<double> x = PlotSetupNumber(EditInterval->text().toStdString());
-  if (x) work_.SampleInterval = StoredSampleInterval(*x);
-  filling_ = true;
-  ShowTimes();
-  filling_ = false;
-  if (!x) host_.Message(MsgType::Error, Buttons::Ok, kInvalidValue);
-}
+void TfrmGrphSet::EditIntervalExit() { StoreTime(EditInterval, work_.SampleInterval, StoredSampleInterval); }
 
-void TfrmGrphSet::EditPageTimeExit() {
+void TfrmGrphSet::EditPageTimeExit() { StoreTime(EditPageTime, work_.PageLength, StoredPageLength); }
+
+void TfrmGrphSet::StoreTime(QLineEdit* edit, double& field, double (*stored)(double)) {
   if (filling_) return;
-  const std::optional<double> x = PlotSetupNumber(EditPageTime->text().toStdString());
-  if (x) work_.PageLength = StoredPageLength(*x);
+  const std::optional<double> x = PlotSetupNumber(edit->text().toStdString());
+  if (x) field = stored(*x);
   filling_ = true;
   ShowTimes();
   filling_ = false;

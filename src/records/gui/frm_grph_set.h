@@ -98,6 +98,9 @@ class TfrmGrphSet : public QDialog {
   void ShowAttributes();
   void ShowLimits();
   void ShowTimes();
+  // An interval or page time leaving its edit: stored as stored() makes it,
+  // or refused when it is no number.
+  void StoreTime(QLineEdit* edit, double& field, double (*stored)(double));
   PlotLimitPair Pair() const;
   std::optional<int> SelectedEntry() const;
   void Toggle(int entry);
