@@ -256,6 +256,15 @@ TEST_F(GraphWindow, AStoredRecordIsViewedAndPagedAsItWasRecorded) {
   graph().BtnForInfo->click();
   Screenshot(*w->graphWindow(), "issue23_viewed_file");
 
+  // A new run: the chart follows it again.
+  w->BtnStart->click();
+  host.now += 2;
+  w->Timer1Timer();
+  EXPECT_FALSE(graph().Browser().Stored());
+  EXPECT_TRUE(graph().Browser().ShowingLivePage());
+  w->BtnStop->click();
+  host.messages.clear();
+
   // A file of the header alone holds no points.
   const std::string empty = (dir.path() / "empty.DTA").string();
   std::filesystem::copy_file(saved, empty);

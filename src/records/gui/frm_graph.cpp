@@ -238,8 +238,10 @@ void TfrmGraph::AddPoint() {
   surface_->AddSegments(joined ? rec.Page[slot - 1] : cur, cur);
 }
 
+bool TfrmGraph::FollowsRun() const { return !browser_.Stored() || !p_.run.Recording.ViewingStoredFile; }
+
 void TfrmGraph::RepaintPage() {
-  if (!isVisible() || browser_.Stored()) return;
+  if (!isVisible() || !FollowsRun()) return;
   browser_.FollowRun(p_.run.Recording, p_.S());
   RefreshScrollBar();
   RefreshDescription();
@@ -309,7 +311,7 @@ void TfrmGraph::BtnSaveImageClick() {
 
 void TfrmGraph::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!browser_.Stored()) browser_.FollowRun(p_.run.Recording, p_.S());
+  if (FollowsRun()) browser_.FollowRun(p_.run.Recording, p_.S());
   RefreshScrollBar();
   RefreshDescription();
   RefreshInfo();

@@ -113,6 +113,8 @@ class TfrmGraph : public QWidget {
   void RefreshDescription();
   void RefreshScrollBar();
   void ShowPage(int page);
+  // False while a stored record is viewed; a new run's data file ends that.
+  bool FollowsRun() const;
 
   Program& p_;
   Host& host_;
