@@ -19,26 +19,30 @@ constexpr const char* kInvalidValue = "Invalid value entered.";
 const char* const kPatternNames[5] = {"solid", "dash", "dot", "dash-dot", "dash-dot-dot"};
 const char* const kSymbolNames[5] = {"none", "square", "circle", "triangle", "cross"};
 
-QIcon PatternIcon(int pattern) {
-  QPixmap pm(QSize(48, 12) * 2);
+// A picker's icon of size, drawn at twice its pixels on white.
+template <typename Draw>
+QIcon PickerIcon(QSize size, Draw draw) {
+  QPixmap pm(size * 2);
   pm.setDevicePixelRatio(2);
   pm.fill(Qt::white);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5, EntryPenStyle(pattern), Qt::FlatCap));
-  p.drawLine(QPointF(2, 6), QPointF(46, 6));
+  draw(p);
   return QIcon(pm);
 }
 
+QIcon PatternIcon(int pattern) {
+  return PickerIcon(QSize(48, 12), [pattern](QPainter& p) {
+    p.setPen(QPen(Qt::black, 1.5, EntryPenStyle(pattern), Qt::FlatCap));
+    p.drawLine(QPointF(2, 6), QPointF(46, 6));
+  });
+}
+
 QIcon SymbolIcon(int symbol) {
-  QPixmap pm(QSize(16, 12) * 2);
-  pm.setDevicePixelRatio(2);
-  pm.fill(Qt::white);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1));
-  DrawSymbol(p, symbol, QPointF(8, 6), 7);
-  return QIcon(pm);
+  return PickerIcon(QSize(16, 12), [symbol](QPainter& p) {
+    p.setPen(QPen(Qt::black, 1));
+    DrawSymbol(p, symbol, QPointF(8, 6), 7);
+  });
 }
 
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
