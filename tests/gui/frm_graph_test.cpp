@@ -213,11 +213,11 @@ TEST_F(GraphWindow, ALiveRunAddsSegmentsAndRepaintsTheWholePageOnlyAtATurn) {
   EXPECT_EQ(graph().Browser().PageTotal(), 3);  // two pages in the file, one in memory
   EXPECT_EQ(graph().ScrollBarHorizGraph->maximum(), 2);
   EXPECT_EQ(graph().LblTotalPoints->text().toLongLong(), p.run.Recording.SamplesTotal);
-  Screenshot(*w->graphWindow(), "issue23_live_run");
+  Screenshot(*w->graphWindow(), "strip_chart_live_run");
   // Scrolled back, the view stays there while the run goes on.
   graph().ScrollBarHorizGraph->setValue(0);
   EXPECT_EQ(graph().Browser().PageStart(p.run.Recording), 0);
-  Screenshot(*w->graphWindow(), "issue23_live_run_page1");
+  Screenshot(*w->graphWindow(), "strip_chart_live_run_page1");
 }
 
 TEST_F(GraphWindow, ALiveRunInBar) {
@@ -225,10 +225,10 @@ TEST_F(GraphWindow, ALiveRunInBar) {
   w->ShowGraph(true);
   w->graphWindow()->resize(900, 620);
   RunWithFourCurves(130);
-  Screenshot(*w->graphWindow(), "issue23_live_run_bar");
+  Screenshot(*w->graphWindow(), "strip_chart_live_run_bar");
   plotSetup();
   EXPECT_EQ(w->frmGrphSet()->LblMinimum->text().toStdString(), "minimum (bar)");
-  Screenshot(*w->frmGrphSet(), "issue23_plot_setup_bar");
+  Screenshot(*w->frmGrphSet(), "strip_chart_plot_setup_bar");
 }
 
 TEST_F(GraphWindow, AStoredRecordIsViewedAndPagedAsItWasRecorded) {
@@ -254,7 +254,7 @@ TEST_F(GraphWindow, AStoredRecordIsViewedAndPagedAsItWasRecorded) {
   w->graphWindow()->resize(900, 620);
   ProcessEventsFor(20);
   graph().BtnForInfo->click();
-  Screenshot(*w->graphWindow(), "issue23_viewed_file");
+  Screenshot(*w->graphWindow(), "strip_chart_viewed_file");
 
   // A new run: the chart follows it again.
   w->BtnStart->click();
@@ -297,11 +297,11 @@ TEST_F(GraphWindow, APrintoutToAFileIsAValidPdfAndImagesAreWrittenWhole) {
                               graph().CurrentView(), QSizeF(800, 500), reason));
   if (const QByteArray shots = qgetenv("PUMPDRILL_SHOTS"); !shots.isEmpty()) {
     const QString folder = QString::fromUtf8(shots);
-    SaveChartImage(folder + "/issue23_chart.pdf", graph().CurrentView(), QSizeF(900, 560), reason);
+    SaveChartImage(folder + "/strip_chart_chart.pdf", graph().CurrentView(), QSizeF(900, 560), reason);
     p.config.Options.PlotPrintoutFit = true;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(folder + "/issue23_printed.pdf");
+    printer.setOutputFileName(folder + "/strip_chart_printed.pdf");
     printer.setPageOrientation(QPageLayout::Landscape);
     graph().PrintTo(printer);
   }
