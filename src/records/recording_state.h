@@ -34,6 +34,7 @@ struct RunRecording {
   std::string OperatorDirectory;
   bool PlotTitleTyped = false;    // typed in the plot setup: no longer follows the Evolution
   bool ViewingStoredFile = false;  // the chart shows a file opened from Data Records
+  TPlotSetupRec ViewedHeader{};    // that file's own header, written back as it was read
   bool UnsavedSamples = false;    // the temporary file holds samples not saved elsewhere
   bool SizeQuestionOpen = false;  // the size-limit question is on screen
   bool Initialized = false;       // PlotSetup holds its defaults
@@ -44,7 +45,8 @@ struct RunRecording {
   }
 };
 
-// The header as stored: the counters that count beyond a SmallInt clamped.
+// The header as stored: the counters that count beyond a SmallInt clamped;
+// for a file opened for viewing, its own header.
 TPlotSetupRec StoredHeader(const RunRecording& rec);
 
 }  // namespace pumpdrill

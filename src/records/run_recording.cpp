@@ -176,6 +176,7 @@ std::string SafeFileName(std::string name) {
 }  // namespace
 
 TPlotSetupRec StoredHeader(const RunRecording& rec) {
+  if (rec.ViewingStoredFile) return rec.ViewedHeader;
   TPlotSetupRec h = rec.PlotSetup;
   h.PageStart = ClampToSmallInt(rec.PageStart);
   h.SampleNumber = ClampToSmallInt(rec.SampleNumber);
@@ -344,6 +345,27 @@ std::string ProposedDataFileName(const RunContext& run) {
   std::string stem = fs::path(ps.EvolutionName.str()).stem().string();
   std::string name = stem + " " + ps.RecordDate.str() + " " + ps.RecordTime.str();
   return SafeFileName(name) + "." + kDataFileExtension;
+}
+
+bool OpenDataFileForViewing(const std::string& path, const State& s, RunContext& run, Host& host,
+                            DataFileContents& contents) {
+  DataFileContents read;
+  std::string reason;
+  if (!ReadDataFile(path, s, read, reason)) {
+    host.Message(MsgType::Error, Buttons::Ok, DataFileReadMessage(path, reason));
+    return false;
+  }
+  RunRecording& rec = run.Recording;
+  rec.DataFileName = path;
+  rec.ViewingStoredFile = true;
+  rec.ViewedHeader = read.Header;
+  rec.SamplesTotal = static_cast<std::int64_t>(read.Samples.size());
+  RefreshFileCounts(rec);
+  contents = std::move(read);
+  if (contents.Samples.empty())
+    host.Message(MsgType::Information, Buttons::Ok, "There are no points in this data file.");
+  host.ChartInfoChanged();
+  return true;
 }
 
 int DeleteDataFiles(const std::vector<std::string>& paths, RunContext& run, Host& host) {

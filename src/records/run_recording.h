@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "records/data_file.h"
 #include "records/recording_state.h"
 #include "sim/host.h"
 #include "sim/state.h"
@@ -67,6 +68,13 @@ bool SaveDataFileAs(RunContext& run, Host& host, const std::string& target, bool
 // The name 'Save as...' proposes: the data file's own name in lower case,
 // or for the temporary file the Evolution, the date and the start time.
 std::string ProposedDataFileName(const RunContext& run);
+
+// Data Records > Open... once a file is chosen: the file read whole into
+// contents becomes the data file in use, viewed (its own header is what
+// is written back into it); a file without samples is said to hold no
+// points. A file that cannot be read is reported and nothing changes.
+bool OpenDataFileForViewing(const std::string& path, const State& s, RunContext& run, Host& host,
+                            DataFileContents& contents);
 
 // Data Records > Delete... once files are chosen: "Delete <path>" for each,
 // deleted on Yes. Returns how many were deleted.

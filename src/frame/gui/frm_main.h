@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabBar>
 #include <QTimer>
@@ -23,6 +24,8 @@
 namespace pumpdrill {
 
 class WindowHost;
+class TfrmGraph;
+class TfrmGrphSet;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -55,6 +58,18 @@ class TfrmMain : public QMainWindow {
   Program& program() { return p_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
+
+  // The strip chart, created hidden with the window, and its plot setup
+  // (created on first use).
+  TfrmGraph* frmGraph() const { return frmGraph_; }
+  QMdiSubWindow* graphWindow() const { return graphWindow_; }
+  TfrmGrphSet* frmGrphSet() const { return frmGrphSet_; }
+  void ShowGraph(bool shown);
+  void BtnGraphClick();     // shows the chart, or hides it when it is visible
+  void BtnGraphDblClick();  // the plot setup, the chart left shown
+  void mGraphSetupClick();  // Setup > Graph
+  void mDataOpenClick();    // Data Records > Open...
+  void mPrintClick();       // File > Print...: the chart when it is the active window
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -151,6 +166,8 @@ class TfrmMain : public QMainWindow {
   void ConnectDataRecordsMenu();
   void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
+  void CreateGraphWindow();
+  void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
 
   Program& p_;
@@ -161,6 +178,9 @@ class TfrmMain : public QMainWindow {
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
   std::unique_ptr<DataFileDialogs> dataFileDialogs_;
+  TfrmGraph* frmGraph_ = nullptr;
+  QMdiSubWindow* graphWindow_ = nullptr;
+  TfrmGrphSet* frmGrphSet_ = nullptr;
 };
 
 }  // namespace pumpdrill

@@ -29,6 +29,7 @@ void TfrmMain::DataRecordsMenuShow() {
   const bool idle = !p_.run.SimActive;
   mStartRecording->setEnabled(!on);
   mStopRecording->setEnabled(on);
+  mDataOpen->setEnabled(idle);
   mDataSaveAs->setEnabled(idle);
   mDataDelete->setEnabled(idle);
   mDataExportCsv->setEnabled(idle);

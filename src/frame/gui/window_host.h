@@ -26,6 +26,11 @@ class WindowHost : public Host {
   bool CanChooseDataSaveName() override { return true; }
   std::optional<std::string> ChooseDataSaveName(const std::string& folder, const std::string& proposed) override;
   std::string ShortDateText() override;  // the user's short date format
+  // The strip chart's notifications, passed on to it (window_host_chart.cpp).
+  void ChartAddPoint() override;
+  void ChartRepaint() override;
+  void ChartInfoChanged() override;
+  void ChartFinished() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;

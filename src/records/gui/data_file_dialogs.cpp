@@ -48,6 +48,10 @@ std::unique_ptr<QFileDialog> MakeDataFileDialog(QWidget* parent, DataFileDialogK
   return MakeFileDialog(parent, setup);
 }
 
+std::optional<std::string> DataFileDialogs::ChooseOpen(QWidget* parent, const std::string& folder) {
+  return First(RunFileDialog(*MakeDataFileDialog(parent, DataFileDialogKind::Open, folder, "")));
+}
+
 std::optional<std::string> DataFileDialogs::ChooseSaveAs(QWidget* parent, const std::string& folder,
                                                          const std::string& fileName) {
   return First(RunFileDialog(*MakeDataFileDialog(parent, DataFileDialogKind::SaveAs, folder, fileName)));

@@ -23,6 +23,7 @@ class DataFileDialogs {
  public:
   virtual ~DataFileDialogs() = default;
   // The file chosen, or nothing when the dialog was cancelled.
+  virtual std::optional<std::string> ChooseOpen(QWidget* parent, const std::string& folder);
   virtual std::optional<std::string> ChooseSaveAs(QWidget* parent, const std::string& folder,
                                                   const std::string& fileName);
   virtual std::optional<std::string> ChooseExportCsv(QWidget* parent, const std::string& folder,
