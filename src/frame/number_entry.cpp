@@ -1,5 +1,6 @@
 #include "frame/number_entry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -59,6 +60,21 @@ std::optional<double> ReadFraction(std::string_view s) {
   return static_cast<double>(*whole) + static_cast<double>(*num) / static_cast<double>(*den);
 }
 
+// A value exactly halfway between two texts of that many decimals (56.25
+// to one decimal) is shown rounded away from zero, as people round, not to
+// the even digit: the value is moved past the tie by the smallest step.
+double AwayFromZeroAtTie(double value, int decimals) {
+  if (!std::isfinite(value) || decimals < 0 || decimals > 20) return value;
+  char exact[400];
+  auto [end, ec] = std::to_chars(exact, exact + sizeof exact, value, std::chars_format::fixed, decimals + 60);
+  if (ec != std::errc()) return value;
+  const char* point = std::find(static_cast<const char*>(exact), static_cast<const char*>(end), '.');
+  const char* rest = point + 1 + decimals;
+  if (rest >= end || *rest != '5' || std::find_if(rest + 1, static_cast<const char*>(end), [](char c) { return c != '0'; }) != end)
+    return value;
+  return std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);
+}
+
 }  // namespace
 
 const char* ErrorCodeText(int code) {
@@ -68,6 +84,7 @@ const char* ErrorCodeText(int code) {
 
 std::string FixedText(double value, int decimals, char decimalSeparator) {
   char buf[400];
+  value = AwayFromZeroAtTie(value, decimals);
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return "0";
   std::string text(buf, end);

@@ -72,9 +72,16 @@ TEST(NumberEntry, ValidatedNumberText) {
   // On a machine with a decimal comma the comma is the separator.
   EXPECT_EQ(ValidatedNumber("12,5", ',').Value, 12.5);
   EXPECT_EQ(ValidatedNumber("12.5", ',').ErrorCode, kErrInvalidCharacter);
-  EXPECT_EQ(FixedText(1.3, 2, ','), "1,30");
-  EXPECT_EQ(FixedText(-0.001, 2, '.'), "0.00");
-  EXPECT_EQ(FixedText(2.005, 1, '.'), "2.0");
+  struct Fixed {
+    double value;
+    int decimals;
+    const char* text;
+  } fixed[] = {
+      {1.3, 2, "1,30"}, {-0.001, 2, "0,00"}, {2.005, 1, "2,0"},
+      // Exact halves round away from zero; 2.675 lies below its half.
+      {56.25, 1, "56,3"}, {-0.125, 2, "-0,13"}, {2.5, 0, "3"}, {2.675, 2, "2,67"},
+  };
+  for (const Fixed& f : fixed) EXPECT_EQ(FixedText(f.value, f.decimals, ','), f.text) << f.value;
 }
 
 TEST(NumberEntry, LocaleIndependentNumberReading) {
