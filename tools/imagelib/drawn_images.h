@@ -30,5 +30,6 @@ void AddLampImages(DrawnImages& out);       // panel lamps
 void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles
+void AddBurnHouseImages(DrawnImages& out);      // the burn-house window's glyph
 
 }  // namespace pumpdrill::imagelib

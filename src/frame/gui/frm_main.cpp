@@ -81,6 +81,8 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   host_.SetMainWindow(this);
   FormCreate(showSplash);
   CreateGraphWindow();
+  CreateBurnWindow();
+  ConnectBurnHouse();
 }
 
 TfrmMain::~TfrmMain() {
@@ -125,8 +127,8 @@ void TfrmMain::BuildRunPanel() {
   BtnBurnHouse = RunPanelButton(PnlSimCtrls, "BtnBurnHouse", "burn house", "B");
   BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
   BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
-  // Their windows are not in the program yet.
-  for (QToolButton* b : {BtnBurnHouse, BtnNozzle}) b->setEnabled(false);
+  // Its window is not in the program yet.
+  BtnNozzle->setEnabled(false);
   BtnStart = RunPanelButton(PnlSimCtrls, "BtnStart", "start/cont. simulation", ">");
   BtnPause = RunPanelButton(PnlSimCtrls, "BtnPause", "pause simulation", "||");
   BtnStop = RunPanelButton(PnlSimCtrls, "BtnStop", "terminate simulation", "[]");

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -26,6 +27,7 @@ namespace pumpdrill {
 class WindowHost;
 class TfrmGraph;
 class TfrmGrphSet;
+class TfrmBurn;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -70,6 +72,13 @@ class TfrmMain : public QMainWindow {
   void mGraphSetupClick();  // Setup > Graph
   void mDataOpenClick();    // Data Records > Open...
   void mPrintClick();       // File > Print...: the chart when it is the active window
+
+  // The burn-house window: created hidden at start-up, released when closed.
+  TfrmBurn* frmBurn() const;
+  QMdiSubWindow* burnWindow() const { return burnWindow_; }
+  void BtnBurnHouseClick();  // also Setup > 'BurnHouse': created when missing, brought to the front
+  void StartBurnHouseWindow();    // a new run starts
+  void RestartBurnHouseWindow();  // the run is initialised again
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -167,6 +176,8 @@ class TfrmMain : public QMainWindow {
   void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
   void CreateGraphWindow();
+  void CreateBurnWindow();
+  void ConnectBurnHouse();
   void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
 
@@ -181,6 +192,8 @@ class TfrmMain : public QMainWindow {
   TfrmGraph* frmGraph_ = nullptr;
   QMdiSubWindow* graphWindow_ = nullptr;
   TfrmGrphSet* frmGrphSet_ = nullptr;
+  QPointer<TfrmBurn> frmBurn_;
+  QPointer<QMdiSubWindow> burnWindow_;
 };
 
 }  // namespace pumpdrill

@@ -31,6 +31,9 @@ class WindowHost : public Host {
   void ChartRepaint() override;
   void ChartInfoChanged() override;
   void ChartFinished() override;
+  // The burn-house window's refreshes, passed on to it while it is shown.
+  void StartBurnHouseWindow() override;
+  void RestartBurnHouseWindow() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
