@@ -164,6 +164,7 @@ QFrame* TfrmBurn::BuildOtherParams() {
   RadioFireLoad->setChecked(true);
   connect(RadioFireLoad, &QRadioButton::clicked, this, &TfrmBurn::RadioFireLoadClick);
   connect(RadioTotFireLoad, &QRadioButton::clicked, this, &TfrmBurn::RadioFireLoadClick);
+  for (QRadioButton* r : {RadioFireLoad, RadioTotFireLoad}) r->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   g->addWidget(RadioFireLoad, 1, 0);
   g->addWidget(LblFireLoad = Label("fire load (lb/sq. ft)", f, "LblFireLoad"), 1, 1);
   g->addWidget(EditFireLoad = NumberEdit("EditFireLoad", f), 1, 2);
@@ -253,8 +254,13 @@ void TfrmBurn::RefreshMode() {
   BtnSave->setVisible(!active);
   // During a run the setup is only looked at.
   for (QLineEdit* e : {EditLen, EditWd, EditHt, EditVentArea, EditVentHeight, EditAppEfficiency, EditFireLoad,
-                       EditTotFireLoad})
+                       EditTotFireLoad}) {
     e->setReadOnly(active);
+    // A field that cannot be typed into looks so.
+    QPalette look = palette();
+    if (active) look.setColor(QPalette::Base, look.color(QPalette::Window));
+    e->setPalette(look);
+  }
   for (QRadioButton* r : {RadioFireLoad, RadioTotFireLoad}) r->setEnabled(!active);
   CheckBoxStayOnTop->setChecked(p_.S().BurnHouse.StayOnTop != 0);
   FitWindow();

@@ -3,6 +3,7 @@
 // after it was closed, refreshed at a new run and at re-initialisation,
 // and kept above the other windows while its record asks it.
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include "burn/gui/frm_burn.h"
 #include "frame/gui/frm_main.h"
@@ -47,9 +48,12 @@ void TfrmMain::ConnectBurnHouse() {
   connect(BtnBurnHouse, &QToolButton::clicked, this, &TfrmMain::BtnBurnHouseClick);
   connect(mBurnHouseSetup, &QAction::triggered, this, &TfrmMain::BtnBurnHouseClick);
   // 'Stay On Top': the burn house stays above whichever window is activated.
+  // It is raised once the activated window has finished coming to the front.
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
-    if (burnWindow_ && active != burnWindow_ && burnWindow_->isVisible() && p_.S().BurnHouse.StayOnTop)
-      burnWindow_->raise();
+    if (!burnWindow_ || active == burnWindow_) return;
+    QTimer::singleShot(0, this, [this] {
+      if (burnWindow_ && burnWindow_->isVisible() && p_.S().BurnHouse.StayOnTop) burnWindow_->raise();
+    });
   });
 }
 
