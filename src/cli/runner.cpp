@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/burn_house_cli.h"
 #include "cli/dta_cli.h"
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
@@ -33,7 +34,7 @@ void PrintHelp(std::ostream& out) {
          "                    does (the state, then the run initialised)\n"
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
-      << ExerciseOptionsHelp() << DtaOptionsHelp()
+      << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
       << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
          "a fault in the script (its line is named).\n";
 }
@@ -83,6 +84,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::string evolution, saveEvolution;
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
+  BurnHouseEdits burnHouse;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
@@ -110,6 +112,14 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
       continue;
     }
     switch (ReadDtaOption(argc, argv, i, dta, err)) {
+      case OptionUse::Taken:
+        continue;
+      case OptionUse::Faulty:
+        return kExitUsageError;
+      case OptionUse::NotMine:
+        break;
+    }
+    switch (ReadBurnHouseOption(argc, argv, i, burnHouse, err)) {
       case OptionUse::Taken:
         continue;
       case OptionUse::Faulty:
@@ -151,6 +161,8 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
+
+  if (int status = SaveBurnHouseEdits(session, burnHouse); status != kExitOk) return status;
 
   if (!dta.toCsvPath.empty()) return ConvertDtaToCsv(session, dta, exercise.csvPath, out, err);
 
