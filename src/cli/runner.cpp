@@ -111,30 +111,12 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
       printState = true;
       continue;
     }
-    switch (ReadDtaOption(argc, argv, i, dta, err)) {
-      case OptionUse::Taken:
-        continue;
-      case OptionUse::Faulty:
-        return kExitUsageError;
-      case OptionUse::NotMine:
-        break;
-    }
-    switch (ReadBurnHouseOption(argc, argv, i, burnHouse, err)) {
-      case OptionUse::Taken:
-        continue;
-      case OptionUse::Faulty:
-        return kExitUsageError;
-      case OptionUse::NotMine:
-        break;
-    }
-    switch (ReadExerciseOption(argc, argv, i, exercise, err)) {
-      case OptionUse::Taken:
-        continue;
-      case OptionUse::Faulty:
-        return kExitUsageError;
-      case OptionUse::NotMine:
-        break;
-    }
+    // The option groups of the run, the data file and the burn house.
+    OptionUse use = ReadDtaOption(argc, argv, i, dta, err);
+    if (use == OptionUse::NotMine) use = ReadBurnHouseOption(argc, argv, i, burnHouse, err);
+    if (use == OptionUse::NotMine) use = ReadExerciseOption(argc, argv, i, exercise, err);
+    if (use == OptionUse::Taken) continue;
+    if (use == OptionUse::Faulty) return kExitUsageError;
     err << "pumpdrill-sim: unknown option '" << arg << "' (try --help)\n";
     return kExitUsageError;
   }
