@@ -121,6 +121,10 @@ class Display {
   // Waits while the windows go on handling their messages (the pause after
   // an initialisation). Hosts without windows return at once.
   virtual void WaitProcessingMessages(double seconds) { (void)seconds; }
+
+  // A setup window changed what the panel's gauges or lamps show (oil and
+  // coolant settings): the panel's displays are to be redrawn.
+  virtual void RefreshPanelDisplays() {}
 };
 
 // Time as the run clock and the records see it. The defaults read the

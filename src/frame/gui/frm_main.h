@@ -22,6 +22,7 @@
 namespace pumpdrill {
 
 class WindowHost;
+class SetupTabs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -52,6 +53,8 @@ class TfrmMain : public QMainWindow {
   ~TfrmMain() override;
 
   Program& program() { return p_; }
+  WindowHost& host() { return host_; }
+  SetupTabs& setupTabs() { return *setupTabs_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
 
@@ -147,6 +150,7 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  SetupTabs* setupTabs_ = nullptr;  // child of this window
 };
 
 }  // namespace pumpdrill
