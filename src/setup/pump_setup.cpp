@@ -12,6 +12,19 @@
 
 namespace pumpdrill {
 
+namespace {
+
+// A gauge's setting, never negative; the gauge itself starts from it when
+// given.
+bool StoreGaugeSetting(Double& setting, Double* gauge, double value) {
+  if (!(value >= 0) || !std::isfinite(value)) return false;
+  setting = value;
+  if (gauge) *gauge = value;
+  return true;
+}
+
+}  // namespace
+
 int SetupStageMode(const TPumpRec& p) { return p.StageMode == kStageVolume ? kStageVolume : kStagePressure; }
 
 double IdlePressOfMode(const TPumpRec& p) {
@@ -41,7 +54,6 @@ IdleCommit SetEngineIdleRpm(State& s, double rpm) {
   if (idle >= ReferenceEngineRpm(s.Pump)) return IdleCommit::AtOrAboveReference;
   e.IdleRpm = idle;
   if (e.Rpm < idle) e.Rpm = idle;
-  if (e.RpmDemand < idle) e.RpmDemand = idle;
   s.Pump.IdleImpellerRpm = idle * s.Pump.GearRatio;
   return IdleCommit::Stored;
 }
@@ -62,13 +74,7 @@ bool SetLowSpeedPress(State& s, double psi) {
   if (!(psi >= 0) || !std::isfinite(psi)) return false;
   TPumpRec& p = s.Pump;
   int mode = SetupStageMode(p);
-  if (mode == kStageVolume) {
-    p.IdlePressVolume = psi;
-    p.IdlePress = 2 * psi;
-  } else {
-    p.IdlePress = psi;
-    p.IdlePressVolume = psi / 2;
-  }
+  SetModePair(mode, psi, p.IdlePress, p.IdlePressVolume);
   // The line moves through the new idle point with its slope kept.
   double high = ShutoffPressure(s, mode, p.RatedImpellerRpm);
   SetCurveSlope(s, mode, high, IdlePressOfMode(p), p.RatedImpellerRpm, p.IdleImpellerRpm);
@@ -98,30 +104,16 @@ bool SetPrimerRate(State& s, double rate) {
 }
 
 bool SetOilPressSet(State& s, double psi, bool runActive) {
-  if (!(psi >= 0) || !std::isfinite(psi)) return false;
-  s.Pump.OilPressSet = psi;
-  if (!runActive) s.Pump.OilPress = psi;
-  return true;
+  return StoreGaugeSetting(s.Pump.OilPressSet, runActive ? nullptr : &s.Pump.OilPress, psi);
 }
 
-bool SetOilWarnPress(State& s, double psi) {
-  if (!(psi >= 0) || !std::isfinite(psi)) return false;
-  s.Pump.OilWarnPress = psi;
-  return true;
-}
+bool SetOilWarnPress(State& s, double psi) { return StoreGaugeSetting(s.Pump.OilWarnPress, nullptr, psi); }
 
 bool SetCoolantTempSet(State& s, double degF, bool runActive) {
-  if (!(degF >= 0) || !std::isfinite(degF)) return false;
-  s.Pump.CoolantTempSet = degF;
-  if (!runActive) s.Pump.CoolantTemp = degF;
-  return true;
+  return StoreGaugeSetting(s.Pump.CoolantTempSet, runActive ? nullptr : &s.Pump.CoolantTemp, degF);
 }
 
-bool SetCoolantWarnTemp(State& s, double degF) {
-  if (!(degF >= 0) || !std::isfinite(degF)) return false;
-  s.Pump.CoolantWarnTemp = degF;
-  return true;
-}
+bool SetCoolantWarnTemp(State& s, double degF) { return StoreGaugeSetting(s.Pump.CoolantWarnTemp, nullptr, degF); }
 
 void SetOilLossUse(State& s, bool use) {
   TIncidentRec& r = s.Incidents[kIncidentOilLoss];

@@ -41,13 +41,16 @@ void SetCurveSlope(State& s, int mode, double pressHigh, double pressLow, double
   // every later pump pressure meaningless.
   if (rpmHigh == rpmLow) return;
   double slope = (pressHigh - pressLow) / (rpmHigh - rpmLow);
-  TPumpRec& p = s.Pump;
+  SetModePair(mode, slope, s.Pump.PressPerRpm, s.Pump.PressPerRpmVolume);
+}
+
+void SetModePair(int mode, double value, double& pressureMode, double& volumeMode) {
   if (mode == kStageVolume) {
-    p.PressPerRpmVolume = slope;
-    p.PressPerRpm = 2 * slope;
+    volumeMode = value;
+    pressureMode = 2 * value;
   } else {
-    p.PressPerRpm = slope;
-    p.PressPerRpmVolume = slope / 2;
+    pressureMode = value;
+    volumeMode = value / 2;
   }
 }
 

@@ -26,6 +26,10 @@ double ShutoffLine(const TPumpRec& p, int mode, double impellerRpm);
 // derating beyond rated capacity; no intake pressure, and not clamped.
 double NetPumpPressure(const TPumpRec& p, int mode, double impellerRpm, double gpm, double lossK);
 
+// Stores a value given for `mode` into the pair of values of both modes:
+// the volume mode's is half the pressure mode's.
+void SetModePair(int mode, double value, double& pressureMode, double& volumeMode);
+
 // Sets the slope of the shut-off line from two points (pressure and impeller
 // speed at a high and a low speed) entered for `mode`; the slope of the
 // other mode follows (the volume mode's is half the pressure mode's). Two

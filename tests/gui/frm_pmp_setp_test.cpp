@@ -222,6 +222,9 @@ TEST_P(PumpSetupWindow, OilAndCoolantSettingsRedrawThePanel) {
   TypeAndEnter(w->SpinEditOilPLt, Metric() ? "2.00" : "30");
   EXPECT_NEAR(s->Pump.OilWarnPress, Metric() ? 2 * 14.50536698578474 : 30, 1e-9);
   EXPECT_EQ(host.panelRefreshes, 2);
+  // A click on a label of the panel closes it.
+  QTest::mouseClick(w->LblOilPsiUnits, Qt::LeftButton);
+  EXPECT_FALSE(w->PnlEngineOil->isVisible());
 }
 
 TEST_P(PumpSetupWindow, PrimerRateOutsideItsRangeIsRefused) {
@@ -360,6 +363,12 @@ TEST_F(PumpSetupPictures, TwoStagePressureModeInEnglish) {
   OpenMainWindow();
   QImage shot = Shoot("pump_setup_pressure_english");
   EXPECT_GT(testing::ColourCount(shot), 10);
+  // The primer and coolant panels in the place of the oil panel.
+  QTest::mouseClick(Window()->BitBtnPrimerSetup, Qt::LeftButton);
+  testing::Screenshot(*Window()->PnlUpper, "pump_setup_primer_panel");
+  QTest::mouseClick(Window()->Button2, Qt::LeftButton);
+  EXPECT_FALSE(Window()->PnlPrimerSetup->isVisible());
+  testing::Screenshot(*Window()->PnlUpper, "pump_setup_coolant_panel");
 }
 
 TEST_F(PumpSetupPictures, VolumeModeWithTheOilPanelInBar) {

@@ -62,6 +62,33 @@ QGridLayout* Grid(QWidget* parent) {
   return grid;
 }
 
+// The values at the ends of an axis with its unit between them: a column
+// beside the graph or a row under it.
+QBoxLayout* Scale(QBoxLayout::Direction direction, QLabel* first, QWidget* unit, QLabel* last) {
+  auto* scale = new QBoxLayout(direction);
+  bool column = direction == QBoxLayout::TopToBottom;
+  scale->addWidget(first, 0, column ? Qt::AlignRight | Qt::AlignTop : Qt::Alignment());
+  scale->addStretch(1);
+  scale->addWidget(unit, 0, column ? Qt::AlignRight : Qt::AlignHCenter);
+  scale->addStretch(1);
+  scale->addWidget(last, 0, column ? Qt::AlignRight | Qt::AlignBottom : Qt::Alignment());
+  return scale;
+}
+
+// A graph box with its title above it and its pressure scale to its left;
+// the rows under it are added by the caller from row 2 on.
+QGridLayout* GraphGrid(QLabel* title, QLayout* pressureScale, QWidget* box) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(3);
+  grid->addWidget(title, 0, 1, Qt::AlignHCenter);
+  grid->addLayout(pressureScale, 1, 0);
+  grid->addWidget(box, 1, 1);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(1, 1);
+  return grid;
+}
+
 QLineEdit* Edit(QWidget* parent, const char* name, int width) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
@@ -263,37 +290,16 @@ void TfrmPmpSetp::BuildLower() {
   PnlLower = Panel(this, "PnlLower");
 
   // Speed graph: the no-flow pressure from idle to the reference speed.
-  auto* rpm = new QGridLayout;
-  rpm->setHorizontalSpacing(6);
-  rpm->setVerticalSpacing(3);
   LblRpmPsiTitle = Title("RPM  vs  PSI  (no flow)", PnlLower, "LblRpmPsiTitle");
   PBoxRPMvsPSI = new PumpRpmGraph(PnlLower);
   PBoxRPMvsPSI->setObjectName("PBoxRPMvsPSI");
   LblPsiRMax = Caption("", PnlLower, "LblPsiRMax");
   LblPsiInRpmPsi = Caption("psi", PnlLower, "LblPsiInRpmPsi");
   LblPsiRMin = Caption("", PnlLower, "LblPsiRMin");
-  auto* rpmAxis = new QVBoxLayout;
-  rpmAxis->addWidget(LblPsiRMax, 0, Qt::AlignRight | Qt::AlignTop);
-  rpmAxis->addStretch(1);
-  rpmAxis->addWidget(LblPsiInRpmPsi, 0, Qt::AlignRight);
-  rpmAxis->addStretch(1);
-  rpmAxis->addWidget(LblPsiRMin, 0, Qt::AlignRight | Qt::AlignBottom);
   LblPumpIdleRpm = Caption("", PnlLower, "LblPumpIdleRpm");
   LblPumpHigherRpm = Caption("", PnlLower, "LblPumpHigherRpm");
   LblEngIdleRpm = Caption("", PnlLower, "LblEngIdleRpm");
   LblEngHigherRpm = Caption("1500", PnlLower, "LblEngHigherRpm");
-  auto* pumpRow = new QHBoxLayout;
-  pumpRow->addWidget(LblPumpIdleRpm);
-  pumpRow->addStretch(1);
-  pumpRow->addWidget(Caption("rpm", PnlLower));
-  pumpRow->addStretch(1);
-  pumpRow->addWidget(LblPumpHigherRpm);
-  auto* engineRow = new QHBoxLayout;
-  engineRow->addWidget(LblEngIdleRpm);
-  engineRow->addStretch(1);
-  engineRow->addWidget(Caption("rpm", PnlLower));
-  engineRow->addStretch(1);
-  engineRow->addWidget(LblEngHigherRpm);
   LblPsiAt = Caption("psi at...", PnlLower, "LblPsiAt");
   LblPsiAtLowRpm = Caption("", PnlLower, "LblPsiAtLowRpm");
   LblPsiAtHighRpm = Caption("", PnlLower, "LblPsiAtHighRpm");
@@ -308,42 +314,26 @@ void TfrmPmpSetp::BuildLower() {
   settings->addWidget(LblPsiAtHighRpm, 2, 0, Qt::AlignRight);
   settings->addWidget(SpinEditPsiAtHighRpm, 2, 1);
   settings->setColumnStretch(2, 1);
-  rpm->addWidget(LblRpmPsiTitle, 0, 1, Qt::AlignHCenter);
-  rpm->addLayout(rpmAxis, 1, 0);
-  rpm->addWidget(PBoxRPMvsPSI, 1, 1);
+  QGridLayout* rpm = GraphGrid(LblRpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiRMax, LblPsiInRpmPsi, LblPsiRMin),
+                               PBoxRPMvsPSI);
   rpm->addWidget(Caption("pump", PnlLower), 2, 0, Qt::AlignRight);
-  rpm->addLayout(pumpRow, 2, 1);
+  rpm->addLayout(
+      Scale(QBoxLayout::LeftToRight, LblPumpIdleRpm, Caption("rpm", PnlLower), LblPumpHigherRpm), 2, 1);
   rpm->addWidget(Caption("engine", PnlLower), 3, 0, Qt::AlignRight);
-  rpm->addLayout(engineRow, 3, 1);
+  rpm->addLayout(Scale(QBoxLayout::LeftToRight, LblEngIdleRpm, Caption("rpm", PnlLower), LblEngHigherRpm),
+                 3, 1);
   rpm->addLayout(settings, 4, 1);
-  rpm->setRowStretch(1, 1);
-  rpm->setColumnStretch(1, 1);
 
   // Flow graph: the pressure against flow at five speeds.
-  auto* gpm = new QGridLayout;
-  gpm->setHorizontalSpacing(6);
-  gpm->setVerticalSpacing(3);
   LblGpmPsiTitle = Title("GPM  vs  PSI", PnlLower, "LblGpmPsiTitle");
   PBoxGPMvsPSI = new PumpFlowGraph(PnlLower);
   PBoxGPMvsPSI->setObjectName("PBoxGPMvsPSI");
   LblPsiGMax = Caption("", PnlLower, "LblPsiGMax");
   LblPsiInGpmPsi = Caption("psi", PnlLower, "LblPsiInGpmPsi");
   LblPsiGMin = Caption("0", PnlLower, "LblPsiGMin");
-  auto* gpmAxis = new QVBoxLayout;
-  gpmAxis->addWidget(LblPsiGMax, 0, Qt::AlignRight | Qt::AlignTop);
-  gpmAxis->addStretch(1);
-  gpmAxis->addWidget(LblPsiInGpmPsi, 0, Qt::AlignRight);
-  gpmAxis->addStretch(1);
-  gpmAxis->addWidget(LblPsiGMin, 0, Qt::AlignRight | Qt::AlignBottom);
   LblGpmMin = Caption("0", PnlLower, "LblGpmMin");
   lblGpmMax = Caption("", PnlLower, "lblGpmMax");
   LblGpmInGpmPsi = Caption("gpm", PnlLower, "LblGpmInGpmPsi");
-  auto* flowRow = new QHBoxLayout;
-  flowRow->addWidget(LblGpmMin);
-  flowRow->addStretch(1);
-  flowRow->addWidget(LblGpmInGpmPsi);
-  flowRow->addStretch(1);
-  flowRow->addWidget(lblGpmMax);
   LblTestPointsTitle = Title("Engine speed for the acceptance test (net pump pressure)", PnlLower,
                              "LblTestPointsTitle");
   auto* tests = new QVBoxLayout;
@@ -354,13 +344,10 @@ void TfrmPmpSetp::BuildLower() {
     LblTestPoints[i]->setObjectName(QString("LblTestPoint%1").arg(i + 1));
     tests->addWidget(LblTestPoints[i]);
   }
-  gpm->addWidget(LblGpmPsiTitle, 0, 1, Qt::AlignHCenter);
-  gpm->addLayout(gpmAxis, 1, 0);
-  gpm->addWidget(PBoxGPMvsPSI, 1, 1);
-  gpm->addLayout(flowRow, 2, 1);
+  QGridLayout* gpm = GraphGrid(LblGpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiGMax, LblPsiInGpmPsi, LblPsiGMin),
+                               PBoxGPMvsPSI);
+  gpm->addLayout(Scale(QBoxLayout::LeftToRight, LblGpmMin, LblGpmInGpmPsi, lblGpmMax), 2, 1);
   gpm->addLayout(tests, 3, 1);
-  gpm->setRowStretch(1, 1);
-  gpm->setColumnStretch(1, 1);
 
   auto* lower = new QHBoxLayout(PnlLower);
   lower->setContentsMargins(10, 8, 10, 8);
