@@ -7,7 +7,6 @@
 #include "setup/pump_graph.h"
 #include "setup/pump_setup.h"
 #include "sim/constants.h"
-#include "sim/incidents.h"
 #include "sim/pump_curve.h"
 
 namespace pumpdrill {
@@ -88,27 +87,6 @@ TEST(PumpSetup, GearRatioMovesBothImpellerSpeeds) {
   EXPECT_DOUBLE_EQ(s->Pump.GearRatio, 1.88);
 }
 
-TEST(PumpSetup, IdleSpeedIsClampedAndRefusedAtTheReferenceSpeed) {
-  struct Case {
-    double entered, engineBefore;
-    IdleCommit result;
-    double idle, engine;
-  };
-  for (Case c : {Case{400, 450, IdleCommit::Stored, 500, 500}, Case{800, 1200, IdleCommit::Stored, 800, 1200},
-                 Case{1200, 1050, IdleCommit::Stored, 1200, 1200},
-                 Case{1500, 1050, IdleCommit::AtOrAboveReference, 1050, 1050},
-                 Case{5000, 1050, IdleCommit::AtOrAboveReference, 1050, 1050}}) {
-    SCOPED_TRACE(c.entered);
-    auto s = MakeDefaultState();
-    s->Engine.Rpm = c.engineBefore;
-    EXPECT_EQ(SetEngineIdleRpm(*s, c.entered), c.result);
-    EXPECT_DOUBLE_EQ(s->Engine.IdleRpm, c.idle);
-    EXPECT_DOUBLE_EQ(s->Engine.Rpm, c.engine);
-    EXPECT_DOUBLE_EQ(s->Pump.IdleImpellerRpm, c.idle * 2.27);
-  }
-  EXPECT_EQ(IdleRefusedText(MakeDefaultState()->Pump), "Idle speed must be below 1500 rpm.  Value unchanged.");
-}
-
 TEST(PumpSetup, LowSpeedPressureKeepsTheSlopeInEitherMode) {
   for (int mode : {1, 2}) {
     SCOPED_TRACE(mode);
@@ -180,21 +158,6 @@ TEST(IncidentTime, TextsAndSeconds) {
   EXPECT_EQ(IncidentTimeText(425), "07:05");
   EXPECT_EQ(IncidentTimeText(kNeverTime), "00:00");
   EXPECT_EQ(IncidentTimeText(0, true), "");
-}
-
-TEST(IncidentTime, OilLossWithoutATimeIsSwitchedOff) {
-  auto s = MakeDefaultState();
-  TIncidentRec& r = s->Incidents[kIncidentOilLoss];
-  SetOilLossUse(*s, true);
-  SetOilLossTime(*s, IncidentTimeFromText("00:00"));
-  ClearUnsetOilLoss(*s);
-  EXPECT_FALSE(r.Use);
-  SetOilLossUse(*s, true);
-  SetOilLossTime(*s, 90);
-  ClearUnsetOilLoss(*s);
-  EXPECT_TRUE(r.Use);
-  SetOilLossUse(*s, false);
-  EXPECT_EQ(r.StartTime(), kNeverTime);
 }
 
 }  // namespace
