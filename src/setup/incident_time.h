@@ -9,9 +9,10 @@
 
 namespace pumpdrill {
 
-// The input mask of every incident time field: up to two digits of
-// minutes, a colon and two digits of seconds; "_" marks an empty place.
-inline constexpr const char* kIncidentTimeMask = "90:00;_";
+// The input mask of every incident time field: one or two digits of
+// minutes, a colon and two digits of seconds ("0" a digit that may be
+// left out, "9" one that must be there); "_" marks an empty place.
+inline constexpr const char* kIncidentTimeMask = "09:99;_";
 
 bool IncidentTimeSet(double seconds);
 

@@ -16,6 +16,7 @@
 #include "setup/pump_setup.h"
 #include "sim/incidents.h"
 #include "sim/coefficients.h"
+#include "sim/constants.h"
 #include "sim/pump_curve.h"
 #include "sim/valve_change.h"
 #include "main_window_fixture.h"
@@ -196,8 +197,12 @@ TEST_P(PumpSetupWindow, OilIncidentWithoutATimeIsSwitchedOff) {
 
   QTest::mouseClick(w->CheckBoxUseLoseOilPress, Qt::LeftButton);
   w->EditTOilPressLoss->setFocus();
+  QTest::keyClick(w->EditTOilPressLoss, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(w->EditTOilPressLoss, Qt::Key_Delete);
   w->EditTOilPressLoss->setCursorPosition(0);
-  QTest::keyClicks(w->EditTOilPressLoss, "0230");
+  QTest::keyClicks(w->EditTOilPressLoss, "023");
+  EXPECT_EQ(s->Incidents[kIncidentOilLoss].StartTime(), kNeverTime);  // not yet a whole time
+  QTest::keyClicks(w->EditTOilPressLoss, "0");
   EXPECT_EQ(s->Incidents[kIncidentOilLoss].StartTime(), 150);
   w->Refresh();
   EXPECT_TRUE(s->Incidents[kIncidentOilLoss].Use);

@@ -1,6 +1,6 @@
 // The pump setup's commits: each writes the state through the core and
 // shows the result.
-#include <QApplication>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "frame/configuration.h"
@@ -171,7 +171,12 @@ void TfrmPmpSetp::CheckBoxUseLoseOilPressClick() {
 
 void TfrmPmpSetp::EditTOilPressLossChange() {
   if (refreshing_) return;
-  SetOilLossTime(s_, IncidentTimeFromText(EditTOilPressLoss->text().toStdString()));
+  // A time is stored once it is whole ("02:3_" is not yet 2:30, and during
+  // a run would start the loss at once); an emptied field unsets it.
+  QString text = EditTOilPressLoss->text();
+  bool empty = !text.contains(QRegularExpression("[0-9]"));
+  if (EditTOilPressLoss->hasAcceptableInput() || empty)
+    SetOilLossTime(s_, IncidentTimeFromText(text.toStdString()));
 }
 
 }  // namespace pumpdrill
