@@ -376,6 +376,20 @@ TEST_F(PumpSetupPictures, TwoStagePressureModeInEnglish) {
   testing::Screenshot(*Window()->PnlUpper, "pump_setup_coolant_panel");
 }
 
+TEST_F(PumpSetupPictures, AtTheStartSizeTheWindowScrollsRatherThanSqueezingItsCaptions) {
+  OpenMainWindow();
+  w->TabSetSetup->setCurrentIndex(kTabPump);
+  ProcessEventsFor(50);
+  QTest::mouseClick(Window()->Button1, Qt::LeftButton);
+  ProcessEventsFor(20);
+  testing::Screenshot(*w, "pump_setup_small");
+  for (QLabel* label : Window()->findChildren<QLabel*>()) {
+    if (label->isVisible()) {
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+  }
+}
+
 TEST_F(PumpSetupPictures, VolumeModeWithTheOilPanelInBar) {
   OpenMainWindow();
   ApplyUnits(p.config.Units, true, true);

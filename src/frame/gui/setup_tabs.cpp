@@ -1,6 +1,7 @@
 #include "frame/gui/setup_tabs.h"
 
 #include <QAction>
+#include <QScrollArea>
 
 #include "frame/gui/frm_main.h"
 
@@ -23,7 +24,7 @@ bool SetupTabs::HasWindow(int tab) const {
   return tab >= 0 && tab < static_cast<int>(entries_.size()) && static_cast<bool>(entries_[tab].make);
 }
 
-QWidget* SetupTabs::Window() const { return sub_ ? sub_->widget() : nullptr; }
+QWidget* SetupTabs::Window() const { return sub_ ? form_.data() : nullptr; }
 
 void SetupTabs::Change(int index) {
   if (index == current_ && (index == panelTab_ || sub_)) return;
@@ -47,10 +48,20 @@ void SetupTabs::OpenWindow(int tab) {
   const Entry& entry = entries_[tab];
   QWidget* form = entry.make(main_);
   form->setProperty(kHelpContextProperty, entry.helpContext);
-  QMdiSubWindow* sub = area_->addSubWindow(form);
+  // In a main window smaller than the form, the form scrolls rather than
+  // squeezing its captions.
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(form);
+  QMdiSubWindow* sub = area_->addSubWindow(scroll);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle(form->windowTitle());
   sub_ = sub;
+  form_ = form;
+  // Each activation refreshes the window from the state.
+  connect(sub, &QMdiSubWindow::aboutToActivate, form,
+          [form] { QMetaObject::invokeMethod(form, "FormActivate"); });
   // A window that the user closes gives the tab set back to 'Panel' once
   // it is gone.
   connect(

@@ -22,7 +22,8 @@ class TfrmMain;
 class SetupTabs : public QObject {
  public:
   // Makes the window of a tab; it becomes a child window of the main window
-  // and is released when it closes.
+  // and is released when it closes. A window with a slot FormActivate has
+  // it run whenever it is activated.
   using Factory = std::function<QWidget*(TfrmMain&)>;
 
   SetupTabs(TfrmMain& main, QTabBar* tabs, QMdiArea* area, int panelTab);
@@ -58,6 +59,7 @@ class SetupTabs : public QObject {
   int current_;
   std::array<Entry, 8> entries_{};
   QPointer<QMdiSubWindow> sub_;
+  QPointer<QWidget> form_;
 };
 
 // The name of the property that carries a window's help context, and that

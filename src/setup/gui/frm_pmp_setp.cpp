@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -209,7 +208,7 @@ void TfrmPmpSetp::BuildUpper() {
 
   auto* upper = new QHBoxLayout(PnlUpper);
   upper->setContentsMargins(10, 8, 10, 8);
-  upper->setSpacing(24);
+  upper->setSpacing(16);
   upper->addLayout(pump);
   upper->addLayout(stages);
   upper->addLayout(buttons);
@@ -351,7 +350,7 @@ void TfrmPmpSetp::BuildLower() {
 
   auto* lower = new QHBoxLayout(PnlLower);
   lower->setContentsMargins(10, 8, 10, 8);
-  lower->setSpacing(24);
+  lower->setSpacing(16);
   lower->addLayout(rpm, 2);
   lower->addLayout(gpm, 3);
 }
@@ -386,9 +385,6 @@ void TfrmPmpSetp::Connect() {
 void TfrmPmpSetp::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
-  // As a child of the main window it refreshes whenever it is activated.
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && initialising_)
-    connect(sub, &QMdiSubWindow::aboutToActivate, this, &TfrmPmpSetp::FormActivate);
   FormActivate();
 }
 

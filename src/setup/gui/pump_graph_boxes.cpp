@@ -74,12 +74,12 @@ void PumpFlowGraph::PaintGPMvsPSI() {
     painter.setPen(QPen(Qt::blue, 1));
     painter.drawPath(path);
 
-    // The curve's speed, truncated to a multiple of 5, above its start; a
-    // label that would leave the box goes below the curve instead.
+    // The curve's speed, truncated to a multiple of 5, just under its start:
+    // the top curve starts at the top of the box, and labels under their
+    // curves stay apart down to curves one text height apart.
     QString text = QString::number(static_cast<long>(curve.PumpRpm / 5) * 5) + " rpm";
     QPointF start = ToWidget(0, curve.Points[0].Psi);
-    double baseline = start.y() - metrics.descent() - 1;
-    if (baseline - metrics.ascent() < area.top()) baseline = start.y() + metrics.ascent() + 1;
+    double baseline = start.y() + metrics.ascent() + 1;
     painter.setPen(Qt::black);
     painter.drawText(QPointF(start.x() + 2, baseline), text);
   }
