@@ -40,8 +40,8 @@ std::array<TestPointSpeed, 3> AcceptanceTestSpeeds(const State& s) {
     t.Gpm = kAcceptanceTestPoints[i].CapacityFraction * p.RatedFlow;
     t.NetPsi = kAcceptanceTestPoints[i].NetPsi;
     // The no-flow pressure of the pressure-mode line the point needs.
-    double shutoff = mode == kStageVolume ? 2 * (t.NetPsi + k / 8 * t.Gpm * t.Gpm)
-                                          : t.NetPsi + k * t.Gpm * t.Gpm;
+    double shutoff =
+        mode == kStageVolume ? 2 * (t.NetPsi + k / 8 * t.Gpm * t.Gpm) : t.NetPsi + k * t.Gpm * t.Gpm;
     if (!(p.PressPerRpm > 0) || !(p.GearRatio > 0)) continue;
     double engineRpm = (shutoff - intercept) / p.PressPerRpm / p.GearRatio;
     t.EngineRpm = std::max(engineRpm, s.Engine.IdleRpm);

@@ -46,8 +46,8 @@ inline constexpr std::array<TestPoint, 3> kAcceptanceTestPoints{{{1.0, 150}, {0.
 struct TestPointSpeed {
   double Gpm = 0;
   double NetPsi = 0;
-  double EngineRpm = 0;     // the speed needed; at least the idle speed
-  bool Reachable = false;   // false: above the engine's maximum, or no rising pump line
+  double EngineRpm = 0;    // the speed needed; at least the idle speed
+  bool Reachable = false;  // false: above the engine's maximum, or no rising pump line
 };
 
 // The engine speed that gives each acceptance test point in the current

@@ -113,7 +113,9 @@ bool SetCoolantTempSet(State& s, double degF, bool runActive) {
   return StoreGaugeSetting(s.Pump.CoolantTempSet, runActive ? nullptr : &s.Pump.CoolantTemp, degF);
 }
 
-bool SetCoolantWarnTemp(State& s, double degF) { return StoreGaugeSetting(s.Pump.CoolantWarnTemp, nullptr, degF); }
+bool SetCoolantWarnTemp(State& s, double degF) {
+  return StoreGaugeSetting(s.Pump.CoolantWarnTemp, nullptr, degF);
+}
 
 void SetOilLossUse(State& s, bool use) {
   TIncidentRec& r = s.Incidents[kIncidentOilLoss];

@@ -1,3 +1,5 @@
+#include "setup/pump_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include "default_state.h"
 #include "setup/incident_time.h"
 #include "setup/pump_graph.h"
-#include "setup/pump_setup.h"
 #include "sim/constants.h"
 #include "sim/pump_curve.h"
 

@@ -1,5 +1,7 @@
 // The pump and engine setup, driven through its widgets as the instructor
 // uses it, in English and metric units; and the setup tab set that opens it.
+#include "setup/gui/frm_pmp_setp.h"
+
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -12,14 +14,13 @@
 #include "frame/configuration.h"
 #include "frame/gui/setup_tabs.h"
 #include "frame/run_control.h"
-#include "setup/gui/frm_pmp_setp.h"
+#include "main_window_fixture.h"
 #include "setup/pump_setup.h"
-#include "sim/incidents.h"
 #include "sim/coefficients.h"
 #include "sim/constants.h"
+#include "sim/incidents.h"
 #include "sim/pump_curve.h"
 #include "sim/valve_change.h"
-#include "main_window_fixture.h"
 
 namespace pumpdrill {
 namespace {
@@ -57,9 +58,7 @@ class PumpSetupWindow : public ::testing::TestWithParam<bool> {
     ProcessEventsFor(10);
   }
   double Press(double psi) const { return ToDisplay(cfg.Units, kUnitPressure, psi); }
-  QString PressText(double psi) const {
-    return QString::number(Press(psi), 'f', Metric() ? 2 : 0);
-  }
+  QString PressText(double psi) const { return QString::number(Press(psi), 'f', Metric() ? 2 : 0); }
 
   std::unique_ptr<State> s;
   Configuration cfg;
@@ -90,8 +89,8 @@ TEST_P(PumpSetupWindow, ShowsTheStateWithItsUnits) {
   EXPECT_EQ(SpinEdit(w->SpinEditPsiAtHighRpm)->text(), PressText(HighSpeedPress(s->Pump)));
   EXPECT_EQ(w->SpinEditPsiAtHighRpm->singleStep(), Metric() ? 0.1 : 1);
   EXPECT_EQ(w->SpinFlowEfficiency->value(), 80);
-  EXPECT_EQ(w->LblTestPoints[0]->text(), Metric() ? "1:  5685 lpm at 10.34 bar:  1680 rpm"
-                                                  : "1:  1500 gpm at 150 psi:  1680 rpm");
+  EXPECT_EQ(w->LblTestPoints[0]->text(),
+            Metric() ? "1:  5685 lpm at 10.34 bar:  1680 rpm" : "1:  1500 gpm at 150 psi:  1680 rpm");
   EXPECT_TRUE(w->Panel2Stage->isVisible());
   EXPECT_TRUE(w->RadioBtnPress->isChecked());
 }
@@ -130,7 +129,8 @@ TEST_P(PumpSetupWindow, GearRatioPickAndTypedRatios) {
   EXPECT_DOUBLE_EQ(s->Pump.RatedImpellerRpm, 1500 * 1.88);
   EXPECT_EQ(w->LblPsiAtHighRpm->text(), "1500 rpm");
   EXPECT_EQ(w->LblPumpIdleRpm->text(), "1974");
-  for (auto [typed, message] : {std::pair{"0", "Invalid value entered."}, {"x1", "'x1' is not a valid number"}}) {
+  for (auto [typed, message] :
+       {std::pair{"0", "Invalid value entered."}, {"x1", "'x1' is not a valid number"}}) {
     host.messages.clear();
     TypeAndEnter(w->CBoxPumpEngRatio->lineEdit(), typed);
     EXPECT_DOUBLE_EQ(s->Pump.GearRatio, 1.88);

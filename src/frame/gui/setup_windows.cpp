@@ -7,10 +7,13 @@
 namespace pumpdrill {
 
 void RegisterSetupWindows(TfrmMain& main, SetupTabs& tabs) {
-  tabs.Register(kTabPump, 330, [](TfrmMain& m) {
-    Program& p = m.program();
-    return new TfrmPmpSetp(p.S(), p.config, p.run, m.host());
-  }, main.mPumpSetup);
+  tabs.Register(
+      kTabPump, 330,
+      [](TfrmMain& m) {
+        Program& p = m.program();
+        return new TfrmPmpSetp(p.S(), p.config, p.run, m.host());
+      },
+      main.mPumpSetup);
 }
 
 }  // namespace pumpdrill

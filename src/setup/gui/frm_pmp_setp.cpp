@@ -313,14 +313,14 @@ void TfrmPmpSetp::BuildLower() {
   settings->addWidget(LblPsiAtHighRpm, 2, 0, Qt::AlignRight);
   settings->addWidget(SpinEditPsiAtHighRpm, 2, 1);
   settings->setColumnStretch(2, 1);
-  QGridLayout* rpm = GraphGrid(LblRpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiRMax, LblPsiInRpmPsi, LblPsiRMin),
-                               PBoxRPMvsPSI);
+  QGridLayout* rpm = GraphGrid(
+      LblRpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiRMax, LblPsiInRpmPsi, LblPsiRMin), PBoxRPMvsPSI);
   rpm->addWidget(Caption("pump", PnlLower), 2, 0, Qt::AlignRight);
-  rpm->addLayout(
-      Scale(QBoxLayout::LeftToRight, LblPumpIdleRpm, Caption("rpm", PnlLower), LblPumpHigherRpm), 2, 1);
+  rpm->addLayout(Scale(QBoxLayout::LeftToRight, LblPumpIdleRpm, Caption("rpm", PnlLower), LblPumpHigherRpm),
+                 2, 1);
   rpm->addWidget(Caption("engine", PnlLower), 3, 0, Qt::AlignRight);
-  rpm->addLayout(Scale(QBoxLayout::LeftToRight, LblEngIdleRpm, Caption("rpm", PnlLower), LblEngHigherRpm),
-                 3, 1);
+  rpm->addLayout(Scale(QBoxLayout::LeftToRight, LblEngIdleRpm, Caption("rpm", PnlLower), LblEngHigherRpm), 3,
+                 1);
   rpm->addLayout(settings, 4, 1);
 
   // Flow graph: the pressure against flow at five speeds.
@@ -333,8 +333,8 @@ void TfrmPmpSetp::BuildLower() {
   LblGpmMin = Caption("0", PnlLower, "LblGpmMin");
   lblGpmMax = Caption("", PnlLower, "lblGpmMax");
   LblGpmInGpmPsi = Caption("gpm", PnlLower, "LblGpmInGpmPsi");
-  LblTestPointsTitle = Title("Engine speed for the acceptance test (net pump pressure)", PnlLower,
-                             "LblTestPointsTitle");
+  LblTestPointsTitle =
+      Title("Engine speed for the acceptance test (net pump pressure)", PnlLower, "LblTestPointsTitle");
   auto* tests = new QVBoxLayout;
   tests->setSpacing(2);
   tests->addWidget(LblTestPointsTitle);
@@ -343,8 +343,8 @@ void TfrmPmpSetp::BuildLower() {
     LblTestPoints[i]->setObjectName(QString("LblTestPoint%1").arg(i + 1));
     tests->addWidget(LblTestPoints[i]);
   }
-  QGridLayout* gpm = GraphGrid(LblGpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiGMax, LblPsiInGpmPsi, LblPsiGMin),
-                               PBoxGPMvsPSI);
+  QGridLayout* gpm = GraphGrid(
+      LblGpmPsiTitle, Scale(QBoxLayout::TopToBottom, LblPsiGMax, LblPsiInGpmPsi, LblPsiGMin), PBoxGPMvsPSI);
   gpm->addLayout(Scale(QBoxLayout::LeftToRight, LblGpmMin, LblGpmInGpmPsi, lblGpmMax), 2, 1);
   gpm->addLayout(tests, 3, 1);
 
@@ -356,11 +356,13 @@ void TfrmPmpSetp::BuildLower() {
 }
 
 void TfrmPmpSetp::Connect() {
-  connect(CBoxPumpEngRatio, qOverload<int>(&QComboBox::activated), this, &TfrmPmpSetp::CBoxPumpEngRatioChange);
+  connect(CBoxPumpEngRatio, qOverload<int>(&QComboBox::activated), this,
+          &TfrmPmpSetp::CBoxPumpEngRatioChange);
   connect(CBoxPumpEngRatio->lineEdit(), &QLineEdit::editingFinished, this,
           &TfrmPmpSetp::CBoxPumpEngRatioChange);
   connect(EditEngIdleRpm, &QLineEdit::editingFinished, this, &TfrmPmpSetp::EditEngIdleRpmExit);
-  connect(SpinEditPsiAtHighRpm, &QDoubleSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditPsiAtHighRpmChange);
+  connect(SpinEditPsiAtHighRpm, &QDoubleSpinBox::valueChanged, this,
+          &TfrmPmpSetp::SpinEditPsiAtHighRpmChange);
   connect(SpinEditPsiAtLowRpm, &QDoubleSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditPsiAtLowRpmChange);
   connect(CBoxCapacity, qOverload<int>(&QComboBox::activated), this, &TfrmPmpSetp::CBoxCapacityChange);
   for (QRadioButton* r : {RadioBtnSingleStage, RadioBtn2Stage})
@@ -373,7 +375,8 @@ void TfrmPmpSetp::Connect() {
   connect(Button2, &QPushButton::clicked, this, &TfrmPmpSetp::Button2Click);
   connect(EditPrimerPumpRate, &QLineEdit::editingFinished, this, &TfrmPmpSetp::EditPrimerPumpRateExit);
   connect(ChkMustBeClosed, &QCheckBox::clicked, this, &TfrmPmpSetp::ChkMustBeClosedClick);
-  connect(SpinEditPrimerOilPercent, &QSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditPrimerOilPercentChange);
+  connect(SpinEditPrimerOilPercent, &QSpinBox::valueChanged, this,
+          &TfrmPmpSetp::SpinEditPrimerOilPercentChange);
   connect(SpinEditEngOilPsi, &QDoubleSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditEngOilPsiChange);
   connect(SpinEditOilPLt, &QDoubleSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditOilPLtChange);
   connect(SpinEditEngCoolantTemp, &QSpinBox::valueChanged, this, &TfrmPmpSetp::SpinEditEngCoolantTempChange);

@@ -135,7 +135,7 @@ class TfrmPmpSetp : public QWidget {
   Host& host_;
   bool initialising_ = true;
   bool refreshing_ = false;
-  bool committing_ = false;  // a commit's message box is up
+  bool committing_ = false;    // a commit's message box is up
   double capacityExtra_ = -1;  // the stored capacity shown as an extra first item
 };
 

@@ -142,7 +142,8 @@ void TfrmPmpSetp::SpinEditPrimerOilPercentChange(int value) {
 
 void TfrmPmpSetp::SpinEditEngOilPsiChange(double value) {
   if (Quiet()) return;
-  if (SetOilPressSet(s_, FromEntry(cfg_.Units, kUnitPressure, value), run_.SimActive)) host_.RefreshPanelDisplays();
+  if (SetOilPressSet(s_, FromEntry(cfg_.Units, kUnitPressure, value), run_.SimActive))
+    host_.RefreshPanelDisplays();
 }
 
 void TfrmPmpSetp::SpinEditOilPLtChange(double value) {

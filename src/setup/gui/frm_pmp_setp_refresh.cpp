@@ -65,7 +65,8 @@ void TfrmPmpSetp::Refresh() {
   SetPressureSpinner(SpinEditOilPLt, u, 5);
   SpinEditEngOilPsi->setValue(press(p.OilPressSet));
   SpinEditOilPLt->setValue(press(p.OilWarnPress));
-  SpinEditEngCoolantTemp->setValue(static_cast<int>(std::lround(TempToDisplay(u, std::trunc(p.CoolantTempSet)))));
+  SpinEditEngCoolantTemp->setValue(
+      static_cast<int>(std::lround(TempToDisplay(u, std::trunc(p.CoolantTempSet)))));
   SpinEditTempLt->setValue(static_cast<int>(std::lround(TempToDisplay(u, std::trunc(p.CoolantWarnTemp)))));
 
   EditPrimerPumpRate->setText(Fixed(s_.PumpControl.PrimerRate, 3));
@@ -153,7 +154,8 @@ void TfrmPmpSetp::RefreshGraphs() {
                         .arg(i + 1)
                         .arg(Fixed(ToDisplay(u, kUnitFlow, t.Gpm), 0), flowUnit,
                              Fixed(ToDisplay(u, kUnitPressure, t.NetPsi), pressDecimals), pressUnit);
-    LblTestPoints[i]->setText(point + (t.Reachable ? Fixed(t.EngineRpm, 0) + " rpm" : "above the engine's maximum"));
+    LblTestPoints[i]->setText(point +
+                              (t.Reachable ? Fixed(t.EngineRpm, 0) + " rpm" : "above the engine's maximum"));
   }
 }
 

@@ -27,8 +27,8 @@ void PumpGraphBox::PaintFrame(QPainter& painter) {
   red.setJoinStyle(Qt::MiterJoin);
   painter.setPen(red);
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0,
-                                           -kFrameWidth / 2.0));
+  painter.drawRect(
+      QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0, -kFrameWidth / 2.0));
 }
 
 void PumpRpmGraph::PaintRPMvsPSI() {

@@ -1,7 +1,7 @@
 // The pump setup's two graphs, drawn with QPainter from the points the core
-// works out: the no-flow pressure over speed (PBoxRPMvsPSI, a PumpRpmGraph) and the
-// pressure against flow at five speeds (PBoxGPMvsPSI, a PumpFlowGraph). The axis values are
-// labels of the window around them.
+// works out: the no-flow pressure over speed (PBoxRPMvsPSI, a PumpRpmGraph)
+// and the pressure against flow at five speeds (PBoxGPMvsPSI, a
+// PumpFlowGraph). The axis values are labels of the window around them.
 #pragma once
 
 #include <QWidget>
