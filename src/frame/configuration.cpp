@@ -241,6 +241,7 @@ ConfigReport WriteConfiguration(const std::filesystem::path& iniFile, const Conf
 
 void ApplyUnits(Configuration& config, bool metric) {
   ApplyUnits(config.Units, metric, config.Options.UseBars);
+  RefreshSimSettings(config);
 }
 
 bool ReadIniList(const std::filesystem::path& iniFile, std::string_view section,
@@ -295,6 +296,7 @@ ConfigReport ReadHoseLists(const std::filesystem::path& iniFile, Configuration& 
   add(ReadListOrDefaults(iniFile, kSectionHoseDiamEnglish, config.HoseDiamEnglish, DefaultHoseDiamEnglish()));
   add(ReadListOrDefaults(iniFile, kSectionHoseDiamMetric, config.HoseDiamMetric, DefaultHoseDiamMetric()));
   add(ReadListOrDefaults(iniFile, kSectionHoseFriction, config.HoseFriction, DefaultHoseFriction()));
+  RefreshSimSettings(config);
   return report;
 }
 
@@ -310,6 +312,7 @@ ConfigReport ReadStartupConfiguration(const std::filesystem::path& mainDirectory
     config.HoseDiamEnglish = DefaultHoseDiamEnglish();
     config.HoseDiamMetric = DefaultHoseDiamMetric();
     config.HoseFriction = DefaultHoseFriction();
+    RefreshSimSettings(config);
   }
   return report;
 }

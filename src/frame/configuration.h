@@ -15,6 +15,7 @@
 #include "frame/options.h"
 #include "frame/units.h"
 #include "sim/show_options.h"
+#include "sim/sim_settings.h"
 
 namespace pumpdrill {
 
@@ -33,13 +34,32 @@ const std::vector<std::string>& DefaultHoseDiamEnglish();
 const std::vector<std::string>& DefaultHoseDiamMetric();
 const std::vector<std::string>& DefaultHoseFriction();
 
+// The hose friction table of a diameter list (entries in inches after
+// multiplying by toInches) and the "Hose Friction" list beside it.
+HoseFrictionTable MakeHoseFrictionTable(const std::vector<std::string>& diameters, double toInches,
+                                        const std::vector<std::string>& friction);
+
 struct Configuration {
   TOptions Options;
   DisplayUnits Units;
   std::vector<std::string> HoseDiamEnglish = DefaultHoseDiamEnglish();
   std::vector<std::string> HoseDiamMetric = DefaultHoseDiamMetric();
   std::vector<std::string> HoseFriction = DefaultHoseFriction();
+  // What the simulation reads of the above, as its own data. Every routine
+  // here that reads or changes the lists or the units refreshes it; code
+  // that edits the lists directly calls RefreshSimSettings.
+  SimSettings Sim{MakeHoseFrictionTable(HoseDiamEnglish, 1.0, HoseFriction)};
 };
+
+// Fills config.Sim from the lists of the display system in use (metric
+// entries in mm are taken in inches).
+void RefreshSimSettings(Configuration& config);
+
+// Stores C (rounded to a whole number, as the list holds them) as the
+// "Hose Friction" entry for `inches`, so that the next default C of that
+// diameter is this one. Entries missing before it take the built-in C of
+// their diameters. False when there is no diameter list to place it in.
+bool StoreHoseFriction(Configuration& config, double inches, double c);
 
 // The outcome of a configuration file operation. Ok is false when the file
 // could not be read or written; Problems then says why, and also lists

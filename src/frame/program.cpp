@@ -98,7 +98,7 @@ void ReadSettingsAndStartLog(Program& p, const StartupInfo& info) {
 void LoadInternalDefaults(Program& p, Host& host) {
   DeleteTemporaryEvolution(p.run);
   p.log.WriteInitLog("Program Initialization", "Internal file0", "Loading");
-  SetDefaultState(p.S(), p.config, host);
+  SetDefaultState(p.S(), p.config.Sim, host);
   p.S().DischargeList.LineCount = 8;
   p.log.WriteInitLog("Program Initialization", "Internal file", "Loaded");
   InitializeSimulation(p.S(), p.config, p.run, host);

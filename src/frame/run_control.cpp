@@ -169,8 +169,8 @@ void InitializeSimulation(State& s, const Configuration& cfg, RunContext& run, H
   PrepareTemporaryDataFile(s, cfg, run, host);
   host.UpdateEvolutionLabel();
   // 5. Supply, priming and every line back at rest.
-  ResetSupplyForRun(s, cfg, host);
-  ResetLinesForRun(s, cfg, host);
+  ResetSupplyForRun(s, cfg.Sim, host);
+  ResetLinesForRun(s, cfg.Sim, host);
   // 6.
   for (bool& pending : run.AutoNozzlePending) pending = true;
   // 7.

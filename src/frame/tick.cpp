@@ -24,13 +24,13 @@ void SimulationTick(State& s, const Configuration& cfg, RunContext& run, Host& h
   if (!CheckRunTimeLimit(s, cfg, run, host)) return;
 
   host.TickStep("FlowSolution");
-  FlowSolutionStep(s, cfg, host);
+  FlowSolutionStep(s, cfg.Sim, host);
   host.TickStep("PressureControl");
   ApplyPressureControl(s, host);
   host.TickStep("NozzlePressures");
   NozzlePressuresStep(s);
   host.TickStep("Supply");
-  SupplyStep(s, cfg, host);
+  SupplyStep(s, cfg.Sim, host);
   host.TickStep("SupplyLimit");
   SupplyLimitStep(s);
 

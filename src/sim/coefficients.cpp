@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
-#include <span>
-#include <vector>
+#include <iterator>
 
-#include "frame/configuration.h"
-#include "frame/number_entry.h"
-#include "frame/text_values.h"
 #include "sim/loss_coefficients.h"
 #include "sim/state.h"
 
@@ -38,12 +33,13 @@ static_assert(std::size(kBuiltInDiams) == std::size(kBuiltInC));
 
 // Index of the entry of an ascending diameter list (not empty) that a
 // diameter takes: the first whose midpoint to the next exceeds it, else
-// the last.
-std::size_t NearestIndex(std::span<const double> diams, double inches) {
-  for (std::size_t i = 0; i + 1 < diams.size(); ++i) {
-    if ((diams[i] + diams[i + 1]) / 2 > inches) return i;
+// the last. diam(i) is the i-th diameter in inches.
+template <typename Diam>
+std::size_t NearestIndex(std::size_t count, double inches, Diam diam) {
+  for (std::size_t i = 0; i + 1 < count; ++i) {
+    if ((diam(i) + diam(i + 1)) / 2 > inches) return i;
   }
-  return diams.size() - 1;
+  return count - 1;
 }
 
 bool IsSiamesePartner(int line, int partner) {
@@ -52,54 +48,21 @@ bool IsSiamesePartner(int line, int partner) {
 
 }  // namespace
 
-double BuiltInHoseC(double inches) { return kBuiltInC[NearestIndex(kBuiltInDiams, inches)]; }
-
-namespace {
-
-// The configured diameter list of the current display system in inches;
-// empty when the list is empty or an entry is not a diameter.
-std::vector<double> ConfiguredDiameters(const Configuration& cfg) {
-  const auto& names = cfg.Units.Metric ? cfg.HoseDiamMetric : cfg.HoseDiamEnglish;
-  // Millimetre entries are compared in inches.
-  double toInches = cfg.Units.Metric ? cfg.Units.EntryFactor[kUnitDiameter] : 1.0;
-  std::vector<double> diams;
-  diams.reserve(names.size());
-  for (const auto& name : names) {
-    EntryValue d = TextToDiameter(name);
-    if (d.ErrorCode != kErrNone) return {};
-    diams.push_back(d.Value * toInches);
-  }
-  return diams;
+double BuiltInHoseC(double inches) {
+  return kBuiltInC[NearestIndex(std::size(kBuiltInDiams), inches, [](std::size_t i) { return kBuiltInDiams[i]; })];
 }
 
-}  // namespace
-
-int HoseFrictionIndex(const Configuration& cfg, double inches) {
-  std::vector<double> diams = ConfiguredDiameters(cfg);
-  if (diams.empty()) return -1;
-  return static_cast<int>(NearestIndex(diams, inches));
+int HoseFrictionIndex(const HoseFrictionTable& table, double inches) {
+  if (table.empty()) return -1;
+  return static_cast<int>(
+      NearestIndex(table.size(), inches, [&table](std::size_t i) { return table[i].Inches; }));
 }
 
-double DefaultHoseC(const Configuration& cfg, double inches) {
-  int i = HoseFrictionIndex(cfg, inches);
-  if (i >= 0 && i < static_cast<int>(cfg.HoseFriction.size())) {
-    std::optional<double> c = TryReadNumber(cfg.HoseFriction[i]);
-    if (c && *c > 0) return *c;
-  }
+double DefaultHoseC(const HoseFrictionTable& table, double inches) {
+  int i = HoseFrictionIndex(table, inches);
+  if (i >= 0 && table[i].C > 0) return table[i].C;
   // A list the user damaged still gives a usable hose.
   return BuiltInHoseC(inches);
-}
-
-bool StoreHoseFriction(Configuration& cfg, double inches, double c) {
-  int i = HoseFrictionIndex(cfg, inches);
-  if (i < 0) return false;
-  std::vector<double> diams = ConfiguredDiameters(cfg);
-  auto& list = cfg.HoseFriction;
-  while (static_cast<int>(list.size()) <= i) {
-    list.push_back(NumberText(BuiltInHoseC(diams[list.size()])));
-  }
-  list[i] = NumberText(std::round(c));
-  return true;
 }
 
 void UpdateValveK(State& s, int line) {

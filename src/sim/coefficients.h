@@ -4,33 +4,25 @@
 #pragma once
 
 #include "sim/host.h"
+#include "sim/sim_settings.h"
 
 namespace pumpdrill {
 
 struct State;
-struct Configuration;
 
-// The default Hazen-Williams C of a hose of diameter `inches`: the
-// configured diameter list of the current display system is walked in
-// order and the first entry whose midpoint to the next exceeds the diameter
-// is chosen (the last entry when none does); its C is the entry at the same
-// place in the "Hose Friction" list. Metric entries (mm) are compared in
-// inches.
-double DefaultHoseC(const Configuration& cfg, double inches);
+// The default Hazen-Williams C of a hose of diameter `inches`: the table
+// is walked in order and the first entry whose midpoint to the next exceeds
+// the diameter is chosen (the last entry when none does); its C is the
+// default. An empty table, or an entry without a C, gives the built-in C.
+double DefaultHoseC(const HoseFrictionTable& table, double inches);
 
 // The C of the diameter list the program ships with, by the same rule; the
 // default when the configured lists give none.
 double BuiltInHoseC(double inches);
 
-// The index of the "Hose Friction" entry that gives the default C of a
-// hose of `inches`; -1 when the diameter list is empty or damaged.
-int HoseFrictionIndex(const Configuration& cfg, double inches);
-
-// Stores C (rounded to a whole number, as the list holds them) as the
-// "Hose Friction" entry for `inches`, so that the next default C of that
-// diameter is this one. Entries missing before it take the built-in C of
-// their diameters. False when there is no diameter list to place it in.
-bool StoreHoseFriction(Configuration& cfg, double inches, double c);
+// The index of the table entry that gives the default C of a hose of
+// `inches`; -1 when the table is empty.
+int HoseFrictionIndex(const HoseFrictionTable& table, double inches);
 
 // ValveDiam4 and ValveK of a line from its valve bore and opening.
 void UpdateValveK(State& s, int line);

@@ -1,6 +1,6 @@
 #include "sim/defaults.h"
 
-#include "burn/burn_house.h"
+#include "sim/burn_house_figures.h"
 #include "sim/coefficients.h"
 #include "sim/constants.h"
 #include "sim/hydrant.h"
@@ -217,7 +217,7 @@ LineLayout LayoutOfLine(int line) {
   return l;
 }
 
-void SetLineDefaults(State& s, const Configuration& cfg, int line) {
+void SetLineDefaults(State& s, const SimSettings& sim, int line) {
   const LineLayout l = LayoutOfLine(line);
   TDischargeRec& d = s.Discharges[line];
   d = TDischargeRec{};
@@ -230,7 +230,7 @@ void SetLineDefaults(State& s, const Configuration& cfg, int line) {
   d.Layout = 0;
   d.HoseLength = l.hoseLength;
   d.HoseDiam = l.hoseDiam;
-  d.HoseC = DefaultHoseC(cfg, d.HoseDiam * 12);
+  d.HoseC = DefaultHoseC(sim.HoseFriction, d.HoseDiam * 12);
   d.HoseDiamSet = d.HoseDiam;
   d.HoseKind = l.hoseKind;
   d.Trapped = false;
@@ -356,7 +356,7 @@ void ApplyNozzleOperability(State& s, int line) {
   d.NozzleShut = d.NozzleOpen <= 0;
 }
 
-void SetDefaultState(State& s, const Configuration& cfg, Host& host) {
+void SetDefaultState(State& s, const SimSettings& sim, Host& host) {
   s.SimClock = TSimClockRec{};
   SetPumpStatusDefaults(s.PumpStatus);
   SetEngineDefaults(s.Engine);
@@ -370,7 +370,7 @@ void SetDefaultState(State& s, const Configuration& cfg, Host& host) {
   SetPumpControlDefaults(s.PumpControl, s.Engine);
   s.PumpOutput = TPumpOutputRec{};
   for (int line = 1; line <= kIntakeLine; ++line) {
-    SetLineDefaults(s, cfg, line);
+    SetLineDefaults(s, sim, line);
     ApplyNozzleOperability(s, line);
   }
   s.SiameseSecondary.Clear();

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "sim/configuration_fwd.h"
 #include "sim/host.h"
+#include "sim/sim_settings.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
@@ -19,7 +19,7 @@ namespace pumpdrill {
 // initialisation), an empty radio-call schedule.
 // The display options and MinIntakePress are left as they are: they come
 // from the configuration and the site altitude. The clock is zeroed.
-void SetDefaultState(State& s, const Configuration& cfg, Host& host);
+void SetDefaultState(State& s, const SimSettings& sim, Host& host);
 
 // A nozzle that cannot be worked by hand (not operable from the nozzle
 // roll, a master stream, or no nozzle at all) stands fully open; then

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "frame/configuration.h"
 #include "sim/coefficients.h"
 #include "sim/constants.h"
 #include "sim/loss_coefficients.h"
@@ -10,7 +9,7 @@
 
 namespace pumpdrill {
 
-void FrictionCalculator::Start(const State& s, const Configuration& cfg, int currentLine,
+void FrictionCalculator::Start(const State& s, const SimSettings& sim, int currentLine,
                                Host& host) {
   if (currentLine >= 1 && currentLine <= kIntakeLine) {
     const TDischargeRec& d = s.Discharges[currentLine];
@@ -21,12 +20,12 @@ void FrictionCalculator::Start(const State& s, const Configuration& cfg, int cur
     Material = 0;
   }
   FlowGpm = 100;
-  PickDiameter(cfg, DiamInches, host);
+  PickDiameter(sim, DiamInches, host);
 }
 
-void FrictionCalculator::PickDiameter(const Configuration& cfg, double inches, Host& host) {
+void FrictionCalculator::PickDiameter(const SimSettings& sim, double inches, Host& host) {
   DiamInches = inches;
-  C = DefaultHoseC(cfg, inches);
+  C = DefaultHoseC(sim.HoseFriction, inches);
   K100 = HoseFrictionK(kCalculatorLength, C, inches / 12, host);
   LossFromC();
 }

@@ -8,7 +8,7 @@
 namespace pumpdrill {
 
 struct State;
-struct Configuration;
+struct SimSettings;
 
 inline constexpr double kCalculatorLength = 100;  // ft of hose the loss is given for
 
@@ -23,10 +23,10 @@ struct FrictionCalculator {
   // Starts from the current line's hose (line 1 to 18; any other number,
   // 0 among them, means no current line and a 2-1/2 in hose), 100 gpm and
   // the default C of the diameter, with the loss that C gives.
-  void Start(const State& s, const Configuration& cfg, int currentLine, Host& host);
+  void Start(const State& s, const SimSettings& sim, int currentLine, Host& host);
 
   // A new diameter: its default C, and the loss at the current flow.
-  void PickDiameter(const Configuration& cfg, double inches, Host& host);
+  void PickDiameter(const SimSettings& sim, double inches, Host& host);
 
   // C from the loss at the current flow: the calculator's inverse. A loss
   // or flow that is not positive implies no C; false then, and C stays.

@@ -10,8 +10,8 @@
 
 namespace pumpdrill {
 
-void FlowSolutionStep(State& s, const Configuration& cfg, Host& host) {
-  (void)cfg;
+void FlowSolutionStep(State& s, const SimSettings& sim, Host& host) {
+  (void)sim;
   (void)host;
   StoreLineSolution(s, SolveLines(s, s.PumpOutput.DischargePress));
 }
@@ -27,8 +27,8 @@ void TakeFlowSnapshot(State& s) {
 
 void DischargeGaugesStep(State& s) { UpdateDischargeGauges(s); }
 
-void ResetLinesForRun(State& s, const Configuration& cfg, Host& host) {
-  (void)cfg;
+void ResetLinesForRun(State& s, const SimSettings& sim, Host& host) {
+  (void)sim;
   for (int i = 1; i <= kMasterLine - 1; ++i) {
     TDischargeRec& d = s.Discharges[i];
     d.Flow = 0;

@@ -6,11 +6,11 @@
 
 namespace pumpdrill {
 
-struct Configuration;
+struct SimSettings;
 
 // The coupled flow solution at the present pump pressure: the flows of
 // lines 1..LineCount and 16, PumpOutput.DischargePress and TotalFlow.
-void FlowSolutionStep(State& s, const Configuration& cfg, Host& host);
+void FlowSolutionStep(State& s, const SimSettings& sim, Host& host);
 
 // Nozzle pressures of lines 1..LineCount by their layout, never below 0.
 void NozzlePressuresStep(State& s);
@@ -31,6 +31,6 @@ void DischargeGaugesStep(State& s);
 // pressure back to 0, ValveShut following the valve opening, the nozzle
 // operability rule applied, the pump's discharge pressure and total flow 0,
 // and every line coefficient recomputed.
-void ResetLinesForRun(State& s, const Configuration& cfg, Host& host);
+void ResetLinesForRun(State& s, const SimSettings& sim, Host& host);
 
 }  // namespace pumpdrill

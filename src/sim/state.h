@@ -7,19 +7,19 @@
 
 #include <type_traits>
 
-#include "burn/burn_house_rec.h"
-#include "panel/discharge_list.h"
-#include "panel/foam_setup.h"
+#include "sim/burn_house_rec.h"
 #include "sim/clock_record.h"
+#include "sim/discharge_list.h"
 #include "sim/discharge_rec.h"
+#include "sim/foam_setup.h"
 #include "sim/incident_record.h"
 #include "sim/line_set.h"
 #include "sim/pump_records.h"
+#include "sim/radio_messages.h"
 #include "sim/record_layout.h"
 #include "sim/show_options.h"
 #include "sim/supply_records.h"
 #include "sim/types.h"
-#include "sound/radio_messages.h"
 
 namespace pumpdrill {
 

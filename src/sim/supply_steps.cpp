@@ -10,8 +10,8 @@
 
 namespace pumpdrill {
 
-void SupplyStep(State& s, const Configuration& cfg, Host& host) {
-  (void)cfg;
+void SupplyStep(State& s, const SimSettings& sim, Host& host) {
+  (void)sim;
   UpdateTank(s, false, host);
   UpdateSupply(s);
   s.PumpStatus.Cavitating = CheckCavitation(s, host);
@@ -38,8 +38,8 @@ void StartIncidentsForRun(State& s, RandomSource& random, Host& host) {
   ProcessIncidents(s, true, false, random, host);
 }
 
-void ResetSupplyForRun(State& s, const Configuration& cfg, Host& host) {
-  (void)cfg;
+void ResetSupplyForRun(State& s, const SimSettings& sim, Host& host) {
+  (void)sim;
   TSupplyRec& sup = s.Supply;
   sup.IntakePrimed = false;
   sup.SupplyAvailable = false;

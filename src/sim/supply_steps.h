@@ -8,13 +8,13 @@
 
 namespace pumpdrill {
 
-struct Configuration;
+struct SimSettings;
 
 // Tank level, supply, the cavitation test and the prime: UpdateTank,
 // UpdateSupply, CheckCavitation (stored in PumpStatus.Cavitating), the
 // pump's prime and the pump pressure without water. The supply limit
 // follows as the next step of the tick.
-void SupplyStep(State& s, const Configuration& cfg, Host& host);
+void SupplyStep(State& s, const SimSettings& sim, Host& host);
 
 // The primed indicator at draft; `running` is whether the run is Running.
 void PrimedIndicatorStep(State& s, bool running, Host& host);
@@ -37,6 +37,6 @@ void StartIncidentsForRun(State& s, RandomSource& random, Host& host);
 // Initialisation: the intake and priming state cleared, the primer at rest,
 // the intake line whole again, the vacuum limit, the tank at its initial
 // volume and the hydrant's coefficients recomputed.
-void ResetSupplyForRun(State& s, const Configuration& cfg, Host& host);
+void ResetSupplyForRun(State& s, const SimSettings& sim, Host& host);
 
 }  // namespace pumpdrill

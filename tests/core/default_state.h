@@ -19,7 +19,7 @@ inline const Configuration& TestConfiguration() {
 inline std::unique_ptr<State> MakeDefaultState() {
   auto s = std::make_unique<State>();
   NullHost host;
-  SetDefaultState(*s, TestConfiguration(), host);
+  SetDefaultState(*s, TestConfiguration().Sim, host);
   return s;
 }
 

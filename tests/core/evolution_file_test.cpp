@@ -138,7 +138,7 @@ class EvolutionFileTest : public ::testing::Test {
   std::unique_ptr<State> Fresh() {
     auto st = std::make_unique<State>();
     NullHost quiet;
-    SetDefaultState(*st, config, quiet);
+    SetDefaultState(*st, config.Sim, quiet);
     return st;
   }
 

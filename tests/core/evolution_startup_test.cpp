@@ -38,7 +38,7 @@ class EvolutionStartup : public ::testing::Test {
   void WriteEvolution(const std::string& name, double gearRatio) {
     auto other = std::make_unique<State>();
     NullHost quiet;
-    SetDefaultState(*other, Configuration{}, quiet);
+    SetDefaultState(*other, Configuration{}.Sim, quiet);
     other->Pump.GearRatio = gearRatio;
     ASSERT_TRUE(SaveEvolution(*other, Evo(name), quiet));
   }

@@ -17,7 +17,7 @@ TEST_F(HydraulicsStepsTest, TickStepsSolveFromThePreviousPressureAndShowThePress
   Chain(1, 2, 1200, 8, 800);
   s.PumpOutput.DischargePress = 150;
   s.Supply.SupplyFlow = 1000;
-  FlowSolutionStep(s, TestConfiguration(), host);
+  FlowSolutionStep(s, TestConfiguration().Sim, host);
   SupplyLimitStep(s);
   DischargeGaugesStep(s);
   NozzlePressuresStep(s);
@@ -28,7 +28,7 @@ TEST_F(HydraulicsStepsTest, TickStepsSolveFromThePreviousPressureAndShowThePress
   EXPECT_NEAR(s.Discharges[1].NozzlePress, 64.261312, 1e-5);
   // Without water from the supply nothing flows.
   s.Supply.SupplyFlow = 0;
-  FlowSolutionStep(s, TestConfiguration(), host);
+  FlowSolutionStep(s, TestConfiguration().Sim, host);
   SupplyLimitStep(s);
   EXPECT_EQ(s.Discharges[1].Flow, 0);
   EXPECT_EQ(s.PumpOutput.DischargePress, 0);
@@ -51,7 +51,7 @@ TEST(HydraulicsResetTest, InitialisationPutsEveryLineAtRest) {
   s->Discharges[4].NozzleOpen = 0;     // a master stream stands open
   s->PumpOutput.DischargePress = 120;
   s->PumpOutput.TotalFlow = 500;
-  ResetLinesForRun(*s, TestConfiguration(), host);
+  ResetLinesForRun(*s, TestConfiguration().Sim, host);
   for (int i = 1; i <= 18; ++i) {
     const TDischargeRec& d = s->Discharges[i];
     EXPECT_EQ(d.Flow + d.SnapshotFlow + d.DischPress + d.NozzlePress + d.HoseLoss, 0) << i;

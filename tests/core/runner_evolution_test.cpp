@@ -38,7 +38,7 @@ class RunnerEvolution : public ::testing::Test {
 TEST_F(RunnerEvolution, OpensBeforeAndSavesAfter) {
   auto s = std::make_unique<State>();
   NullHost quiet;
-  SetDefaultState(*s, Configuration{}, quiet);
+  SetDefaultState(*s, Configuration{}.Sim, quiet);
   s->Pump.GearRatio = 2.5;
   s->Discharges[3].HoseLength = 450;
   s->RadioMessages.CallFile[0] = "engine1.wav";

@@ -206,7 +206,7 @@ TEST(StateDefaults, EachLineAsDelivered) {
     // Derived from the line's own hose.
     EXPECT_EQ(d.HoseDiamSet, d.HoseDiam);
     EXPECT_EQ(d.ShutoffDiam, d.HoseDiam);
-    EXPECT_EQ(d.HoseC, DefaultHoseC(TestConfiguration(), d.HoseDiam * 12));
+    EXPECT_EQ(d.HoseC, DefaultHoseC(TestConfiguration().Sim.HoseFriction, d.HoseDiam * 12));
     for (int k = 1; k <= 3; ++k) {
       EXPECT_EQ(d.BranchDiam[k], d.HoseDiam);
       EXPECT_EQ(d.BranchLength[k], d.HoseLength);
@@ -293,14 +293,14 @@ TEST(StateDefaults, OverwriteWhateverWasThere) {
   dirty->PadAfterDischargeList = {};
   dirty->PadAfterSiameseSecondary = {};
   NullHost host;
-  SetDefaultState(*dirty, TestConfiguration(), host);
+  SetDefaultState(*dirty, TestConfiguration().Sim, host);
   EXPECT_EQ(std::memcmp(dirty.get(), clean.get(), sizeof(State)), 0);
 
   auto opts = std::make_unique<State>();
   opts->ShowOptions.WaterHammerLimit = 123;
   opts->ShowOptions.IndicatePrimed = 1;
   opts->MinIntakePress = -14.52;
-  SetDefaultState(*opts, TestConfiguration(), host);
+  SetDefaultState(*opts, TestConfiguration().Sim, host);
   EXPECT_EQ(opts->ShowOptions.WaterHammerLimit, 123);
   EXPECT_EQ(opts->ShowOptions.IndicatePrimed, 1);
   EXPECT_EQ(opts->MinIntakePress, -14.52);

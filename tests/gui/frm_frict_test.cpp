@@ -154,7 +154,7 @@ TEST_F(FrictWindow, SaveStoresTheCoefficientOfTheDiameter) {
   std::vector<std::string> stored;
   ASSERT_TRUE(ReadIniList(ini, kSectionHoseFriction, stored));
   EXPECT_EQ(stored, cfg.HoseFriction);
-  EXPECT_EQ(DefaultHoseC(cfg, 2.5), std::round(c));
+  EXPECT_EQ(DefaultHoseC(cfg.Sim.HoseFriction, 2.5), std::round(c));
   EXPECT_TRUE(host.messages.empty());
 }
 

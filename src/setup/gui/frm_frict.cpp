@@ -36,7 +36,7 @@ TfrmFrict::TfrmFrict(State& s, Configuration& cfg, int currentLine, Host& host,
   setWindowTitle("Hose Friction Loss Adjustment");
   setModal(true);
   BuildControls();
-  calc_.Start(s_, cfg_, currentLine, host_);
+  calc_.Start(s_, cfg_.Sim, currentLine, host_);
 }
 
 void TfrmFrict::BuildControls() {
@@ -235,7 +235,7 @@ void TfrmFrict::CBoxHDiamPick() {
     Refresh();
     return;
   }
-  calc_.PickDiameter(cfg_, FromEntry(cfg_.Units, kUnitDiameter, v.Value), host_);
+  calc_.PickDiameter(cfg_.Sim, FromEntry(cfg_.Units, kUnitDiameter, v.Value), host_);
   Refresh();
 }
 
