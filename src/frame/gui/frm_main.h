@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabBar>
 #include <QTimer>
@@ -17,12 +18,15 @@
 
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
+#include "records/gui/data_file_dialogs.h"
 #include "panel/image_library.h"
 
 namespace pumpdrill {
 
 class WindowHost;
 class SetupTabs;
+class TfrmGraph;
+class TfrmGrphSet;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -57,6 +61,18 @@ class TfrmMain : public QMainWindow {
   SetupTabs& setupTabs() { return *setupTabs_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
+
+  // The strip chart, created hidden with the window, and its plot setup
+  // (created on first use).
+  TfrmGraph* frmGraph() const { return frmGraph_; }
+  QMdiSubWindow* graphWindow() const { return graphWindow_; }
+  TfrmGrphSet* frmGrphSet() const { return frmGrphSet_; }
+  void ShowGraph(bool shown);
+  void BtnGraphClick();     // shows the chart, or hides it when it is visible
+  void BtnGraphDblClick();  // the plot setup, the chart left shown
+  void mGraphSetupClick();  // Setup > Graph
+  void mDataOpenClick();    // Data Records > Open...
+  void mPrintClick();       // File > Print...: the chart when it is the active window
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -108,6 +124,7 @@ class TfrmMain : public QMainWindow {
   QAction *mStudentsLogin, *mStudentsConfigure;
   QAction *mStartRecording, *mStopRecording, *mDataOpen, *mDataSaveAs, *mDataDelete;
   QAction *mPassword, *mLockOutIncidents, *mDataFile, *mDataSize;
+  QAction* mDataExportCsv;  // Data Records > Export CSV...
   QMenu* mnuHelp = nullptr;
   QAction *mHelpContents, *mHelpSearch, *mHelpHowTo, *mRunInfo, *mAbout;
   QAction* mOperator;  // the logged-in student; hidden until a login
@@ -124,10 +141,19 @@ class TfrmMain : public QMainWindow {
   void FileSave();
   void FileSaveAs();
   void Delete1Click();
+  // Data Records menu.
+  void mStartRecordingClick();
+  void mStopRecordingClick();
+  void mDataSaveAsClick();
+  void mDataDeleteClick();
+  void mDataExportCsvClick();
 
  public:
   // The dialogs that choose the files of the File menu (tests put their own).
   void SetEvolutionDialogs(std::unique_ptr<EvolutionDialogs> dialogs);
+  // The dialogs that choose the files of the Data Records menu (tests put their own).
+  void SetDataFileDialogs(std::unique_ptr<DataFileDialogs> dialogs);
+  DataFileDialogs& dataFileDialogs() { return *dataFileDialogs_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -140,7 +166,11 @@ class TfrmMain : public QMainWindow {
   void ConnectActionsMenu();
   void ConnectFileMenu();
   void ActionsMenuShow();  // enables the working Actions while a run is active
+  void ConnectDataRecordsMenu();
+  void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
+  void CreateGraphWindow();
+  void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
 
   Program& p_;
@@ -151,6 +181,10 @@ class TfrmMain : public QMainWindow {
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
   SetupTabs* setupTabs_ = nullptr;  // child of this window
+  std::unique_ptr<DataFileDialogs> dataFileDialogs_;
+  TfrmGraph* frmGraph_ = nullptr;
+  QMdiSubWindow* graphWindow_ = nullptr;
+  TfrmGrphSet* frmGrphSet_ = nullptr;
 };
 
 }  // namespace pumpdrill
