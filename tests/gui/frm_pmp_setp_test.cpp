@@ -362,18 +362,9 @@ class PumpSetupPictures : public testing::MainWindowFixture {
     w->resize(1100, 720);
     w->TabSetSetup->setCurrentIndex(kTabPump);
     ProcessEventsFor(50);
-    std::string scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                            ? "_x" + qEnvironmentVariable("QT_SCALE_FACTOR").toStdString()
-                            : "";
-    return testing::Screenshot(*w, (name + scale).c_str());
+    return testing::Screenshot(*w, name.c_str());
   }
   TfrmPmpSetp* Window() const { return qobject_cast<TfrmPmpSetp*>(w->setupTabs().Window()); }
-  // The children shown in the main window (the strip chart's stays there hidden).
-  int ShownChildren() const {
-    int n = 0;
-    for (QMdiSubWindow* sub : w->mdiArea()->subWindowList()) n += sub->isVisible();
-    return n;
-  }
 };
 
 TEST_F(PumpSetupPictures, TwoStagePressureModeInEnglish) {
