@@ -32,15 +32,14 @@ bool TfrmPmpSetp::TypedNumber(QLineEdit* edit, double& value, const QString& sto
   }
 }
 
-void TfrmPmpSetp::CBoxPumpEngRatioChange() {
+void TfrmPmpSetp::CommitTyped(QLineEdit* edit, PumpSetting setting, const QString& storedText) {
   if (initialising_ || committing_) return;
   committing_ = true;
-  QString stored = Fixed(s_.Pump.GearRatio, 2);
-  double ratio = 0;
-  if (CBoxPumpEngRatio->currentText() != stored && TypedNumber(CBoxPumpEngRatio->lineEdit(), ratio, stored)) {
-    PumpCommit commit = CommitPumpSetting(s_, PumpSetting::Ratio, ratio);
+  double value = 0;
+  if (edit->text() != storedText && TypedNumber(edit, value, storedText)) {
+    PumpCommit commit = CommitPumpSetting(s_, setting, value);
     if (!commit.Stored) {
-      CBoxPumpEngRatio->setEditText(stored);
+      edit->setText(storedText);
       host_.Message(MsgType::Error, Buttons::Ok, commit.Message);
     }
   }
@@ -48,20 +47,13 @@ void TfrmPmpSetp::CBoxPumpEngRatioChange() {
   Refresh();
 }
 
+void TfrmPmpSetp::CBoxPumpEngRatioChange() {
+  CommitTyped(CBoxPumpEngRatio->lineEdit(), PumpSetting::Ratio, Fixed(s_.Pump.GearRatio, 2));
+}
+
 void TfrmPmpSetp::EditEngIdleRpmExit() {
-  if (initialising_ || committing_) return;
-  committing_ = true;
-  QString stored = QString::number(static_cast<long>(std::trunc(s_.Engine.IdleRpm)));
-  double rpm = 0;
-  if (EditEngIdleRpm->text() != stored && TypedNumber(EditEngIdleRpm, rpm, stored)) {
-    PumpCommit commit = CommitPumpSetting(s_, PumpSetting::IdleRpm, rpm);
-    if (!commit.Stored) {
-      EditEngIdleRpm->setText(stored);
-      host_.Message(MsgType::Error, Buttons::Ok, commit.Message);
-    }
-  }
-  committing_ = false;
-  Refresh();
+  CommitTyped(EditEngIdleRpm, PumpSetting::IdleRpm,
+              QString::number(static_cast<long>(std::trunc(s_.Engine.IdleRpm))));
 }
 
 void TfrmPmpSetp::SpinEditPsiAtHighRpmChange(double value) {
