@@ -25,6 +25,7 @@
 namespace pumpdrill {
 
 class WindowHost;
+class SetupTabs;
 class TfrmGraph;
 class TfrmGrphSet;
 class TfrmBurn;
@@ -58,6 +59,8 @@ class TfrmMain : public QMainWindow {
   ~TfrmMain() override;
 
   Program& program() { return p_; }
+  WindowHost& host() { return host_; }
+  SetupTabs& setupTabs() { return *setupTabs_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
 
@@ -188,6 +191,7 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  SetupTabs* setupTabs_ = nullptr;  // child of this window
   std::unique_ptr<DataFileDialogs> dataFileDialogs_;
   TfrmGraph* frmGraph_ = nullptr;
   QMdiSubWindow* graphWindow_ = nullptr;
