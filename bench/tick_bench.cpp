@@ -43,8 +43,10 @@ void OpenValve(State& s, int line, Host& host) {
   ValveChanged(s, false, line, 1, true, host);
 }
 
-// lines: discharges flowing; withTank: the tank feeds the pump as well.
-void BM_SimulationTick(benchmark::State& state, int lines, bool withTank) {
+// lines: discharges flowing; withTank: the tank feeds the pump as well;
+// recording: samples go to the run's data file (every second of simulated
+// time, a page written every minute).
+void BM_SimulationTick(benchmark::State& state, int lines, bool withTank, bool recording) {
   TempMainDir dir;
   std::ostringstream err;
   RunnerSession rs(0.015, err, true);
@@ -54,6 +56,7 @@ void BM_SimulationTick(benchmark::State& state, int lines, bool withTank) {
   }
   State& s = rs.S();
   s.DischargeList.LineCount = static_cast<Byte>(lines);
+  rs.Config().Options.RecordDataOnStartup = recording;
   rs.clock.SetTick(0);
   SetRunState(s, rs.Config(), rs.Run(), rs.host, kRunStart);
   s.Engine.RpmDemand = s.Engine.Rpm = 1500;
@@ -78,7 +81,8 @@ void BM_SimulationTick(benchmark::State& state, int lines, bool withTank) {
   state.counters["psi"] = s.PumpOutput.DischargePress;
   state.counters["gpm"] = s.PumpOutput.TotalFlow;
 }
-BENCHMARK_CAPTURE(BM_SimulationTick, hydrant_8_lines, 8, false);
-BENCHMARK_CAPTURE(BM_SimulationTick, tank_and_hydrant_15_lines, 15, true);
+BENCHMARK_CAPTURE(BM_SimulationTick, hydrant_8_lines, 8, false, false);
+BENCHMARK_CAPTURE(BM_SimulationTick, tank_and_hydrant_15_lines, 15, true, false);
+BENCHMARK_CAPTURE(BM_SimulationTick, hydrant_8_lines_recording, 8, false, true);
 
 }  // namespace

@@ -20,7 +20,8 @@ constexpr double kMaxTicks = 1e12;
 
 const char* const kProgram = "pumpdrill-sim: ";
 
-// The option's value: "--name value" or "--name=value".
+}  // namespace
+
 bool OptionValue(int argc, char** argv, int& i, const char* name, std::string& value, bool& matched,
                  std::ostream& err) {
   const std::string arg = argv[i];
@@ -53,8 +54,6 @@ bool SecondsValue(const char* name, const std::string& text, bool zeroAllowed, d
   value = v;
   return true;
 }
-
-}  // namespace
 
 const char* ExerciseOptionsHelp() {
   return "  --script FILE     timed actions, one a line: '<seconds> <command> [arguments]'\n"

@@ -29,6 +29,16 @@ struct ExerciseCommandLine {
 
 enum class OptionUse { NotMine, Taken, Faulty };
 
+// The value of option name at argv[i]: "--name value" or "--name=value".
+// matched tells whether argv[i] is that option; false when its value is
+// missing (reported on err).
+bool OptionValue(int argc, char** argv, int& i, const char* name, std::string& value, bool& matched,
+                 std::ostream& err);
+
+// A number of seconds (above 0, or 0 and more when zeroAllowed) for option
+// name; a faulty one is reported on err.
+bool SecondsValue(const char* name, const std::string& text, bool zeroAllowed, double& value, std::ostream& err);
+
 // The help lines of these options.
 const char* ExerciseOptionsHelp();
 

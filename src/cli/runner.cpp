@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/dta_cli.h"
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
@@ -32,7 +33,7 @@ void PrintHelp(std::ostream& out) {
          "                    does (the state, then the run initialised)\n"
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
-      << ExerciseOptionsHelp()
+      << ExerciseOptionsHelp() << DtaOptionsHelp()
       << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
          "a fault in the script (its line is named).\n";
 }
@@ -81,6 +82,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   bool printState = false;
   std::string evolution, saveEvolution;
   ExerciseCommandLine exercise;
+  DtaCommandLine dta;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
@@ -107,6 +109,14 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
       printState = true;
       continue;
     }
+    switch (ReadDtaOption(argc, argv, i, dta, err)) {
+      case OptionUse::Taken:
+        continue;
+      case OptionUse::Faulty:
+        return kExitUsageError;
+      case OptionUse::NotMine:
+        break;
+    }
     switch (ReadExerciseOption(argc, argv, i, exercise, err)) {
       case OptionUse::Taken:
         continue;
@@ -129,7 +139,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   // Script and columns are checked before anything is started.
   PreparedExercise prepared;
-  if (!printState) {
+  if (!printState && dta.toCsvPath.empty()) {
     int status = PrepareExercise(exercise, prepared, err);
     if (status != kExitOk) return status;
   }
@@ -142,11 +152,16 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
 
+  if (!dta.toCsvPath.empty()) return ConvertDtaToCsv(session, dta, exercise.csvPath, out, err);
+
   int status = kExitOk;
-  if (printState)
+  if (printState) {
     PrintState(session.S(), out);
-  else
+  } else {
+    PrepareDtaRecording(session, dta);
     status = RunPreparedExercise(session, exercise, prepared, out, err);
+    if (status == kExitOk) status = FinishDtaRecording(session, dta, err);
+  }
   if (status == kExitOk && !saveEvolution.empty() && !SaveEvolution(session.S(), saveEvolution, session.host))
     return kExitFileError;
   return status;

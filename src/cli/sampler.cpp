@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cmath>
 
+#include "frame/text_values.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -13,20 +15,6 @@ std::string_view Trim(std::string_view w) {
   while (!w.empty() && blank(w.front())) w.remove_prefix(1);
   while (!w.empty() && blank(w.back())) w.remove_suffix(1);
   return w;
-}
-
-// A text cell: quoted when it holds a separator, a quote or a line break.
-void AppendCell(std::string& out, const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
-    out += text;
-    return;
-  }
-  out += '"';
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
 }
 
 }  // namespace
@@ -72,7 +60,7 @@ Columns DefaultColumns(const State& s) {
 void Sampler::WriteHeader(std::string& out) const {
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     if (i) out += ',';
-    AppendCell(out, columns_[i]->name);
+    AppendCsvField(out, columns_[i]->name);
   }
   out += '\n';
 }
@@ -99,7 +87,7 @@ void Sampler::WriteRow(const State& s, std::string& out) {
     if (i) out += ',';
     const FieldInfo& f = *columns_[i];
     if (f.type == FieldType::ShortString)
-      AppendCell(out, GetFieldText(s, f));
+      AppendCsvField(out, GetFieldText(s, f));
     else
       out += GetFieldText(s, f);
   }

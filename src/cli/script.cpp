@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "frame/text_values.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
 #include "sim/pressure_control.h"
@@ -63,12 +64,6 @@ std::string_view RestAfter(std::string_view line, std::string_view after) {
   return rest;
 }
 
-std::string Lower(std::string_view w) {
-  std::string s(w);
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 
 bool ParseWhole(std::string_view w, int& value) {
   const char* end = w.data() + w.size();
@@ -86,7 +81,7 @@ class LineReader {
       : line_(line), words_(words), scratch_(scratch) {}
 
   std::string Read(ScriptAction& a) {
-    const std::string cmd = Lower(words_[1]);
+    const std::string cmd = LowerCase(words_[1]);
     if (cmd == "throttle") {
       a.command = ScriptCommand::Throttle;
       return Count(1, "throttle RPM") + Number(2, "engine speed", 0, HUGE_VAL, a.value);
@@ -111,7 +106,7 @@ class LineReader {
     if (cmd == "relief") {
       std::string e = Count(1, "relief on|off|PSI");
       if (!e.empty()) return e;
-      std::string w = Lower(words_[2]);
+      std::string w = LowerCase(words_[2]);
       if (w == "on" || w == "off") {
         a.command = ScriptCommand::ReliefMode;
         a.code = w == "on" ? kReliefInService : kReliefOff;
@@ -189,7 +184,7 @@ class LineReader {
 
   std::string Choice(std::size_t i, std::initializer_list<std::pair<const char*, int>> choices, int& code) {
     if (!fault_.empty()) return {};
-    std::string w = Lower(words_[i]);
+    std::string w = LowerCase(words_[i]);
     std::string names;
     for (const auto& [name, value] : choices) {
       if (w == name) {
@@ -225,7 +220,7 @@ class LineReader {
     }
     std::string e = Count(1, cmd + " " + names);
     if (!e.empty()) return e;
-    std::string w = Lower(words_[2]);
+    std::string w = LowerCase(words_[2]);
     for (const Entry& entry : kEntries) {
       if (cmd == entry.cmd && w == entry.arg) {
         a.action = entry.action;

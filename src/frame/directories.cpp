@@ -1,9 +1,9 @@
 #include "frame/directories.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "frame/text_values.h"
 
 namespace pumpdrill {
 
@@ -19,12 +19,6 @@ std::string WithSlash(std::string dir) {
 std::string WithoutSlash(std::string dir) {
   while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
   return dir;
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 bool ChangeDirectory(const std::string& dir) {
@@ -69,7 +63,7 @@ Directories ResolveDirectories(const std::string& programPath, Alerts& alerts) {
   Directories d;
   d.ExeDirectory = ExeDirectoryOf(programPath, alerts);
 
-  if (Lower(d.ExeDirectory).find("bin") != std::string::npos) {
+  if (LowerCase(d.ExeDirectory).find("bin") != std::string::npos) {
     // The program lives in a bin folder: the installation is the folder above.
     std::error_code ec;
     fs::path above = fs::absolute(fs::path(d.ExeDirectory) / "..", ec).lexically_normal();

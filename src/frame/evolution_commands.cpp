@@ -10,13 +10,6 @@ namespace pumpdrill {
 
 namespace {
 
-std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
 void Remember(RunContext& run, const std::string& path) {
   auto& history = run.EvolutionHistory;
   if (std::find(history.begin(), history.end(), path) == history.end()) history.push_back(path);
@@ -96,7 +89,7 @@ bool SaveEvolutionAs(State& s, const std::string& path, Configuration& cfg, RunC
   if (path != previous) {
     host.UpdateEvolutionLabel();
     const std::string previousCall = CallFileName(previous);
-    if (!previous.empty() && previousCall != callFile && FileExists(folder + previousCall)) {
+    if (!previous.empty() && previousCall != callFile && IsExistingFile(folder + previousCall)) {
       try {
         CopyFileChecked(folder + previousCall, folder + callFile);
       } catch (const FileCopyError& e) {
@@ -105,7 +98,7 @@ bool SaveEvolutionAs(State& s, const std::string& path, Configuration& cfg, RunC
     }
   }
   host.Message(MsgType::Information, Buttons::Ok,
-               SavedEvolutionReport(path, callFile, FileExists(folder + callFile),
+               SavedEvolutionReport(path, callFile, IsExistingFile(folder + callFile),
                                     s.PumpControl.PanelFileName.str()));
   return true;
 }
@@ -115,9 +108,9 @@ int DeleteEvolutions(const std::vector<std::string>& paths, RunContext& run, Hos
   for (const std::string& path : paths) {
     if (host.Message(MsgType::Confirmation, Buttons::YesNo, "Delete " + path) != Answer::Yes) continue;
     std::error_code ec;
-    if (FileExists(path) && std::filesystem::remove(path, ec)) ++deleted;
+    if (IsExistingFile(path) && std::filesystem::remove(path, ec)) ++deleted;
     const std::string callPath = run.Dirs.EvolutionsDirectory + CallFileName(path);
-    if (FileExists(callPath)) std::filesystem::remove(callPath, ec);
+    if (IsExistingFile(callPath)) std::filesystem::remove(callPath, ec);
   }
   return deleted;
 }

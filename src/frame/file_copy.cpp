@@ -1,5 +1,7 @@
 #include "frame/file_copy.h"
 
+#include <system_error>
+
 #include <string>
 #include <vector>
 
@@ -38,5 +40,12 @@ void CopyFileChecked(const std::filesystem::path& source, const std::filesystem:
       throw FileCopyError("Error copying file " + Quoted(source));
   }
 }
+
+bool IsExistingFile(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 }  // namespace pumpdrill

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 namespace pumpdrill {
 
@@ -20,5 +21,11 @@ class FileCopyError : public std::runtime_error {
 //   Error opening destination file "<dest>"    when the destination cannot be created,
 //   Error copying file "<source>"              when reading or writing fails on the way.
 void CopyFileChecked(const std::filesystem::path& source, const std::filesystem::path& destination);
+
+// Whether path names an existing regular file (false for "" and on any error).
+bool IsExistingFile(const std::string& path);
+
+// The file name of path without its folder.
+std::string FileNameOf(const std::string& path);
 
 }  // namespace pumpdrill

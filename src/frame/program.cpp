@@ -9,6 +9,7 @@
 #include "frame/temp_evolution.h"
 #include "frame/version.h"
 #include "sim/defaults.h"
+#include "sim/host.h"
 #include "sound/radio_steps.h"
 
 namespace pumpdrill {
@@ -17,14 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string NowText() {
-  std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
-  char text[40];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
-}
+std::string NowText() { return LocalTimeText("%Y-%m-%d %H:%M:%S"); }
 
 std::string Join(const std::vector<std::string>& items) {
   std::string text;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/directories.h"
+#include "records/recording_state.h"
 #include "sim/host.h"
 #include "sim/random_source.h"
 #include "sim/state.h"
@@ -55,6 +56,7 @@ struct RunContext {
   int WaveDevices = 0;      // wave output devices found at start-up
   Directories Dirs;
   StartupLog* Log = nullptr;  // the start-up log, when there is one
+  RunRecording Recording;     // the data record of the run and its data file
 
   std::string TempEvolutionPath() const { return Dirs.EvolutionsDirectory + kTempEvolutionName; }
 };

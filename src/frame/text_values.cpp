@@ -1,5 +1,7 @@
 #include "frame/text_values.h"
 
+#include <cctype>
+
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -77,6 +79,25 @@ std::string NumberText(double value) {
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
   if (ec != std::errc()) return "0";
   return std::string(buf, end);
+}
+
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
 }
 
 }  // namespace pumpdrill

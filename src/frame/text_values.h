@@ -43,4 +43,11 @@ std::optional<std::int32_t> TryReadInteger(std::string_view text);
 // "12.5", "0.1"), as numbers are stored in text files.
 std::string NumberText(double value);
 
+// Appends text as one CSV field: as it is, or quoted (its quotes doubled)
+// when it holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view text);
+
+// The text with its ASCII letters in lower case.
+std::string LowerCase(std::string_view text);
+
 }  // namespace pumpdrill

@@ -22,4 +22,15 @@ double Clock::MonotonicSeconds() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
+std::string LocalTimeText(const char* format) {
+  std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[64];
+  if (std::strftime(text, sizeof text, format, &local) == 0) return {};
+  return text;
+}
+
+std::string Clock::ShortDateText() { return LocalTimeText("%Y-%m-%d"); }
+
 }  // namespace pumpdrill

@@ -4,6 +4,7 @@
 // host only overrides what it shows.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace pumpdrill {
@@ -124,6 +125,25 @@ class Display {
   // Waits while the windows go on handling their messages (the pause after
   // an initialisation). Hosts without windows return at once.
   virtual void WaitProcessingMessages(double seconds) { (void)seconds; }
+
+  // Strip chart: the newest sample of the page is to be drawn.
+  virtual void ChartAddPoint() {}
+  // Strip chart: a page was turned or restarted; it is drawn again whole.
+  virtual void ChartRepaint() {}
+  // Strip chart: the data file's name, size or point count changed.
+  virtual void ChartInfoChanged() {}
+  // Strip chart: the run ended and its graph is complete.
+  virtual void ChartFinished() {}
+  // Whether ChooseDataSaveName can ask anyone (hosts without dialogs cannot).
+  virtual bool CanChooseDataSaveName() { return false; }
+  // The name to save a data record under, proposed in folder; nothing when cancelled.
+  virtual std::optional<std::string> ChooseDataSaveName(const std::string& folder, const std::string& proposed) {
+    (void)folder;
+    (void)proposed;
+    return std::nullopt;
+  }
+  // A line was connected or disconnected in its setup: the panel redraws it.
+  virtual void RedrawPanelLine(int line) { (void)line; }
 };
 
 // Time as the run clock and the records see it. The defaults read the
@@ -136,7 +156,13 @@ class Clock {
   // Seconds on a clock that never goes backwards (the run clock): a run
   // that goes on over midnight keeps counting.
   virtual double MonotonicSeconds();
+  // Today's date as the user writes it in short; by default "YYYY-MM-DD".
+  virtual std::string ShortDateText();
 };
+
+// Now, in local time, written by strftime's format ("" when it does not fit
+// 63 characters).
+std::string LocalTimeText(const char* format);
 
 class Host : public Alerts, public SoundCues, public Display, public Clock {
  public:

@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
   EXPECT_EQ(w->BtnPause->toolTip().toStdString(), "pause simulation");
   EXPECT_EQ(w->BtnStop->toolTip().toStdString(), "terminate simulation");
   EXPECT_FALSE(w->BtnStart->icon().isNull());  // glyphs from the image library
-  EXPECT_FALSE(w->BtnGraph->isEnabled());
+  EXPECT_TRUE(w->BtnGraph->isEnabled());  // the strip chart
 }
 
 TEST_F(MainWindowTest, MenuBarHasEveryMenuInOrder) {

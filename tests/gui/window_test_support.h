@@ -77,6 +77,9 @@ class TestWindowHost : public WindowHost {
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
   double MonotonicSeconds() override { return now; }
+  // The save dialog of the data records is offered only when a test asks for it.
+  bool canChooseSaveName = false;
+  bool CanChooseDataSaveName() override { return canChooseSaveName; }
 };
 
 inline std::string ReadTextFile(const fs::path& p) {
@@ -100,7 +103,9 @@ inline QImage Screenshot(QWidget& w, const char* name) {
   QImage image = w.grab().toImage();
   fs::path dir = BuildMainDirectory() / "tests" / "screenshots";
   fs::create_directories(dir);
-  image.save(QString::fromStdString((dir / (std::string(name) + ".png")).string()));
+  // A run at twice the scale keeps its pictures beside the others.
+  const std::string scale = qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? "_2x" : "";
+  image.save(QString::fromStdString((dir / (std::string(name) + scale + ".png")).string()));
   return image;
 }
 

@@ -29,5 +29,6 @@ QImage Canvas(int width, int height);
 void AddLampImages(DrawnImages& out);       // panel lamps
 void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
+void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles
 
 }  // namespace pumpdrill::imagelib

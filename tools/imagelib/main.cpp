@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   AddLampImages(drawn);
   AddRunButtonImages(drawn);
   AddSplashImages(drawn);
+  AddHoseAndNozzleImages(drawn);
 
   std::map<Library, std::vector<std::pair<std::string, std::string>>> files;
   for (const DrawnImage& d : drawn) files[d.library].emplace_back(d.name, EncodePng(d.image));

@@ -1,5 +1,7 @@
 #include "frame/gui/evolution_dialogs.h"
 
+#include "frame/gui/file_dialogs.h"
+
 #include <QFileInfo>
 #include <QStringList>
 
@@ -16,40 +18,21 @@ const char* Title(EvolutionDialogKind kind) {
   return "";
 }
 
-std::vector<std::string> Run(QFileDialog& dialog) {
-  std::vector<std::string> chosen;
-  if (dialog.exec() != QDialog::Accepted) return chosen;
-  for (const QString& f : dialog.selectedFiles()) chosen.push_back(f.toStdString());
-  return chosen;
-}
-
 }  // namespace
 
 std::unique_ptr<QFileDialog> MakeEvolutionDialog(QWidget* parent, EvolutionDialogKind kind,
                                                  const std::string& folder, const std::string& fileName,
                                                  const std::vector<std::string>& history) {
-  auto d = std::make_unique<QFileDialog>(parent, QString::fromUtf8(Title(kind)),
-                                         QString::fromStdString(folder));
-  d->setOption(QFileDialog::DontUseNativeDialog);
-  // Name filters match without regard to case.
-  d->setNameFilters({"Evolution Files (*.EVO)", "All Files (*)"});
-  d->setDefaultSuffix("EVO");
-  switch (kind) {
-    case EvolutionDialogKind::Open:
-      d->setAcceptMode(QFileDialog::AcceptOpen);
-      d->setFileMode(QFileDialog::ExistingFile);
-      break;
-    case EvolutionDialogKind::SaveAs:
-      d->setAcceptMode(QFileDialog::AcceptSave);
-      d->setFileMode(QFileDialog::AnyFile);  // an existing file is replaced after asking
-      break;
-    case EvolutionDialogKind::Delete:
-      d->setAcceptMode(QFileDialog::AcceptOpen);
-      d->setFileMode(QFileDialog::ExistingFiles);
-      d->setLabelText(QFileDialog::Accept, "Delete");
-      break;
-  }
-  if (kind != EvolutionDialogKind::Delete && !fileName.empty()) d->selectFile(QString::fromStdString(fileName));
+  FileDialogSetup setup;
+  setup.title = Title(kind);
+  setup.filters = {"Evolution Files (*.EVO)", "All Files (*)"};
+  setup.suffix = "EVO";
+  setup.mode = kind == EvolutionDialogKind::Open     ? FileDialogMode::Open
+               : kind == EvolutionDialogKind::SaveAs ? FileDialogMode::Save
+                                                     : FileDialogMode::DeleteMany;
+  setup.folder = folder;
+  setup.fileName = fileName;
+  auto d = MakeFileDialog(parent, setup);
   QStringList folders;
   for (const std::string& path : history) {
     const QString dir = QFileInfo(QString::fromStdString(path)).absolutePath();
@@ -63,7 +46,7 @@ std::optional<std::string> EvolutionDialogs::ChooseOpen(QWidget* parent, const s
                                                         const std::string& fileName,
                                                         const std::vector<std::string>& history) {
   auto d = MakeEvolutionDialog(parent, EvolutionDialogKind::Open, folder, fileName, history);
-  std::vector<std::string> chosen = Run(*d);
+  std::vector<std::string> chosen = RunFileDialog(*d);
   if (chosen.empty()) return std::nullopt;
   return chosen.front();
 }
@@ -71,14 +54,14 @@ std::optional<std::string> EvolutionDialogs::ChooseOpen(QWidget* parent, const s
 std::optional<std::string> EvolutionDialogs::ChooseSaveAs(QWidget* parent, const std::string& folder,
                                                           const std::string& fileName) {
   auto d = MakeEvolutionDialog(parent, EvolutionDialogKind::SaveAs, folder, fileName);
-  std::vector<std::string> chosen = Run(*d);
+  std::vector<std::string> chosen = RunFileDialog(*d);
   if (chosen.empty()) return std::nullopt;
   return chosen.front();
 }
 
 std::vector<std::string> EvolutionDialogs::ChooseDelete(QWidget* parent, const std::string& folder) {
   auto d = MakeEvolutionDialog(parent, EvolutionDialogKind::Delete, folder, "");
-  return Run(*d);
+  return RunFileDialog(*d);
 }
 
 }  // namespace pumpdrill

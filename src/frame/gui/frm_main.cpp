@@ -80,6 +80,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
 
   host_.SetMainWindow(this);
   FormCreate(showSplash);
+  CreateGraphWindow();
 }
 
 TfrmMain::~TfrmMain() {
@@ -125,7 +126,7 @@ void TfrmMain::BuildRunPanel() {
   BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
   BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
   // Their windows are not in the program yet.
-  for (QToolButton* b : {BtnBurnHouse, BtnGraph, BtnNozzle}) b->setEnabled(false);
+  for (QToolButton* b : {BtnBurnHouse, BtnNozzle}) b->setEnabled(false);
   BtnStart = RunPanelButton(PnlSimCtrls, "BtnStart", "start/cont. simulation", ">");
   BtnPause = RunPanelButton(PnlSimCtrls, "BtnPause", "pause simulation", "||");
   BtnStop = RunPanelButton(PnlSimCtrls, "BtnStop", "terminate simulation", "[]");

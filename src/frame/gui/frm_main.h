@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabBar>
 #include <QTimer>
@@ -17,11 +18,14 @@
 
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
+#include "records/gui/data_file_dialogs.h"
 #include "panel/image_library.h"
 
 namespace pumpdrill {
 
 class WindowHost;
+class TfrmGraph;
+class TfrmGrphSet;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -54,6 +58,18 @@ class TfrmMain : public QMainWindow {
   Program& program() { return p_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
+
+  // The strip chart, created hidden with the window, and its plot setup
+  // (created on first use).
+  TfrmGraph* frmGraph() const { return frmGraph_; }
+  QMdiSubWindow* graphWindow() const { return graphWindow_; }
+  TfrmGrphSet* frmGrphSet() const { return frmGrphSet_; }
+  void ShowGraph(bool shown);
+  void BtnGraphClick();     // shows the chart, or hides it when it is visible
+  void BtnGraphDblClick();  // the plot setup, the chart left shown
+  void mGraphSetupClick();  // Setup > Graph
+  void mDataOpenClick();    // Data Records > Open...
+  void mPrintClick();       // File > Print...: the chart when it is the active window
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -105,6 +121,7 @@ class TfrmMain : public QMainWindow {
   QAction *mStudentsLogin, *mStudentsConfigure;
   QAction *mStartRecording, *mStopRecording, *mDataOpen, *mDataSaveAs, *mDataDelete;
   QAction *mPassword, *mLockOutIncidents, *mDataFile, *mDataSize;
+  QAction* mDataExportCsv;  // Data Records > Export CSV...
   QMenu* mnuHelp = nullptr;
   QAction *mHelpContents, *mHelpSearch, *mHelpHowTo, *mRunInfo, *mAbout;
   QAction* mOperator;  // the logged-in student; hidden until a login
@@ -121,10 +138,19 @@ class TfrmMain : public QMainWindow {
   void FileSave();
   void FileSaveAs();
   void Delete1Click();
+  // Data Records menu.
+  void mStartRecordingClick();
+  void mStopRecordingClick();
+  void mDataSaveAsClick();
+  void mDataDeleteClick();
+  void mDataExportCsvClick();
 
  public:
   // The dialogs that choose the files of the File menu (tests put their own).
   void SetEvolutionDialogs(std::unique_ptr<EvolutionDialogs> dialogs);
+  // The dialogs that choose the files of the Data Records menu (tests put their own).
+  void SetDataFileDialogs(std::unique_ptr<DataFileDialogs> dialogs);
+  DataFileDialogs& dataFileDialogs() { return *dataFileDialogs_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -137,7 +163,11 @@ class TfrmMain : public QMainWindow {
   void ConnectActionsMenu();
   void ConnectFileMenu();
   void ActionsMenuShow();  // enables the working Actions while a run is active
+  void ConnectDataRecordsMenu();
+  void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
+  void CreateGraphWindow();
+  void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
 
   Program& p_;
@@ -147,6 +177,10 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  std::unique_ptr<DataFileDialogs> dataFileDialogs_;
+  TfrmGraph* frmGraph_ = nullptr;
+  QMdiSubWindow* graphWindow_ = nullptr;
+  TfrmGrphSet* frmGrphSet_ = nullptr;
 };
 
 }  // namespace pumpdrill

@@ -134,6 +134,7 @@ void TfrmMain::BuildMenus() {
   mDataOpen = Item(mnuDataRecords, "Open...", "mDataOpen");
   mDataSaveAs = Item(mnuDataRecords, "Save as...", "mDataSaveAs");
   mDataDelete = Item(mnuDataRecords, "Delete...", "mDataDelete");
+  mDataExportCsv = Item(mnuDataRecords, "Export CSV...", "mDataExportCsv");
   mPassword = Item(mnuDataRecords, "Password", "mPassword");
   mPassword->setVisible(false);
   mLockOutIncidents = Item(mnuDataRecords, "Lock out Incidents", "mLockOutIncidents");
@@ -143,6 +144,7 @@ void TfrmMain::BuildMenus() {
   mDataFile->setVisible(false);
   mDataSize = Item(mnuDataRecords, "Size: ", "mDataSize");
   mDataSize->setVisible(false);
+  ConnectDataRecordsMenu();
 
   mnuHelp = bar->addMenu("&Help");
   mnuHelp->setObjectName("mnuHelp");

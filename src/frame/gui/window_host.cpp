@@ -1,6 +1,8 @@
 #include "frame/gui/window_host.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -94,5 +96,14 @@ void WindowHost::WaitProcessingMessages(double seconds) {
 void WindowHost::SetMainWindow(TfrmMain* main) { main_ = main; }
 
 TfrmMain* WindowHost::MainWindow() const { return main_; }
+
+std::optional<std::string> WindowHost::ChooseDataSaveName(const std::string& folder, const std::string& proposed) {
+  if (!main_) return std::nullopt;
+  return main_->dataFileDialogs().ChooseSaveAs(main_, folder, proposed);
+}
+
+std::string WindowHost::ShortDateText() {
+  return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
 
 }  // namespace pumpdrill

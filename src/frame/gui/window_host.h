@@ -23,6 +23,14 @@ class WindowHost : public Host {
   void UpdateEvolutionLabel() override;
   void SelectPanelTab() override;
   void WaitProcessingMessages(double seconds) override;
+  bool CanChooseDataSaveName() override { return true; }
+  std::optional<std::string> ChooseDataSaveName(const std::string& folder, const std::string& proposed) override;
+  std::string ShortDateText() override;  // the user's short date format
+  // The strip chart's notifications, passed on to it (window_host_chart.cpp).
+  void ChartAddPoint() override;
+  void ChartRepaint() override;
+  void ChartInfoChanged() override;
+  void ChartFinished() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
