@@ -1,7 +1,8 @@
 #include "sound/sound_layer.h"
 
+#include "frame/text_values.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -20,11 +21,6 @@ namespace {
 bool IsEngine(int cue) { return cue >= SND_ENG_START && cue <= SND_ENG_STOP; }
 bool IsPrimer(int cue) { return cue >= SND_PRIMER_START && cue <= SND_PRIMER_NOT_PRIMED_END; }
 bool IsRadio(int cue) { return cue == SND_PRIORITY_RADIO_CALL || cue == SND_GENERAL_RADIO_CALL; }
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 }  // namespace
 
@@ -46,9 +42,9 @@ std::string ResolveSoundFile(const std::string& soundsDir, const std::string& na
   std::string exact = soundsDir + name;
   std::error_code ec;
   if (fs::exists(exact, ec)) return exact;
-  const std::string wanted = Lower(name);
+  const std::string wanted = LowerCase(name);
   for (fs::directory_iterator it(soundsDir, ec), end; !ec && it != end; it.increment(ec))
-    if (Lower(it->path().filename().string()) == wanted) return it->path().string();
+    if (LowerCase(it->path().filename().string()) == wanted) return it->path().string();
   return exact;
 }
 

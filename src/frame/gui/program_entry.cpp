@@ -12,7 +12,7 @@
 #include "frame/program.h"
 #include "frame/single_instance.h"
 #include "frame/version.h"
-#include "sound/wave_devices.h"
+#include "sound/openal/openal_sound_backend.h"
 
 namespace pumpdrill {
 
