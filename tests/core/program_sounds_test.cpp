@@ -32,7 +32,9 @@ TEST(ProgramSounds, AllTwelveReadableUnclippedAndLoopsJoin) {
     ASSERT_TRUE(ReadWav(ProgramSoundBytes(name), sound, error)) << error;
     EXPECT_EQ(sound.Channels, 1);
     EXPECT_EQ(sound.BitsPerSample, 16);
-    if (cue <= SND_ENG_STOP) EXPECT_EQ(sound.SampleRate, 30000);
+    if (cue <= SND_ENG_STOP) {
+      EXPECT_EQ(sound.SampleRate, 30000);
+    }
     EXPECT_LT(sound.Frames(), static_cast<std::size_t>(2.5 * sound.SampleRate));
     const std::vector<int> v = Samples16(sound);
     int peak = 0, step = 0;
