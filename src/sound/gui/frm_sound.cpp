@@ -158,6 +158,7 @@ void TfrmSound::ShowOptions(bool useSound, bool engineSound, bool randomCalls) {
   BtnCheckPrimerSnd->setEnabled(v.TestPrimer);
   BtnCheckRndCallSnd->setEnabled(v.TestRandomCall);
   TrackBarEngVolume->setEnabled(v.Volume);
+  LblVolume->setEnabled(v.Volume);
   TrackBarEngVolume->setValue(percent_);
   ShowVolume();
   filling_ = false;
