@@ -82,6 +82,7 @@ TEST_F(FrmSoundTest, AFailedSoundOutputIsNamedAndSoundCannotBeChosen) {
   EXPECT_TRUE(dialog->lblDirectSndNotAvailable->isVisible());
   EXPECT_EQ(dialog->lblDirectSndNotAvailable->text(), "Sound output NOT available !");
   EXPECT_FALSE(dialog->CheckBoxWavUse->isEnabled());
+  Screenshot(*dialog, "frmSound_output_failed");
 }
 
 TEST_F(FrmSoundTest, UncheckingUseSoundTurnsTheOthersOff) {

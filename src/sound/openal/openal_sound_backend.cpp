@@ -4,6 +4,10 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -33,9 +37,37 @@ std::string AlErrorName(ALenum e) {
   }
 }
 
-// OpenAL's own diagnostics stay quiet unless the user asks for them: the
-// program says what failed once, in its own words.
-void QuietLibraryLog() { setenv("ALSOFT_LOGLEVEL", "0", 0); }
+// OpenAL's own diagnostics, and those of the sound system below it, stay
+// quiet while a device is opened, unless the user asks for them with
+// ALSOFT_LOGLEVEL: the program says what failed once, in its own words.
+class QuietDeviceOpen {
+ public:
+  QuietDeviceOpen() {
+    if (std::getenv("ALSOFT_LOGLEVEL")) return;
+    setenv("ALSOFT_LOGLEVEL", "0", 0);
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietDeviceOpen() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietDeviceOpen(const QuietDeviceOpen&) = delete;
+  QuietDeviceOpen& operator=(const QuietDeviceOpen&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
+ALCdevice* OpenDefaultDevice() {
+  QuietDeviceOpen quiet;
+  return alcOpenDevice(nullptr);
+}
 
 ALenum FormatOf(const WavSound& s) {
   if (s.Channels == 1) return s.BitsPerSample == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16;
@@ -46,8 +78,7 @@ ALenum FormatOf(const WavSound& s) {
 
 bool OpenAlSoundBackend::Open(std::string& step, std::string& error) {
   Close();
-  QuietLibraryLog();
-  device_ = alcOpenDevice(nullptr);
+  device_ = OpenDefaultDevice();
   if (!device_) {
     step = "Open sound device";
     error = AlcErrorName(alcGetError(nullptr));
@@ -164,8 +195,7 @@ void OpenAlSoundBackend::Release(int voice) {
 }
 
 int CountWaveDevices() {
-  QuietLibraryLog();
-  ALCdevice* device = alcOpenDevice(nullptr);
+  ALCdevice* device = OpenDefaultDevice();
   if (!device) return 0;
   int n = 0;
   const ALCchar* names = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT")
