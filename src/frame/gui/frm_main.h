@@ -24,6 +24,7 @@
 namespace pumpdrill {
 
 class WindowHost;
+class SetupTabs;
 class TfrmGraph;
 class TfrmGrphSet;
 
@@ -56,6 +57,8 @@ class TfrmMain : public QMainWindow {
   ~TfrmMain() override;
 
   Program& program() { return p_; }
+  WindowHost& host() { return host_; }
+  SetupTabs& setupTabs() { return *setupTabs_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
 
@@ -182,6 +185,7 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  SetupTabs* setupTabs_ = nullptr;  // child of this window
   std::unique_ptr<DataFileDialogs> dataFileDialogs_;
   TfrmGraph* frmGraph_ = nullptr;
   QMdiSubWindow* graphWindow_ = nullptr;
