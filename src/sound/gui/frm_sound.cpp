@@ -18,17 +18,23 @@ constexpr const char* kNoCardMessage = "A sound card is not detected in this com
 constexpr const char* kNotHeardMessage =
     "Check that your speakers are plugged in, and that your sound levels are adjusted.";
 
+// A control with its caption, named as the tests and the code call it.
+template <class Control>
+Control* Named(const char* caption, const char* name, QWidget* parent) {
+  auto* c = new Control(caption, parent);
+  c->setObjectName(name);
+  return c;
+}
+
 QPushButton* TestButton(const char* name, int tag, QWidget* parent) {
-  auto* b = new QPushButton("Test", parent);
-  b->setObjectName(name);
+  auto* b = Named<QPushButton>("Test", name, parent);
   b->setProperty("Tag", tag);
   b->setAutoDefault(false);
   return b;
 }
 
 QLabel* WarningLabel(const char* name, const char* text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
+  auto* l = Named<QLabel>(text, name, parent);
   l->setStyleSheet("color: #b00000; font-weight: bold;");
   return l;
 }
@@ -52,12 +58,9 @@ TfrmSound::TfrmSound(Program& program, Alerts& alerts, SoundSystem* sound, QWidg
 }
 
 void TfrmSound::BuildControls() {
-  auto* card = new QGroupBox("Sound card", this);
-  card->setObjectName("GrpSndCard");
-  RadioSndCardInstalled = new QRadioButton("Installed", card);
-  RadioSndCardInstalled->setObjectName("RadioSndCardInstalled");
-  RadioSndCardNotInstalled = new QRadioButton("Not installed", card);
-  RadioSndCardNotInstalled->setObjectName("RadioSndCardNotInstalled");
+  auto* card = Named<QGroupBox>("Sound card", "GrpSndCard", this);
+  RadioSndCardInstalled = Named<QRadioButton>("Installed", "RadioSndCardInstalled", card);
+  RadioSndCardNotInstalled = Named<QRadioButton>("Not installed", "RadioSndCardNotInstalled", card);
   // They show what was found; the user does not choose.
   for (QRadioButton* r : {RadioSndCardInstalled, RadioSndCardNotInstalled}) {
     r->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -71,21 +74,15 @@ void TfrmSound::BuildControls() {
   cardLayout->addWidget(LblSndCardNotInstalled, 1, 0, 1, 2);
   cardLayout->addWidget(lblDirectSndNotAvailable, 2, 0, 1, 2);
 
-  auto* sounds = new QGroupBox("Sounds", this);
-  sounds->setObjectName("GrpSounds");
-  CheckBoxWavUse = new QCheckBox("Use Sound", sounds);
-  CheckBoxWavUse->setObjectName("CheckBoxWavUse");
-  CheckBoxEngUse = new QCheckBox("Use Engine Sound", sounds);
-  CheckBoxEngUse->setObjectName("CheckBoxEngUse");
-  CheckBoxPrimerUse = new QCheckBox("Use Primer Sound", sounds);
-  CheckBoxPrimerUse->setObjectName("CheckBoxPrimerUse");
-  CheckBoxRndCallsUse = new QCheckBox("Use Random Radio Calls", sounds);
-  CheckBoxRndCallsUse->setObjectName("CheckBoxRndCallsUse");
+  auto* sounds = Named<QGroupBox>("Sounds", "GrpSounds", this);
+  CheckBoxWavUse = Named<QCheckBox>("Use Sound", "CheckBoxWavUse", sounds);
+  CheckBoxEngUse = Named<QCheckBox>("Use Engine Sound", "CheckBoxEngUse", sounds);
+  CheckBoxPrimerUse = Named<QCheckBox>("Use Primer Sound", "CheckBoxPrimerUse", sounds);
+  CheckBoxRndCallsUse = Named<QCheckBox>("Use Random Radio Calls", "CheckBoxRndCallsUse", sounds);
   BtnCheckEngSnd = TestButton("BtnCheckEngSnd", kTagEngine, sounds);
   BtnCheckPrimerSnd = TestButton("BtnCheckPrimerSnd", kTagPrimer, sounds);
   BtnCheckRndCallSnd = TestButton("BtnCheckRndCallSnd", kTagRadio, sounds);
-  LblVolume = new QLabel(sounds);
-  LblVolume->setObjectName("LblVolume");
+  LblVolume = Named<QLabel>("", "LblVolume", sounds);
   TrackBarEngVolume = new QSlider(Qt::Horizontal, sounds);
   TrackBarEngVolume->setObjectName("TrackBarEngVolume");
   TrackBarEngVolume->setRange(0, 100);
@@ -109,11 +106,9 @@ void TfrmSound::BuildControls() {
   grid->addWidget(CheckBoxRndCallsUse, 4, 0);
   grid->addWidget(BtnCheckRndCallSnd, 4, 1);
 
-  BtnOK = new QPushButton("OK", this);
-  BtnOK->setObjectName("BtnOK");
+  BtnOK = Named<QPushButton>("OK", "BtnOK", this);
   BtnOK->setDefault(true);
-  BtnCancel = new QPushButton("Cancel", this);
-  BtnCancel->setObjectName("BtnCancel");
+  BtnCancel = Named<QPushButton>("Cancel", "BtnCancel", this);
   BtnCancel->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
