@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -234,6 +235,26 @@ TEST_F(SoundMenuTest, MuteSoundAndTheSoundDialog) {
   EXPECT_TRUE(opened);
   w.reset();
   host.SetSound(nullptr);
+}
+
+}  // namespace
+}  // namespace pumpdrill::testing
+
+namespace pumpdrill::testing {
+namespace {
+
+// A sound message during a run does not wait for its OK.
+TEST(WindowHostNotify, ShowsABoxAndReturnsAtOnce) {
+  WindowHost host;
+  host.Notify(MsgType::Error, "Datei nicht gefunden: call01.wav");
+  QMessageBox* box = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "NotifyBox" && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->isModal());
+  EXPECT_EQ(box->text(), "Datei nicht gefunden: call01.wav");
+  EXPECT_EQ(box->icon(), QMessageBox::Critical);
+  box->close();
 }
 
 }  // namespace
