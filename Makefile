@@ -27,6 +27,7 @@ test: build
 bench: build
 	$(BUILD_DIR)/bin/pumpdrill-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/pumpdrill-chart-bench
+	$(BUILD_DIR)/bin/pumpdrill-sound-bench
 
 clean:
 	rm -rf $(BUILD_DIR)

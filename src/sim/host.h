@@ -25,6 +25,9 @@ class Alerts {
     (void)text;
     return buttons == Buttons::YesNo || buttons == Buttons::YesCancel ? Answer::Yes : Answer::Ok;
   }
+  // Shows a message with an OK button without waiting for it to be read,
+  // so that a run goes on (the default shows it as Message does).
+  virtual void Notify(MsgType type, const std::string& text) { Message(type, Buttons::Ok, text); }
 };
 
 // Sound cue numbers of the sound layer.

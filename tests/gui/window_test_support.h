@@ -77,6 +77,8 @@ class TestWindowHost : public WindowHost {
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
   double MonotonicSeconds() override { return now; }
+  // Notices are recorded as the messages are; nothing is shown.
+  void Notify(MsgType type, const std::string& text) override { messages.push_back({type, Buttons::Ok, text}); }
   // The save dialog of the data records is offered only when a test asks for it.
   bool canChooseSaveName = false;
   bool CanChooseDataSaveName() override { return canChooseSaveName; }

@@ -15,6 +15,7 @@
 #include "frame/gui/window_host.h"
 #include "frame/tick.h"
 #include "panel/gui/named_bitmap.h"
+#include "sound/gui/sound_system.h"
 
 namespace pumpdrill {
 
@@ -91,6 +92,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
 TfrmMain::~TfrmMain() {
   // FormDestroy: the timer stops, the picture library is released.
   Timer1.stop();
+  if (SoundSystem* sound = host_.Sound()) sound->Shutdown();
   CloseImageLibrary(miscLibrary_);
   if (host_.MainWindow() == this) host_.SetMainWindow(nullptr);
 }
@@ -163,7 +165,9 @@ void TfrmMain::BuildRunPanel() {
 void TfrmMain::FormCreate(bool showSplash) {
   StartupLog& log = p_.log;
   log.WriteInitLog(kInitSequence, "main form create1", "OK");
-  // 2. The sound layer comes with the sound options.
+  // 2. The sound layer with the program's own sounds.
+  if (SoundSystem* sound = host_.Sound())
+    sound->Start(p_.run.WaveDevices, p_.config.Options.EngVolPercent, p_.Dirs().SoundsDirectory);
 
   // 3. Splash: wait until the truck has stopped.
   if (showSplash) {

@@ -128,6 +128,7 @@ class TfrmMain : public QMainWindow {
   QAction *mRunInitialize, *mRunStart, *mRunPause, *mRunTerminate;
   QMenu* mnuOptions = nullptr;
   QAction *mOptionsDesktop, *mOptionsSound;
+  QAction* mMuteSound;  // Options > 'Mute Sound' (Ctrl+M): silence until chosen again
   QMenu* mnuDataRecords = nullptr;
   QMenu* mnuStudents = nullptr;
   QAction *mStudentsLogin, *mStudentsConfigure;
@@ -156,6 +157,9 @@ class TfrmMain : public QMainWindow {
   void mDataSaveAsClick();
   void mDataDeleteClick();
   void mDataExportCsvClick();
+  // Options menu: the sound options dialog and the mute switch.
+  void mOptionsSoundClick();
+  void mMuteSoundClick(bool muted);
 
  public:
   // The dialogs that choose the files of the File menu (tests put their own).
@@ -176,6 +180,7 @@ class TfrmMain : public QMainWindow {
   void ConnectFileMenu();
   void ActionsMenuShow();  // enables the working Actions while a run is active
   void ConnectDataRecordsMenu();
+  void ConnectSoundMenu();
   void DataRecordsMenuShow();  // enable rules and the data file's name and size
   void LoadRunPanelGlyphs();
   void CreateGraphWindow();

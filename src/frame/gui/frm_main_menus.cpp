@@ -123,6 +123,8 @@ void TfrmMain::BuildMenus() {
   mnuOptions->setObjectName("mnuOptions");
   mOptionsDesktop = Item(mnuOptions, "Desktop", "mOptionsDesktop");
   mOptionsSound = Item(mnuOptions, "Sound", "mOptionsSound");
+  mMuteSound = Item(mnuOptions, "Mute Sound", "mMuteSound");
+  ConnectSoundMenu();
 
   mnuDataRecords = bar->addMenu("Data Records");
   mnuDataRecords->setObjectName("mnuDataRecords");

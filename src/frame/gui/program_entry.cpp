@@ -12,7 +12,8 @@
 #include "frame/program.h"
 #include "frame/single_instance.h"
 #include "frame/version.h"
-#include "sound/wave_devices.h"
+#include "sound/gui/sound_system.h"
+#include "sound/openal/openal_sound_backend.h"
 
 namespace pumpdrill {
 
@@ -105,6 +106,11 @@ int RunProgram(int argc, char** argv) {
   HintFilter hints;
   if (!program.config.Options.ShowAllHints) app.installEventFilter(&hints);
   QGuiApplication::setApplicationDisplayName(QString::fromStdString(ApplicationTitle()));
+
+  // The sound lives as long as the main window, which starts it.
+  OpenAlSoundBackend soundOutput;
+  SoundSystem sound(soundOutput, program.config.Options, host, host);
+  host.SetSound(&sound);
 
   TfrmMain main(program, host, cmd.ShowSplash);
   // The other windows join here in this order as they are built: graph,

@@ -9,11 +9,14 @@
 
 #include "frame/gui/frm_main.h"
 #include "frame/version.h"
+#include "sound/gui/sound_system.h"
 
 namespace pumpdrill {
 
-Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std::string& text) {
-  QMessageBox box(parent);
+namespace {
+
+// Title, text, icon and buttons of one of the program's message boxes.
+void SetUpMessageBox(QMessageBox& box, MsgType type, Buttons buttons, const std::string& text) {
   box.setWindowTitle(QApplication::applicationDisplayName().isEmpty()
                          ? QString::fromUtf8(kProductName)
                          : QApplication::applicationDisplayName());
@@ -43,6 +46,13 @@ Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std:
       box.setEscapeButton(QMessageBox::Cancel);
       break;
   }
+}
+
+}  // namespace
+
+Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std::string& text) {
+  QMessageBox box(parent);
+  SetUpMessageBox(box, type, buttons, text);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   QMessageBox::StandardButton which = box.standardButton(clicked);
@@ -64,6 +74,19 @@ Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std:
 
 Answer WindowHost::Message(MsgType type, Buttons buttons, const std::string& text) {
   return ShowMessageBox(main_, type, buttons, text);
+}
+
+void WindowHost::Notify(MsgType type, const std::string& text) {
+  auto* box = new QMessageBox(main_);
+  SetUpMessageBox(*box, type, Buttons::Ok, text);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setModal(false);
+  box->setObjectName("NotifyBox");
+  box->show();
+}
+
+void WindowHost::SoundCue(int cue, int param, bool flag, const std::string& file) {
+  if (sound_) sound_->SoundCue(cue, param, flag, file);
 }
 
 void WindowHost::ShowRunButtons(RunButton down) {

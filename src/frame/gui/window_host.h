@@ -12,10 +12,15 @@ class QWidget;
 namespace pumpdrill {
 
 class TfrmMain;
+class SoundSystem;
 
 class WindowHost : public Host {
  public:
   Answer Message(MsgType type, Buttons buttons, const std::string& text) override;
+  // A message box that does not wait: the run goes on while it is shown.
+  void Notify(MsgType type, const std::string& text) override;
+  // Cues go to the program's sound; without one the program is silent.
+  void SoundCue(int cue, int param, bool flag, const std::string& file) override;
 
   void ShowRunButtons(RunButton down) override;
   void EnableTimer(bool on) override;
@@ -37,12 +42,15 @@ class WindowHost : public Host {
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
+  void SetSound(SoundSystem* sound) { sound_ = sound; }
+  SoundSystem* Sound() const { return sound_; }
 
   // Tests set this to skip the pauses after an initialisation.
   bool SkipWaits = false;
 
  private:
   QPointer<TfrmMain> main_;
+  SoundSystem* sound_ = nullptr;
 };
 
 // Shows a modal message box of the type with the buttons and returns the
