@@ -38,6 +38,9 @@ void ApplyUnits(DisplayUnits& units, bool metric, bool useBars);
 inline double ToDisplay(const DisplayUnits& u, int q, double stored) { return stored * u.DisplayFactor[q]; }
 inline double FromEntry(const DisplayUnits& u, int q, double entered) { return entered * u.EntryFactor[q]; }
 
+// Decimals of a pressure shown or entered: two in bar, none in psi or kPa.
+inline int PressureDecimals(const DisplayUnits& u) { return u.Metric && u.Bars ? 2 : 0; }
+
 // Temperatures: deg F stored, deg C shown in metric units.
 double TempToDisplay(const DisplayUnits& u, double degF);
 double TempFromEntry(const DisplayUnits& u, double entered);

@@ -141,6 +141,9 @@ class Display {
   }
   // A line was connected or disconnected in its setup: the panel redraws it.
   virtual void RedrawPanelLine(int line) { (void)line; }
+  // A setup window changed what the panel's gauges or lamps show (oil and
+  // coolant settings): the panel's displays are to be redrawn.
+  virtual void RefreshPanelDisplays() {}
 };
 
 // Time as the run clock and the records see it. The defaults read the

@@ -7,12 +7,32 @@
 
 namespace pumpdrill {
 
-double ShutoffPressure(State& s, int mode, double impellerRpm) {
-  TPumpRec& p = s.Pump;
-  p.PressIntercept = p.IdlePress - p.PressPerRpm * p.IdleImpellerRpm;
-  double shutoff = p.PressPerRpm * impellerRpm + p.PressIntercept;
+namespace {
+
+double Intercept(const TPumpRec& p) { return p.IdlePress - p.PressPerRpm * p.IdleImpellerRpm; }
+
+}  // namespace
+
+double ShutoffLine(const TPumpRec& p, int mode, double impellerRpm) {
+  double shutoff = p.PressPerRpm * impellerRpm + Intercept(p);
   if (mode == kStageVolume) shutoff /= 2;
   return shutoff;
+}
+
+double ShutoffPressure(State& s, int mode, double impellerRpm) {
+  s.Pump.PressIntercept = Intercept(s.Pump);
+  return ShutoffLine(s.Pump, mode, impellerRpm);
+}
+
+double NetPumpPressure(const TPumpRec& p, int mode, double impellerRpm, double gpm, double lossK) {
+  double shutoff = ShutoffLine(p, kStagePressure, impellerRpm);
+  double press;
+  if (mode == kStageVolume) {
+    press = shutoff / 2 - (lossK / 8) * gpm * gpm;
+  } else {
+    press = shutoff - lossK * gpm * gpm;
+  }
+  return press * PumpDerating(gpm, p.RatedFlow);
 }
 
 void SetCurveSlope(State& s, int mode, double pressHigh, double pressLow, double rpmHigh,
@@ -21,13 +41,16 @@ void SetCurveSlope(State& s, int mode, double pressHigh, double pressLow, double
   // every later pump pressure meaningless.
   if (rpmHigh == rpmLow) return;
   double slope = (pressHigh - pressLow) / (rpmHigh - rpmLow);
-  TPumpRec& p = s.Pump;
+  SetModePair(mode, slope, s.Pump.PressPerRpm, s.Pump.PressPerRpmVolume);
+}
+
+void SetModePair(int mode, double value, double& pressureMode, double& volumeMode) {
   if (mode == kStageVolume) {
-    p.PressPerRpmVolume = slope;
-    p.PressPerRpm = 2 * slope;
+    volumeMode = value;
+    pressureMode = 2 * value;
   } else {
-    p.PressPerRpm = slope;
-    p.PressPerRpmVolume = slope / 2;
+    pressureMode = value;
+    volumeMode = value / 2;
   }
 }
 
@@ -53,16 +76,8 @@ double PumpDerating(double gpm, double ratedFlow) {
 
 double PumpPressure(State& s, double& totalCfs, int mode, double gearRatio, double lossK,
                     double engineRpm) {
-  double impellerRpm = gearRatio * engineRpm;
-  double gpm = kGpmPerCfs * totalCfs;
-  double shutoff = ShutoffPressure(s, kStagePressure, impellerRpm);
-  double press;
-  if (mode == kStageVolume) {
-    press = shutoff / 2 - (lossK / 8) * gpm * gpm;
-  } else {
-    press = shutoff - lossK * gpm * gpm;
-  }
-  press *= PumpDerating(gpm, s.Pump.RatedFlow);
+  s.Pump.PressIntercept = Intercept(s.Pump);
+  double press = NetPumpPressure(s.Pump, mode, gearRatio * engineRpm, kGpmPerCfs * totalCfs, lossK);
   press += s.Supply.IntakePress;
   if (press < 0) {
     press = 0;

@@ -6,6 +6,7 @@
 namespace pumpdrill {
 
 struct State;
+struct TPumpRec;
 
 // Stage modes of Pump.StageMode.
 inline constexpr int kStagePressure = 1;  // stages in series (single-stage pumps too)
@@ -15,6 +16,19 @@ inline constexpr int kStageVolume = 2;    // stages in parallel
 // mode 1 (pressure) or 2 (volume, half). Recomputes Pump.PressIntercept so
 // that the line passes through (IdleImpellerRpm, IdlePress).
 double ShutoffPressure(State& s, int mode, double impellerRpm);
+
+// The same line read without storing anything: the net pressure rise at
+// zero flow of pump p at impeller speed n in `mode`.
+double ShutoffLine(const TPumpRec& p, int mode, double impellerRpm);
+
+// The pump's net pressure rise (psi) at impeller speed n and a flow of
+// `gpm` in `mode`, with the loss coefficient k (psi per gpm^2) and the
+// derating beyond rated capacity; no intake pressure, and not clamped.
+double NetPumpPressure(const TPumpRec& p, int mode, double impellerRpm, double gpm, double lossK);
+
+// Stores a value given for `mode` into the pair of values of both modes:
+// the volume mode's is half the pressure mode's.
+void SetModePair(int mode, double value, double& pressureMode, double& volumeMode);
 
 // Sets the slope of the shut-off line from two points (pressure and impeller
 // speed at a high and a low speed) entered for `mode`; the slope of the

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "frame/gui/frm_splash.h"
+#include "frame/gui/setup_tabs.h"
 #include "frame/gui/window_host.h"
 #include "frame/tick.h"
 #include "panel/gui/named_bitmap.h"
@@ -66,6 +67,8 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   mdiArea_->setBackground(QColor(128, 128, 128));
   BuildRunPanel();
   BuildMenus();
+  setupTabs_ = new SetupTabs(*this, TabSetSetup, mdiArea_, kTabPanel);
+  RegisterSetupWindows(*this, *setupTabs_);
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -104,8 +107,6 @@ void TfrmMain::BuildRunPanel() {
   TabSetSetup->setStyleSheet("QTabBar::tab { padding: 2px 4px 3px 4px; }");
   for (const char* caption : {"Supply/Tank", "Panel", "Pump/Engine", "Discharges", "Foam"})
     TabSetSetup->addTab(caption);
-  // The setup windows of the other tabs are not in the program yet.
-  for (int tab : {kTabSupply, kTabPump, kTabDischarges, kTabFoam}) TabSetSetup->setTabEnabled(tab, false);
   TabSetSetup->setCurrentIndex(kTabPanel);
   connect(TabSetSetup, &QTabBar::currentChanged, this, &TfrmMain::TabSetSetupChange);
 
@@ -268,9 +269,8 @@ void TfrmMain::Timer1Timer() { SimulationTick(p_.S(), p_.config, p_.run, host_);
 void TfrmMain::RunInitializeClick() { ReinitializeSimulation(p_.S(), p_.config, p_.run, host_); }
 
 void TfrmMain::TabSetSetupChange(int index) {
-  // The window of the previous tab closes (the panel stays) and the new
-  // tab's window opens; the setup windows join here as they are built.
   setupTab_ = index;
+  setupTabs_->Change(index);
 }
 
 }  // namespace pumpdrill

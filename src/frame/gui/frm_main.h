@@ -26,6 +26,7 @@ namespace pumpdrill {
 class WindowHost;
 class TfrmGraph;
 class TfrmGrphSet;
+class SetupTabs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -56,6 +57,8 @@ class TfrmMain : public QMainWindow {
   ~TfrmMain() override;
 
   Program& program() { return p_; }
+  WindowHost& host() { return host_; }
+  SetupTabs& setupTabs() { return *setupTabs_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   const ImageLibrary* miscLibrary() const { return miscLibrary_.get(); }
 
@@ -181,6 +184,7 @@ class TfrmMain : public QMainWindow {
   TfrmGraph* frmGraph_ = nullptr;
   QMdiSubWindow* graphWindow_ = nullptr;
   TfrmGrphSet* frmGrphSet_ = nullptr;
+  SetupTabs* setupTabs_ = nullptr;  // child of this window
 };
 
 }  // namespace pumpdrill

@@ -1,0 +1,19 @@
+// The setup windows of the setup tab set, one registration each.
+#include "frame/gui/frm_main.h"
+#include "frame/gui/setup_tabs.h"
+#include "frame/gui/window_host.h"
+#include "setup/gui/frm_pmp_setp.h"
+
+namespace pumpdrill {
+
+void RegisterSetupWindows(TfrmMain& main, SetupTabs& tabs) {
+  tabs.Register(
+      kTabPump, 330,
+      [](TfrmMain& m) {
+        Program& p = m.program();
+        return new TfrmPmpSetp(p.S(), p.config, p.run, m.host());
+      },
+      main.mPumpSetup);
+}
+
+}  // namespace pumpdrill

@@ -1,0 +1,183 @@
+// The pump setup's commits: each writes the state through the core and
+// shows the result.
+#include <QRegularExpression>
+#include <cmath>
+
+#include "frame/configuration.h"
+#include "frame/number_entry.h"
+#include "frame/run_control.h"
+#include "frame/text_values.h"
+#include "setup/gui/frm_pmp_setp.h"
+#include "setup/incident_time.h"
+#include "setup/pump_setup.h"
+#include "sim/state.h"
+
+namespace pumpdrill {
+
+namespace {
+
+QString Fixed(double value, int decimals) { return QString::fromStdString(FixedText(value, decimals)); }
+
+}  // namespace
+
+bool TfrmPmpSetp::TypedNumber(QLineEdit* edit, double& value, const QString& storedText) {
+  try {
+    value = ReadNumber(edit->text().toStdString());
+    return true;
+  } catch (const NumberFormatError& error) {
+    // The field shows the stored value again before the box takes the focus.
+    edit->setText(storedText);
+    host_.Message(MsgType::Error, Buttons::Ok, error.what());
+    return false;
+  }
+}
+
+void TfrmPmpSetp::CBoxPumpEngRatioChange() {
+  if (initialising_ || committing_) return;
+  committing_ = true;
+  QString stored = Fixed(s_.Pump.GearRatio, 2);
+  double ratio = 0;
+  if (CBoxPumpEngRatio->currentText() != stored && TypedNumber(CBoxPumpEngRatio->lineEdit(), ratio, stored)) {
+    if (!SetGearRatio(s_, ratio)) {
+      CBoxPumpEngRatio->setEditText(stored);
+      host_.Message(MsgType::Error, Buttons::Ok, ErrorCodeText(kErrInvalidValue));
+    }
+  }
+  committing_ = false;
+  Refresh();
+}
+
+void TfrmPmpSetp::EditEngIdleRpmExit() {
+  if (initialising_ || committing_) return;
+  committing_ = true;
+  QString stored = QString::number(static_cast<long>(std::trunc(s_.Engine.IdleRpm)));
+  double rpm = 0;
+  if (EditEngIdleRpm->text() != stored && TypedNumber(EditEngIdleRpm, rpm, stored)) {
+    if (SetEngineIdleRpm(s_, rpm) == IdleCommit::AtOrAboveReference) {
+      EditEngIdleRpm->setText(stored);
+      host_.Message(MsgType::Error, Buttons::Ok, IdleRefusedText(s_.Pump));
+    }
+  }
+  committing_ = false;
+  Refresh();
+}
+
+void TfrmPmpSetp::SpinEditPsiAtHighRpmChange(double value) {
+  if (Quiet()) return;
+  SetHighSpeedPress(s_, FromEntry(cfg_.Units, kUnitPressure, value));
+  Refresh();
+}
+
+void TfrmPmpSetp::SpinEditPsiAtLowRpmChange(double value) {
+  if (Quiet()) return;
+  SetLowSpeedPress(s_, FromEntry(cfg_.Units, kUnitPressure, value));
+  Refresh();
+}
+
+void TfrmPmpSetp::CBoxCapacityChange(int index) {
+  if (initialising_ || index < 0) return;
+  if (capacityExtra_ >= 0 && index == 0) return;  // the stored capacity itself
+  double shown = CBoxCapacity->itemText(index).toDouble();
+  s_.Pump.RatedFlow = FromEntry(cfg_.Units, kUnitFlow, shown);
+  Refresh();
+}
+
+void TfrmPmpSetp::RadioStageClick() {
+  if (Quiet()) return;
+  SetTwoStage(s_, RadioBtn2Stage->isChecked());
+  Refresh();
+}
+
+void TfrmPmpSetp::RadioModeClick() {
+  if (Quiet()) return;
+  SetStageMode(s_, RadioBtnVol->isChecked() ? 2 : 1);
+  Refresh();
+}
+
+void TfrmPmpSetp::SpinFlowEfficiencyChange(int value) {
+  if (Quiet()) return;
+  SetFlowEfficiency(s_, value / 100.0);
+  Refresh();
+}
+
+void TfrmPmpSetp::ToggleSubPanel(QFrame* panel) {
+  bool show = !panel->isVisible();
+  for (QFrame* other : {PnlPrimerSetup, PnlEngineOil, PnlEngineCoolant}) other->setVisible(false);
+  panel->setVisible(show);
+}
+
+void TfrmPmpSetp::BitBtnPrimerSetupClick() {
+  ToggleSubPanel(PnlPrimerSetup);
+  Refresh();
+}
+
+void TfrmPmpSetp::Button1Click() { ToggleSubPanel(PnlEngineOil); }
+
+void TfrmPmpSetp::Button2Click() { ToggleSubPanel(PnlEngineCoolant); }
+
+void TfrmPmpSetp::EditPrimerPumpRateExit() {
+  if (initialising_ || committing_) return;
+  committing_ = true;
+  QString stored = Fixed(s_.PumpControl.PrimerRate, 3);
+  double rate = 0;
+  if (EditPrimerPumpRate->text() != stored && TypedNumber(EditPrimerPumpRate, rate, stored)) {
+    if (!SetPrimerRate(s_, rate)) {
+      EditPrimerPumpRate->setText(stored);
+      host_.Message(MsgType::Error, Buttons::Ok, "Primer pump rate entered is invalid.  Value unchanged.");
+    }
+  }
+  committing_ = false;
+  EditPrimerPumpRate->setText(Fixed(s_.PumpControl.PrimerRate, 3));
+}
+
+void TfrmPmpSetp::ChkMustBeClosedClick() {
+  if (initialising_) return;
+  s_.Pump.PrimeNeedsClosedValves = ChkMustBeClosed->isChecked();
+}
+
+void TfrmPmpSetp::SpinEditPrimerOilPercentChange(int value) {
+  if (Quiet() || value < 0 || value > 100) return;
+  s_.PumpControl.PrimerOilPercent = static_cast<SmallInt>(value);
+}
+
+void TfrmPmpSetp::SpinEditEngOilPsiChange(double value) {
+  if (Quiet()) return;
+  if (SetOilPressSet(s_, FromEntry(cfg_.Units, kUnitPressure, value), run_.SimActive))
+    host_.RefreshPanelDisplays();
+}
+
+void TfrmPmpSetp::SpinEditOilPLtChange(double value) {
+  if (Quiet()) return;
+  if (SetOilWarnPress(s_, FromEntry(cfg_.Units, kUnitPressure, value))) host_.RefreshPanelDisplays();
+}
+
+void TfrmPmpSetp::SpinEditEngCoolantTempChange(int value) {
+  if (Quiet()) return;
+  if (value >= 0 && SetCoolantTempSet(s_, TempFromEntry(cfg_.Units, value), run_.SimActive))
+    host_.RefreshPanelDisplays();
+}
+
+void TfrmPmpSetp::SpinEditTempLtChange(int value) {
+  if (Quiet()) return;
+  if (value >= 0 && SetCoolantWarnTemp(s_, TempFromEntry(cfg_.Units, value))) host_.RefreshPanelDisplays();
+}
+
+void TfrmPmpSetp::CheckBoxUseLoseOilPressClick() {
+  if (refreshing_) return;
+  bool use = CheckBoxUseLoseOilPress->isChecked();
+  SetOilLossUse(s_, use);
+  EditTOilPressLoss->setEnabled(use);
+  if (!use) EditTOilPressLoss->setText("00:00");
+}
+
+void TfrmPmpSetp::EditTOilPressLossChange() {
+  if (refreshing_) return;
+  // A time is stored once it is whole ("02:3_" is not yet 2:30, and during
+  // a run would start the loss at once); an emptied field unsets it.
+  QString text = EditTOilPressLoss->text();
+  bool empty = !text.contains(QRegularExpression("[0-9]"));
+  if (EditTOilPressLoss->hasAcceptableInput() || empty)
+    SetOilLossTime(s_, IncidentTimeFromText(text.toStdString()));
+}
+
+}  // namespace pumpdrill
