@@ -126,8 +126,9 @@ void TfrmMain::BuildRunPanel() {
   BtnBurnHouse = RunPanelButton(PnlSimCtrls, "BtnBurnHouse", "burn house", "B");
   BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
   BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
-  // Their windows are not in the program yet.
-  for (QToolButton* b : {BtnBurnHouse, BtnNozzle}) b->setEnabled(false);
+  // Its window is not in the program yet.
+  BtnBurnHouse->setEnabled(false);
+  connect(BtnNozzle, &QToolButton::clicked, this, &TfrmMain::BtnNozzleClick);
   BtnStart = RunPanelButton(PnlSimCtrls, "BtnStart", "start/cont. simulation", ">");
   BtnPause = RunPanelButton(PnlSimCtrls, "BtnPause", "pause simulation", "||");
   BtnStop = RunPanelButton(PnlSimCtrls, "BtnStop", "terminate simulation", "[]");

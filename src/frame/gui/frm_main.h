@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +28,7 @@ class WindowHost;
 class TfrmGraph;
 class TfrmGrphSet;
 class SetupTabs;
+class TfrmNzroll;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -73,6 +75,16 @@ class TfrmMain : public QMainWindow {
   void mGraphSetupClick();  // Setup > Graph
   void mDataOpenClick();    // Data Records > Open...
   void mPrintClick();       // File > Print...: the chart when it is the active window
+
+  // The line the discharge lines window, the line setup and the nozzle
+  // setup work on.
+  int CurrentLine = 1;
+
+  // The nozzle operation window: the nozzle button opens it, or closes and
+  // opens it again; nullptr while it is closed.
+  TfrmNzroll* frmNzroll() const;
+  void BtnNozzleClick();
+  void RefreshNozzleWindow();  // when it is shown
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -185,6 +197,7 @@ class TfrmMain : public QMainWindow {
   QMdiSubWindow* graphWindow_ = nullptr;
   TfrmGrphSet* frmGrphSet_ = nullptr;
   SetupTabs* setupTabs_ = nullptr;  // child of this window
+  QPointer<TfrmNzroll> frmNzroll_;
 };
 
 }  // namespace pumpdrill

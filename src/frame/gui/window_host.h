@@ -31,6 +31,8 @@ class WindowHost : public Host {
   void ChartRepaint() override;
   void ChartInfoChanged() override;
   void ChartFinished() override;
+  // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
+  void RefreshNozzleWindow() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
