@@ -19,7 +19,7 @@ DischargeBox::DischargeBox(TfrmDischrg& window, int line, bool hose, QWidget* pa
     : QWidget(parent), window_(window), line_(line), hose_(hose) {
   const char* kind = hose ? "Hose" : "Nz";
   setObjectName(line == 1 ? QString("PBox%1Orig").arg(kind) : QString("PBox%1%2").arg(kind).arg(line));
-  setFont(QFont("Arial", 8));
+  setFont(QFont("Arial", 8, QFont::Normal));
 }
 
 void DischargeBox::Show(RowKind kind, const HoseBoxText& hose, const NozzleBoxText& nozzle,

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +28,6 @@ constexpr int kImageLeft = 112;
 constexpr int kImageWidth = 80;
 constexpr int kShownImageHeight = 34;
 constexpr int kImageGap = 5;
-constexpr int kWindowWidth = kImageLeft + kImageWidth + 8;
 
 // Steps of the keys, as parts of a full opening.
 constexpr double kSmallStep = 0.05;
@@ -58,18 +58,27 @@ TfrmNzroll::TfrmNzroll(State& s, const Configuration& cfg, RunContext& run, Host
   setLineWidth(2);
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
-  setFont(QFont("Arial", 8));
+  setFont(QFont("Arial", 8, QFont::Normal));
   BuildCaption();
   BuildInfoPanel();
-  PaintBox1 = new NozzleTitles(*this, this);
+  // The lines scroll when the main window is too low for all of them.
+  LinesScroll = new QScrollArea(this);
+  LinesScroll->setObjectName("LinesScroll");
+  LinesScroll->setFrameShape(QFrame::NoFrame);
+  LinesScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LinesScroll->setWidgetResizable(false);
+  PaintBox1 = new NozzleTitles(*this, LinesScroll);
   PaintBox1->setObjectName("PaintBox1");
   PaintBox1->setAutoFillBackground(true);
+  LinesScroll->setWidget(PaintBox1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(0);
   layout->addWidget(CaptionPanel);
   layout->addWidget(PnlTopInfo);
-  layout->addWidget(PaintBox1, 1);
+  layout->addWidget(LinesScroll, 1);
+  // A main window made higher or lower shows more or fewer lines.
+  if (parent) parent->installEventFilter(this);
   ensurePolished();  // the heights below are those shown
   LayOutLines();
   RefreshInfo();
@@ -214,7 +223,7 @@ void TfrmNzroll::LayOutLines() {
     }
     top += height + kImageGap;
   }
-  PaintBox1->setMinimumHeight(top);
+  PaintBox1->setFixedSize(kImageLeft + kImageWidth + 4, top);
   if (!Shown(selected_)) {
     for (int line = 1; line <= lineCount_; ++line)
       if (Shown(line)) {
@@ -230,11 +239,20 @@ void TfrmNzroll::LayOutLines() {
 }
 
 void TfrmNzroll::FitHeight() {
-  setFixedWidth(kWindowWidth);
+  const int frame = 2 * frameWidth() + 4;
   if (rolledUp_) {
-    setFixedHeight(CaptionPanel->height() + 2 * frameWidth() + 4);
+    setFixedHeight(CaptionPanel->height() + frame);
     return;
   }
+  // As high as the lines need, at most down to the bottom of the area.
+  const int above = CaptionPanel->height() + PnlTopInfo->sizeHint().height() + frame;
+  int lines = PaintBox1->height();
+  if (parentWidget()) lines = std::min(lines, std::max(40, parentWidget()->height() - y() - 4 - above));
+  const bool scrolls = lines < PaintBox1->height();
+  LinesScroll->setFixedHeight(lines);
+  const int bar = scrolls ? LinesScroll->verticalScrollBar()->sizeHint().width() : 0;
+  LinesScroll->setFixedWidth(PaintBox1->width() + bar);
+  setFixedWidth(PaintBox1->width() + bar + frame);
   layout()->invalidate();
   setFixedHeight(layout()->sizeHint().height());
 }
@@ -248,9 +266,16 @@ void TfrmNzroll::showEvent(QShowEvent* event) {
     placed_ = true;
     QWidget* area = parentWidget();
     move(area->width() - width(), 20);
+    FitHeight();
+    move(area->width() - width(), 20);
   }
   raise();
   RefreshInfo();
+}
+
+bool TfrmNzroll::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parentWidget() && event->type() == QEvent::Resize) FitHeight();
+  return QFrame::eventFilter(watched, event);
 }
 
 void TfrmNzroll::closeEvent(QCloseEvent* event) {
@@ -260,6 +285,7 @@ void TfrmNzroll::closeEvent(QCloseEvent* event) {
 
 void TfrmNzroll::MoveTo(const QPoint& topLeft) {
   move(topLeft);
+  FitHeight();
   raise();
 }
 
@@ -276,7 +302,7 @@ void TfrmNzroll::BtnRollUpClick() {
   BtnRollUp->setArrowType(rolledUp_ ? Qt::DownArrow : Qt::UpArrow);
   BtnRollUp->setToolTip(rolledUp_ ? "unroll" : "roll up");
   PnlTopInfo->setVisible(!rolledUp_);
-  PaintBox1->setVisible(!rolledUp_);
+  LinesScroll->setVisible(!rolledUp_);
   FitHeight();
 }
 

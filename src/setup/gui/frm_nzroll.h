@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRubberBand>
+#include <QScrollArea>
 #include <QToolButton>
 #include <array>
 #include <set>
@@ -108,7 +109,8 @@ class TfrmNzroll : public QFrame {
   QToolButton* SpinElevUp = nullptr;
   QToolButton* SpinElevDown = nullptr;
   QLabel* LblNzOpen = nullptr;
-  NozzleTitles* PaintBox1 = nullptr;
+  QScrollArea* LinesScroll = nullptr;
+  NozzleTitles* PaintBox1 = nullptr;  // inside LinesScroll
   std::vector<NozzleImage*> ImgNozz;  // ImgNozz[0] is ImgNozz1, for line 1
 
   int SelectedLine() const { return selected_; }
@@ -140,6 +142,7 @@ class TfrmNzroll : public QFrame {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
