@@ -10,6 +10,7 @@
 
 #include "frame/text_values.h"
 #include "setup/nozzle_operation.h"
+#include "setup/pump_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
 #include "sim/pressure_control.h"
@@ -151,6 +152,37 @@ class LineReader {
     if (cmd == "set") {
       a.command = ScriptCommand::Set;
       return SetCommand(a);
+    }
+    if (cmd == "pump") {
+      a.command = ScriptCommand::Pump;
+      std::string e = Count(2, "pump ratio|idle|high|low|stages|efficiency|capacity VALUE");
+      if (e.empty())
+        e = Choice(2,
+                   {{"ratio", int(PumpSetting::Ratio)},
+                    {"idle", int(PumpSetting::IdleRpm)},
+                    {"high", int(PumpSetting::HighPress)},
+                    {"low", int(PumpSetting::LowPress)},
+                    {"stages", int(PumpSetting::Stages)},
+                    {"efficiency", int(PumpSetting::Efficiency)},
+                    {"capacity", int(PumpSetting::Capacity)}},
+                   a.code);
+      if (!e.empty()) return e;
+      // Stages and efficiency have the window's few values; the others are
+      // checked as the window checks a typed value.
+      if (a.code == int(PumpSetting::Stages)) {
+        int stages = 0;
+        e = Choice(3, {{"1", 1}, {"2", 2}}, stages);
+        a.value = stages;
+        return e;
+      }
+      if (a.code == int(PumpSetting::Efficiency)) return Number(3, "efficiency", 0, 100, a.value);
+      // Pressures and capacity as the window's spinners and list can hold
+      // them; ratio and idle speed are typed, so the run refuses them with
+      // the window's messages.
+      if (a.code == int(PumpSetting::Capacity)) return Number(3, "capacity", 1, HUGE_VAL, a.value);
+      if (a.code == int(PumpSetting::HighPress)) return Number(3, "high pressure", 0, kMaxHighSpeedPress, a.value);
+      if (a.code == int(PumpSetting::LowPress)) return Number(3, "low pressure", 0, kMaxLowSpeedPress, a.value);
+      return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
     }
     return "unknown command " + Quoted(words_[1]);
   }
@@ -370,6 +402,12 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
     case ScriptCommand::Set: {
       std::string message;
       if (a.field && SetFieldText(s, *a.field, a.text, message)) RecomputeDerivedValues(s, host);
+      break;
+    }
+    case ScriptCommand::Pump: {
+      // As the pump setup commits it; a refusal shows the window's message.
+      PumpCommit commit = CommitPumpSetting(s, static_cast<PumpSetting>(a.code), a.value);
+      if (!commit.Message.empty()) host.Message(MsgType::Error, Buttons::Ok, commit.Message);
       break;
     }
   }

@@ -34,6 +34,7 @@ enum class ScriptCommand {
   Repair,            // repair K
   Terminate,         // terminate
   Set,               // set FIELD VALUE
+  Pump,              // pump ratio|idle|high|low|stages|efficiency|capacity VALUE (code: PumpSetting)
 };
 
 struct ScriptAction {

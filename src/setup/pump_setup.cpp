@@ -117,6 +117,37 @@ bool SetCoolantWarnTemp(State& s, double degF) {
   return StoreGaugeSetting(s.Pump.CoolantWarnTemp, nullptr, degF);
 }
 
+PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value) {
+  switch (setting) {
+    case PumpSetting::Ratio:
+      if (!SetGearRatio(s, value)) return {false, ErrorCodeText(kErrInvalidValue)};
+      break;
+    case PumpSetting::IdleRpm:
+      if (SetEngineIdleRpm(s, value) != IdleCommit::Stored) return {false, IdleRefusedText(s.Pump)};
+      break;
+    case PumpSetting::HighPress:
+      // The window's spinner starts above the idle pressure; the runner
+      // can ask for less.
+      if (!SetHighSpeedPress(s, value)) return {false, kHighPressRefusedText};
+      break;
+    case PumpSetting::LowPress:
+      return {SetLowSpeedPress(s, value), ""};
+    case PumpSetting::Stages:
+      if (value != 1 && value != 2) return {false, ""};
+      SetTwoStage(s, value == 2);
+      break;
+    case PumpSetting::Efficiency:
+      if (!(value >= 0 && value <= 100)) return {false, ""};
+      SetFlowEfficiency(s, value / 100);
+      break;
+    case PumpSetting::Capacity:
+      if (!(value > 0) || !std::isfinite(value)) return {false, ""};
+      s.Pump.RatedFlow = value;
+      break;
+  }
+  return {};
+}
+
 void SetOilLossUse(State& s, bool use) {
   TIncidentRec& r = s.Incidents[kIncidentOilLoss];
   r.Use = use;

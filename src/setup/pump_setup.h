@@ -78,6 +78,20 @@ bool SetOilWarnPress(State& s, double psi);
 bool SetCoolantTempSet(State& s, double degF, bool runActive);
 bool SetCoolantWarnTemp(State& s, double degF);
 
+// One setting of the pump setup as the window commits it, for the window
+// and the runner alike: Stored is false when the value was refused, and
+// Message then holds what the user is told ("" where no control of the
+// window nor the runner's script can give the value at all).
+enum class PumpSetting { Ratio, IdleRpm, HighPress, LowPress, Stages, Efficiency, Capacity };
+struct PumpCommit {
+  bool Stored = true;
+  std::string Message;
+};
+inline constexpr const char* kHighPressRefusedText =
+    "The pressure at high speed must be above the pressure at idle.  Value unchanged.";
+// value: the ratio, rpm, psi, number of stages (1 or 2), percent or gpm.
+PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value);
+
 // The lose-oil-pressure incident (record 6). Switching it off unsets its
 // time; a time that is not set leaves the incident off.
 void SetOilLossUse(State& s, bool use);

@@ -25,9 +25,9 @@
 namespace pumpdrill {
 
 class WindowHost;
+class SetupTabs;
 class TfrmGraph;
 class TfrmGrphSet;
-class SetupTabs;
 class TfrmNzroll;
 
 // The strip along the main window's bottom edge: the setup tab set across
@@ -192,11 +192,11 @@ class TfrmMain : public QMainWindow {
   int setupTab_ = kTabPanel;
   bool shownOnce_ = false;
   std::unique_ptr<EvolutionDialogs> evolutionDialogs_;
+  SetupTabs* setupTabs_ = nullptr;  // child of this window
   std::unique_ptr<DataFileDialogs> dataFileDialogs_;
   TfrmGraph* frmGraph_ = nullptr;
   QMdiSubWindow* graphWindow_ = nullptr;
   TfrmGrphSet* frmGrphSet_ = nullptr;
-  SetupTabs* setupTabs_ = nullptr;  // child of this window
   QPointer<TfrmNzroll> frmNzroll_;
 };
 

@@ -25,6 +25,7 @@ namespace pumpdrill {
 struct State;
 struct Configuration;
 struct RunContext;
+enum class PumpSetting;
 
 class TfrmPmpSetp : public QWidget {
   Q_OBJECT
@@ -127,6 +128,9 @@ class TfrmPmpSetp : public QWidget {
   // Reads a number typed into a field; tells the user and shows the
   // stored value again when it is not one.
   bool TypedNumber(QLineEdit* edit, double& value, const QString& storedText);
+  // Commits a typed number of the field that does not show storedText any
+  // more; a refusal shows its message and the stored value again.
+  void CommitTyped(QLineEdit* edit, PumpSetting setting, const QString& storedText);
   bool Quiet() const { return initialising_ || refreshing_; }
 
   State& s_;

@@ -32,45 +32,39 @@ bool TfrmPmpSetp::TypedNumber(QLineEdit* edit, double& value, const QString& sto
   }
 }
 
-void TfrmPmpSetp::CBoxPumpEngRatioChange() {
+void TfrmPmpSetp::CommitTyped(QLineEdit* edit, PumpSetting setting, const QString& storedText) {
   if (initialising_ || committing_) return;
   committing_ = true;
-  QString stored = Fixed(s_.Pump.GearRatio, 2);
-  double ratio = 0;
-  if (CBoxPumpEngRatio->currentText() != stored && TypedNumber(CBoxPumpEngRatio->lineEdit(), ratio, stored)) {
-    if (!SetGearRatio(s_, ratio)) {
-      CBoxPumpEngRatio->setEditText(stored);
-      host_.Message(MsgType::Error, Buttons::Ok, ErrorCodeText(kErrInvalidValue));
+  double value = 0;
+  if (edit->text() != storedText && TypedNumber(edit, value, storedText)) {
+    PumpCommit commit = CommitPumpSetting(s_, setting, value);
+    if (!commit.Stored) {
+      edit->setText(storedText);
+      host_.Message(MsgType::Error, Buttons::Ok, commit.Message);
     }
   }
   committing_ = false;
   Refresh();
 }
 
+void TfrmPmpSetp::CBoxPumpEngRatioChange() {
+  CommitTyped(CBoxPumpEngRatio->lineEdit(), PumpSetting::Ratio, Fixed(s_.Pump.GearRatio, 2));
+}
+
 void TfrmPmpSetp::EditEngIdleRpmExit() {
-  if (initialising_ || committing_) return;
-  committing_ = true;
-  QString stored = QString::number(static_cast<long>(std::trunc(s_.Engine.IdleRpm)));
-  double rpm = 0;
-  if (EditEngIdleRpm->text() != stored && TypedNumber(EditEngIdleRpm, rpm, stored)) {
-    if (SetEngineIdleRpm(s_, rpm) == IdleCommit::AtOrAboveReference) {
-      EditEngIdleRpm->setText(stored);
-      host_.Message(MsgType::Error, Buttons::Ok, IdleRefusedText(s_.Pump));
-    }
-  }
-  committing_ = false;
-  Refresh();
+  CommitTyped(EditEngIdleRpm, PumpSetting::IdleRpm,
+              QString::number(static_cast<long>(std::trunc(s_.Engine.IdleRpm))));
 }
 
 void TfrmPmpSetp::SpinEditPsiAtHighRpmChange(double value) {
   if (Quiet()) return;
-  SetHighSpeedPress(s_, FromEntry(cfg_.Units, kUnitPressure, value));
+  CommitPumpSetting(s_, PumpSetting::HighPress, FromEntry(cfg_.Units, kUnitPressure, value));
   Refresh();
 }
 
 void TfrmPmpSetp::SpinEditPsiAtLowRpmChange(double value) {
   if (Quiet()) return;
-  SetLowSpeedPress(s_, FromEntry(cfg_.Units, kUnitPressure, value));
+  CommitPumpSetting(s_, PumpSetting::LowPress, FromEntry(cfg_.Units, kUnitPressure, value));
   Refresh();
 }
 
@@ -78,13 +72,13 @@ void TfrmPmpSetp::CBoxCapacityChange(int index) {
   if (initialising_ || index < 0) return;
   if (capacityExtra_ >= 0 && index == 0) return;  // the stored capacity itself
   double shown = CBoxCapacity->itemText(index).toDouble();
-  s_.Pump.RatedFlow = FromEntry(cfg_.Units, kUnitFlow, shown);
+  CommitPumpSetting(s_, PumpSetting::Capacity, FromEntry(cfg_.Units, kUnitFlow, shown));
   Refresh();
 }
 
 void TfrmPmpSetp::RadioStageClick() {
   if (Quiet()) return;
-  SetTwoStage(s_, RadioBtn2Stage->isChecked());
+  CommitPumpSetting(s_, PumpSetting::Stages, RadioBtn2Stage->isChecked() ? 2 : 1);
   Refresh();
 }
 
@@ -96,7 +90,7 @@ void TfrmPmpSetp::RadioModeClick() {
 
 void TfrmPmpSetp::SpinFlowEfficiencyChange(int value) {
   if (Quiet()) return;
-  SetFlowEfficiency(s_, value / 100.0);
+  CommitPumpSetting(s_, PumpSetting::Efficiency, value);
   Refresh();
 }
 
