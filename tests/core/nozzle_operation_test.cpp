@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "cli/exercise_run.h"
+#include "cli/runner_session.h"
 #include "default_state.h"
+#include "scratch_dir.h"
 #include "frame/run_control.h"
 #include "setup/discharge_rows.h"
 #include "setup/hose_uncoupling.h"
@@ -192,6 +197,26 @@ TEST_F(NozzleStore, UncouplingMovesToTheCheckedLine) {
   SetUncoupling(s, 3, false);
   EXPECT_FALSE(u.Use);
   EXPECT_EQ(u.Line, 0);
+}
+
+TEST(RunnerNozzle, ANozzleWorkedByHandIsLeftAloneByTheAutomaticStep) {
+  testing::ScratchDir dir;
+  std::ostringstream err;
+  RunnerSession rs(0.015, err, true);
+  ASSERT_TRUE(StartRunnerSession(rs, (dir.path() / "bin" / "pumpdrill-sim").string(), dir.path().string(), err))
+      << err.str();
+  ASSERT_TRUE(rs.Config().Options.AutoNozzleOperation);
+  Script script;
+  std::string error;
+  ASSERT_TRUE(ParseScript("0 valve 18 1\n0 throttle 1500\n0 nozzle 1 0.3\n0 valve 1 1\n0 valve 2 1\n",
+                          script, error))
+      << error;
+  ExerciseOptions o;
+  o.duration = 1;
+  std::string csv;
+  RunExercise(rs.S(), rs.Config(), rs.Run(), rs.clock, rs.host, script, o, csv);
+  EXPECT_DOUBLE_EQ(rs.S().Discharges[1].NozzleOpen, 0.3);
+  EXPECT_DOUBLE_EQ(rs.S().Discharges[2].NozzleOpen, 1.0);
 }
 
 }  // namespace
