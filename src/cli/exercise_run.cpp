@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "frame/tick.h"
+#include "setup/nozzle_operation.h"
 
 namespace pumpdrill {
 
@@ -57,6 +58,8 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
         break;
       }
       ApplyScriptAction(s, a, run.SimActive, host);
+      // A nozzle worked by hand is left alone by the automatic nozzle step.
+      if (a.command == ScriptCommand::Nozzle) ClearAutoNozzlePending(run, a.index);
     }
     startSampling();
     if (result.terminated) break;

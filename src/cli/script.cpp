@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "frame/text_values.h"
+#include "setup/nozzle_operation.h"
 #include "setup/pump_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
@@ -356,8 +357,7 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
       ValveChanged(s, false, a.index, a.value, simActive, host);
       break;
     case ScriptCommand::Nozzle:
-      s.Discharges[a.index].NozzleOpen = a.value;
-      UpdateNozzleK(s, a.index);
+      StoreNozzleOpening(s, a.index, a.value);
       break;
     case ScriptCommand::Primer:
       PrimerAction(s, a.code, host);

@@ -1,5 +1,7 @@
 #include "setup/hose_descriptions.h"
 
+#include <algorithm>
+
 #include "frame/number_entry.h"
 #include "sim/state.h"
 #include "sim/supply.h"
@@ -10,6 +12,12 @@ std::string HoseDescription(const DisplayUnits& units, double length, double dia
   std::string len = FixedText(ToDisplay(units, kUnitLength, length), 0);
   std::string d = DiameterToText(ToDisplay(units, kUnitDiameter, diam * 12), units.Metric).Text;
   return len + " " + units.Label[kUnitLength] + "  of  " + d + "  " + units.Label[kUnitDiameter];
+}
+
+std::string SideHoseDescription(const DisplayUnits& units, const TDischargeRec& d, bool left) {
+  bool trunk = d.Layout == kSiameseLayout ? !left : left || d.Layout == kSingleLength;
+  return trunk ? HoseDescription(units, d.HoseLength, d.HoseDiam)
+               : HoseDescription(units, d.BranchLength[1], d.BranchDiam[1]);
 }
 
 std::string LayoutText(int layout) {
@@ -38,6 +46,10 @@ std::string LayoutPictureName(const State& s, int line, int layout) {
 double HoseReach(const TDischargeRec& d) {
   if (d.Layout == kSiameseLayout || d.Layout == kWyeLayout) return d.HoseLength + d.BranchLength[1];
   return d.HoseLength;
+}
+
+double ElevationWithinReach(double pumpEndElev, double reach, double feet) {
+  return std::clamp(feet, pumpEndElev - reach, pumpEndElev + reach);
 }
 
 }  // namespace pumpdrill

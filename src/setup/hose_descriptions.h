@@ -20,6 +20,12 @@ enum HoseLayout : int { kSingleLength = 0, kSiameseLayout = 1, kWyeLayout = 2 };
 // or in mm, two blanks and the diameter unit.
 std::string HoseDescription(const DisplayUnits& units, double length, double diam);
 
+// The hose at the left (water comes from the pump there) or the right of a
+// line's arrangement: a siamese's supply hose at the left and its common
+// hose at the right, a wye's trunk at the left and its branch at the right;
+// a single length is the left side.
+std::string SideHoseDescription(const DisplayUnits& units, const TDischargeRec& d, bool left);
+
 // "single hose", "siamese" or "wye".
 std::string LayoutText(int layout);
 // "HOSE_SINGLE" ("HOSE_DRAFT" for the intake line at draft),
@@ -30,5 +36,7 @@ std::string LayoutPictureName(const State& s, int line, int layout);
 // a siamese or wye also the first branch. The nozzle's height above or
 // below the pump end may not exceed it.
 double HoseReach(const TDischargeRec& d);
+// A nozzle elevation (ft) kept within `reach` of the pump end's elevation.
+double ElevationWithinReach(double pumpEndElev, double reach, double feet);
 
 }  // namespace pumpdrill

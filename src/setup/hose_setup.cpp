@@ -136,8 +136,7 @@ bool HoseSetup::Commit(HoseField f, const std::string& text, std::string& error)
 }
 
 std::string HoseSetup::SideDescription(bool left) const {
-  auto* self = const_cast<HoseSetup*>(this);
-  return HoseDescription(cfg_.Units, *self->LengthField(left, 1), *self->DiamField(left, 1));
+  return SideHoseDescription(cfg_.Units, copy_, left);
 }
 
 std::vector<InletChoice> HoseSetup::InletChoices(int k) const {

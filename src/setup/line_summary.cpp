@@ -94,4 +94,10 @@ std::string LineSummaryText(const std::optional<LineSummary>& summary, const Dis
          PressureText(summary->PumpPsi, u);
 }
 
+std::string LineSummaryShortText(const std::optional<LineSummary>& summary, const DisplayUnits& u) {
+  if (!summary) return "";
+  return FixedText(ToDisplay(u, kUnitFlow, summary->Gpm), 0) + " " + u.Label[kUnitFlow] + " at " +
+         PressureText(summary->PumpPsi, u) + " pump";
+}
+
 }  // namespace pumpdrill

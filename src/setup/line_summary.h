@@ -27,5 +27,8 @@ std::optional<LineSummary> SummarizeLine(const State& s, int line);
 // "at 209 gpm: friction 27.2 psi, pump 77.5 psi" in display units; "" for
 // no summary.
 std::string LineSummaryText(const std::optional<LineSummary>& summary, const DisplayUnits& units);
+// The same figures in short, as the discharge lines window shows them under
+// a line: "209 gpm at 77.5 psi pump"; "" for no summary.
+std::string LineSummaryShortText(const std::optional<LineSummary>& summary, const DisplayUnits& units);
 
 }  // namespace pumpdrill

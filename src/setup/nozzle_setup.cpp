@@ -205,7 +205,7 @@ double NozzleSetup::HeightLimit() const { return heightLimit_; }
 void NozzleSetup::StepHeight(int steps) {
   double shown = ToDisplay(units_, kUnitLength, work_.Elev) + 0.5 * steps;
   double elev = FromEntry(units_, kUnitLength, shown);
-  work_.Elev = std::clamp(elev, pumpEndElev_ - heightLimit_, pumpEndElev_ + heightLimit_);
+  work_.Elev = ElevationWithinReach(pumpEndElev_, heightLimit_, elev);
 }
 
 bool NozzleSetup::SetHeightText(const std::string& text, std::string& error) {
@@ -216,7 +216,7 @@ bool NozzleSetup::SetHeightText(const std::string& text, std::string& error) {
     return false;
   }
   double elev = FromEntry(units_, kUnitLength, v.Value);
-  work_.Elev = std::clamp(elev, pumpEndElev_ - heightLimit_, pumpEndElev_ + heightLimit_);
+  work_.Elev = ElevationWithinReach(pumpEndElev_, heightLimit_, elev);
   return true;
 }
 

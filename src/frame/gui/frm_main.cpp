@@ -130,8 +130,7 @@ void TfrmMain::BuildRunPanel() {
   BtnBurnHouse = RunPanelButton(PnlSimCtrls, "BtnBurnHouse", "burn house", "B");
   BtnGraph = RunPanelButton(PnlSimCtrls, "BtnGraph", "graph", "G");
   BtnNozzle = RunPanelButton(PnlSimCtrls, "BtnNozzle", "nozzle operation", "N");
-  // Its window is not in the program yet.
-  BtnNozzle->setEnabled(false);
+  connect(BtnNozzle, &QToolButton::clicked, this, &TfrmMain::BtnNozzleClick);
   BtnStart = RunPanelButton(PnlSimCtrls, "BtnStart", "start/cont. simulation", ">");
   BtnPause = RunPanelButton(PnlSimCtrls, "BtnPause", "pause simulation", "||");
   BtnStop = RunPanelButton(PnlSimCtrls, "BtnStop", "terminate simulation", "[]");

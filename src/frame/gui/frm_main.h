@@ -29,6 +29,7 @@ class SetupTabs;
 class TfrmGraph;
 class TfrmGrphSet;
 class TfrmBurn;
+class TfrmNzroll;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -82,6 +83,15 @@ class TfrmMain : public QMainWindow {
   void BtnBurnHouseClick();  // also Setup > 'BurnHouse': created when missing, brought to the front
   void StartBurnHouseWindow();    // a new run starts
   void RestartBurnHouseWindow();  // the run is initialised again
+  // The line the discharge lines window, the line setup and the nozzle
+  // setup work on.
+  int CurrentLine = 1;
+
+  // The nozzle operation window: the nozzle button opens it, or closes and
+  // opens it again; nullptr while it is closed.
+  TfrmNzroll* frmNzroll() const;
+  void BtnNozzleClick();
+  void RefreshNozzleWindow();  // when it is shown
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -203,6 +213,7 @@ class TfrmMain : public QMainWindow {
   TfrmGrphSet* frmGrphSet_ = nullptr;
   QPointer<TfrmBurn> frmBurn_;
   QPointer<QMdiSubWindow> burnWindow_;
+  QPointer<TfrmNzroll> frmNzroll_;
 };
 
 }  // namespace pumpdrill

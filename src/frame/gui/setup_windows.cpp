@@ -2,6 +2,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/gui/setup_tabs.h"
 #include "frame/gui/window_host.h"
+#include "setup/gui/frm_dischrg.h"
 #include "setup/gui/frm_pmp_setp.h"
 
 namespace pumpdrill {
@@ -14,6 +15,13 @@ void RegisterSetupWindows(TfrmMain& main, SetupTabs& tabs) {
         return new TfrmPmpSetp(p.S(), p.config, p.run, m.host());
       },
       main.mPumpSetup);
+  tabs.Register(
+      kTabDischarges, 340,
+      [](TfrmMain& m) {
+        Program& p = m.program();
+        return new TfrmDischrg(p.S(), p.config, m.host(), m.miscLibrary(), m.CurrentLine, p.ConfigPath());
+      },
+      main.mDischargeSetup);
 }
 
 }  // namespace pumpdrill

@@ -39,6 +39,8 @@ class WindowHost : public Host {
   // The burn-house window's refreshes, passed on to it while it is shown.
   void StartBurnHouseWindow() override;
   void RestartBurnHouseWindow() override;
+  // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
+  void RefreshNozzleWindow() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
