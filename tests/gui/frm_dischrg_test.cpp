@@ -136,7 +136,8 @@ TEST_F(DischargesTab, HoseSetupOkLaysTheRowsOutAgain) {
   S().Discharges[7].BranchDiam[1] = S().Discharges[7].BranchDiam[2] = 1.75 / 12;
   f->FormActivate();
   EXPECT_EQ(f->HoseBoxes[6]->HoseTexts().LayoutLine, "(wye)");
-  EXPECT_EQ(f->HoseBoxes[6]->HoseTexts().SecondHose, "30 m  of  44.62  mm");
+  // 100 ft is 30.5 m and 1.75 in 44.625 mm in the program's factors; halves round away from zero.
+  EXPECT_EQ(f->HoseBoxes[6]->HoseTexts().SecondHose, "31 m  of  44.63  mm");
   testing::Screenshot(*w, "dischrg_siamese_wye_disconnected_metric");
 }
 
