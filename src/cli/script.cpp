@@ -86,7 +86,7 @@ class LineReader {
     const std::string cmd = LowerCase(words_[1]);
     if (cmd == "throttle") {
       a.command = ScriptCommand::Throttle;
-      return Count(1, "throttle RPM") + Number(2, "engine speed", 0, HUGE_VAL, a.value);
+      return Has(1, "throttle RPM") ? Number(2, "engine speed", 0, HUGE_VAL, a.value) : fault_;
     }
     if (cmd == "valve" || cmd == "nozzle") {
       a.command = cmd == "valve" ? ScriptCommand::Valve : ScriptCommand::Nozzle;
@@ -98,12 +98,12 @@ class LineReader {
     }
     if (cmd == "primer") {
       a.command = ScriptCommand::Primer;
-      return Count(1, "primer on|off") + Choice(2, {{"on", kPrimerEngage}, {"off", kPrimerRelease}}, a.code);
+      return Has(1, "primer on|off") ? Choice(2, {{"on", kPrimerEngage}, {"off", kPrimerRelease}}, a.code) : fault_;
     }
     if (cmd == "control") {
       a.command = ScriptCommand::Control;
-      return Count(1, "control relief|governor|none") +
-             Choice(2, {{"relief", kReliefValve}, {"governor", kGovernor}, {"none", kNoPressureControl}}, a.code);
+      if (!Has(1, "control relief|governor|none")) return fault_;
+      return Choice(2, {{"relief", kReliefValve}, {"governor", kGovernor}, {"none", kNoPressureControl}}, a.code);
     }
     if (cmd == "relief") {
       std::string e = Count(1, "relief on|off|PSI");
@@ -130,12 +130,12 @@ class LineReader {
     }
     if (cmd == "transfer") {
       a.command = ScriptCommand::Transfer;
-      return Count(1, "transfer pressure|volume") +
-             Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
+      if (!Has(1, "transfer pressure|volume")) return fault_;
+      return Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
     }
     if (cmd == "cooler") {
       a.command = ScriptCommand::Cooler;
-      return Count(1, "cooler on|off") + Choice(2, {{"on", kCoolerOn}, {"off", kCoolerOff}}, a.code);
+      return Has(1, "cooler on|off") ? Choice(2, {{"on", kCoolerOn}, {"off", kCoolerOff}}, a.code) : fault_;
     }
     if (cmd == "fill" || cmd == "check" || cmd == "replace" || cmd == "reconnect") {
       a.command = ScriptCommand::Operator;
@@ -143,7 +143,7 @@ class LineReader {
     }
     if (cmd == "repair") {
       a.command = ScriptCommand::Repair;
-      return Count(1, "repair K") + Whole(2, "incident", 1, kIncidentCount, a.index);
+      return Has(1, "repair K") ? Whole(2, "incident", 1, kIncidentCount, a.index) : fault_;
     }
     if (cmd == "terminate") {
       a.command = ScriptCommand::Terminate;
@@ -188,6 +188,10 @@ class LineReader {
   }
 
  private:
+  // Whether exactly n arguments follow the command; when not, the fault is
+  // recorded. Every reader of an argument runs only after this check.
+  bool Has(std::size_t n, std::string_view usage) { return Count(n, usage).empty() && fault_.empty(); }
+
   // Exactly n arguments after the command. Returns the fault or "".
   std::string Count(std::size_t n, std::string_view usage) {
     if (!fault_.empty()) return {};
@@ -199,6 +203,7 @@ class LineReader {
 
   std::string Number(std::size_t i, std::string_view what, double lo, double hi, double& value) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     if (!ParseDecimal(words_[i], value)) return Fault(std::string(what) + " " + Quoted(words_[i]) + " is not a number");
     if (value < lo || value > hi) {
       std::string range = hi == HUGE_VAL ? "at least " + Format(lo) : Format(lo) + " to " + Format(hi);
@@ -209,6 +214,7 @@ class LineReader {
 
   std::string Whole(std::size_t i, std::string_view what, int lo, int hi, int& value) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     if (!ParseWhole(words_[i], value) || value < lo || value > hi)
       return Fault(std::string(what) + " " + Quoted(words_[i]) + " must be a whole number " + std::to_string(lo) +
                    " to " + std::to_string(hi));
@@ -217,6 +223,7 @@ class LineReader {
 
   std::string Choice(std::size_t i, std::initializer_list<std::pair<const char*, int>> choices, int& code) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     std::string w = LowerCase(words_[i]);
     std::string names;
     for (const auto& [name, value] : choices) {
