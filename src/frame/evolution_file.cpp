@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -150,8 +151,10 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
   // numbers is damaged, and the state stays as it was.
   auto trial = std::make_unique<State>(s);
   CopyImage(image, EvolutionBlocks(*trial));
-  if (const FieldInfo* bad = FirstNonFiniteField(*trial)) {
-    return Fail(host, readFailure + "\n(" + bad->name + " holds " + GetFieldText(*trial, *bad) + ", not a number)");
+  if (const FieldInfo* bad = FirstImplausibleField(*trial)) {
+    const double v = GetFieldNumber(*trial, *bad);
+    const char* what = std::isfinite(v) ? ", beyond any plausible value)" : ", not a number)";
+    return Fail(host, readFailure + "\n(" + bad->name + " holds " + GetFieldText(*trial, *bad) + what);
   }
   // The discharge count byte is read but not applied: the count comes with
   // the panel file.

@@ -11,4 +11,13 @@ const FieldInfo* FirstNonFiniteField(const State& s) {
   return nullptr;
 }
 
+const FieldInfo* FirstImplausibleField(const State& s) {
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type != FieldType::Double) continue;
+    const double v = GetFieldNumber(s, f);
+    if (!(std::fabs(v) <= kLargestPlausibleReal)) return &f;
+  }
+  return nullptr;
+}
+
 }  // namespace pumpdrill

@@ -19,6 +19,7 @@
 #include "recording_host.h"
 #include "sim/defaults.h"
 #include "sim/derived.h"
+#include "sim/finite_state.h"
 #include "sim/registry.h"
 
 namespace fs = std::filesystem;
@@ -166,14 +167,15 @@ TEST_F(EvolutionFileTest, SavedFileHasTheBlockLayoutAndReadsBackByteForByte) {
   Scramble(s->DraftSource, 10);
   Scramble(s->RadioMessages, 11);
   for (int i = 1; i <= 9; ++i) Scramble(s->Incidents[i], 20 + i);
-  // Reals that are not numbers mark a damaged file; the few patterns that
-  // make one become numbers (their sign and exponent bits changed).
+  // Reals that are not numbers, or beyond any plausible size, mark a
+  // damaged file; the patterns that make one become small numbers (their
+  // sign and exponent bits changed).
   for (const FieldInfo& f : StateFields()) {
     if (f.type != FieldType::Double) continue;
     Byte* p = reinterpret_cast<Byte*>(s.get()) + f.StateOffset();
     double v;
     std::memcpy(&v, p, sizeof v);
-    if (!std::isfinite(v)) p[7] = 0x3F;
+    if (!(std::fabs(v) <= kLargestPlausibleReal)) p[7] = 0x3F;
   }
   for (int line = 1; line <= 19; ++line) {
     s->Discharges[line].Spare260 = 1000 + line;
@@ -323,6 +325,8 @@ TEST_F(EvolutionFileTest, DamagedContentsAreRefusedAndTheStateIsUntouched) {
       {"NaN engine heat", withReal(1025 + 0x340, std::nan("")), refused + "\n(Pump.EngineHeat holds nan, not a number)"},
       {"infinite engine heat", withReal(1025 + 0x340, HUGE_VAL), refused + "\n(Pump.EngineHeat holds inf, not a number)"},
       {"-inf in line 2", withReal(2153 + 1176 + 0x200, -HUGE_VAL), refused + "\n(Discharges[2].",},
+      {"1e300 engine heat", withReal(1025 + 0x340, 1e300),
+       refused + "\n(Pump.EngineHeat holds 1.0000000000000001e+300, beyond any plausible value)"},
       {"earlier length, zero bytes", zeros, refused},
       {"earlier, version not a number", unnumbered, refused},
       {"earlier, 200 discharges", withByte(earlier, kEvolutionCountOffset, 200), refused},

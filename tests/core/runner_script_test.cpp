@@ -113,6 +113,9 @@ TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
       {"4 repair 10", "incident '10' must be a whole number 1 to 9"},
       {"4 terminate now", "unexpected 'now' (terminate)"},
       {"4 set Pump.Nothing 3", "no field named 'Pump.Nothing'"},
+      {"4 set Engine.MaxRpm 9.99e307", "Engine.MaxRpm: \"9.99e307\" is beyond any plausible value (1e30 either way)"},
+      {"4 set Discharges[9].BranchK[2] -1e38",
+       "Discharges[9].BranchK[2]: \"-1e38\" is beyond any plausible value (1e30 either way)"},
       // Every command with its argument missing says so, before any
       // argument is read.
       {"4 throttle", "missing argument (throttle RPM)"},
