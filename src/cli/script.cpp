@@ -11,12 +11,16 @@
 #include "frame/text_values.h"
 #include "setup/nozzle_operation.h"
 #include "setup/pump_setup.h"
+#include "setup/supply_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
 #include "sim/pressure_control.h"
 #include "sim/priming.h"
 #include "sim/pump_curve.h"
+#include "sim/incidents.h"
 #include "sim/state.h"
+#include "sim/supply.h"
+#include "sim/tank.h"
 #include "sim/valve_change.h"
 
 namespace pumpdrill {
@@ -184,6 +188,7 @@ class LineReader {
       if (a.code == int(PumpSetting::LowPress)) return Number(3, "low pressure", 0, kMaxLowSpeedPress, a.value);
       return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
     }
+    if (cmd == "supply") return SupplyCommand(a);
     return "unknown command " + Quoted(words_[1]);
   }
 
@@ -234,6 +239,37 @@ class LineReader {
       names += (names.empty() ? "" : ", ") + std::string(name);
     }
     return Fault("expected one of " + names + ", not " + Quoted(words_[i]));
+  }
+
+  std::string SupplyCommand(ScriptAction& a) {
+    a.command = ScriptCommand::Supply;
+    std::string e = Count(2, "supply type|rated|static|elevation|altitude|capacity|height|dump-tank|temp VALUE");
+    if (e.empty())
+      e = Choice(2,
+                 {{"type", kScriptSupplyType},
+                  {"rated", kScriptSupplyRated},
+                  {"static", int(SupplySetting::StaticPress)},
+                  {"elevation", int(SupplySetting::Elevation)},
+                  {"altitude", int(SupplySetting::Altitude)},
+                  {"capacity", int(SupplySetting::TankCapacity)},
+                  {"height", int(SupplySetting::TankHeight)},
+                  {"dump-tank", int(SupplySetting::DumpTankCapacity)},
+                  {"temp", int(SupplySetting::WaterTemp)}},
+                 a.code);
+    if (!e.empty()) return e;
+    int choice = 0;
+    if (a.code == kScriptSupplyType) {
+      e = Choice(3, {{"hydrant", 0}, {"draft", 1}, {"relay", 2}}, choice);
+      a.value = choice;
+      return e;
+    }
+    if (a.code == kScriptSupplyRated) {
+      e = Choice(3, {{"up", 1}, {"down", -1}}, choice);
+      a.value = choice;
+      return e;
+    }
+    // Typed values: the run refuses them with the window's messages.
+    return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
   }
 
   std::string OperatorCommand(const std::string& cmd, ScriptAction& a) {
@@ -350,7 +386,8 @@ bool ParseScript(std::string_view text, Script& script, std::string& error) {
   return true;
 }
 
-void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host) {
+void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host,
+                       const HoseFrictionTable& hoseFriction) {
   switch (a.command) {
     case ScriptCommand::Throttle:
       // The throttle's own effect: the demand within the engine's limits,
@@ -415,6 +452,21 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
       // As the pump setup commits it; a refusal shows the window's message.
       PumpCommit commit = CommitPumpSetting(s, static_cast<PumpSetting>(a.code), a.value);
       if (!commit.Message.empty()) host.Message(MsgType::Error, Buttons::Ok, commit.Message);
+      break;
+    }
+    case ScriptCommand::Supply: {
+      // As the supply setup commits it.
+      if (a.code == kScriptSupplyType) {
+        ChangeSupplyType(s, static_cast<int>(a.value), hoseFriction, host);
+        UpdateTank(s, !simActive, host);
+        UpdateAltitude(s);
+        ResetDraftSource(s, simActive);
+      } else if (a.code == kScriptSupplyRated) {
+        StepRatedFlow(s, static_cast<int>(a.value));
+      } else {
+        SupplyCommit commit = CommitSupplySetting(s, static_cast<SupplySetting>(a.code), a.value, simActive, host);
+        if (!commit.Message.empty()) host.Message(MsgType::Error, Buttons::Ok, commit.Message);
+      }
       break;
     }
   }
