@@ -9,15 +9,21 @@
 #include <utility>
 
 #include "frame/text_values.h"
+#include "panel/controls/engine_cooler.h"
+#include "panel/controls/governor_set_point.h"
+#include "panel/controls/primer_control.h"
+#include "panel/controls/relief_setting.h"
+#include "panel/controls/throttle_effect.h"
+#include "panel/controls/valve_opening.h"
 #include "setup/nozzle_operation.h"
 #include "setup/pump_setup.h"
 #include "setup/supply_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
+#include "sim/incidents.h"
 #include "sim/pressure_control.h"
 #include "sim/priming.h"
 #include "sim/pump_curve.h"
-#include "sim/incidents.h"
 #include "sim/state.h"
 #include "sim/supply.h"
 #include "sim/tank.h"
@@ -32,8 +38,8 @@ namespace {
 constexpr int kLastOperableLine = kIntakeLine;
 
 // Pump.EngineCooler values.
-constexpr int kCoolerOn = 1;
-constexpr int kCoolerOff = 2;
+constexpr int kCoolerOn = kEngineCoolerOn;
+constexpr int kCoolerOff = kEngineCoolerOff;
 
 // PumpControl.ReliefMode values of the relief valve's on/off switch.
 constexpr int kReliefOff = 2;
@@ -390,49 +396,49 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
                        const HoseFrictionTable& hoseFriction) {
   switch (a.command) {
     case ScriptCommand::Throttle:
-      // The throttle's own effect: the demand within the engine's limits,
-      // the engine at that speed at once.
-      s.Engine.RpmDemand = a.value;
-      LimitRpmDemand(s);
-      s.Engine.Rpm = s.Engine.RpmDemand;
+      // As the throttles do: the demand within the engine's limits, the
+      // engine at that speed at once.
+      ApplyThrottleDemand(s, a.value);
       break;
     case ScriptCommand::Valve:
-      s.Discharges[a.index].ValveOpen = a.value;
-      ValveChanged(s, false, a.index, a.value, simActive, host);
+      SetValveOpening(s, a.index, a.value, simActive, host);
       break;
     case ScriptCommand::Nozzle:
       StoreNozzleOpening(s, a.index, a.value);
       break;
     case ScriptCommand::Primer:
-      PrimerAction(s, a.code, host);
+      // As the primer handle, with its sounds for whoever plays them.
+      if (a.code == kPrimerEngage) {
+        EngagePrimer(s, true, host);
+      } else {
+        ReleasePrimer(s, true, host);
+      }
       break;
     case ScriptCommand::Control:
       s.PumpControl.PressureControlMode = static_cast<Byte>(a.code);
       break;
     case ScriptCommand::ReliefMode:
-      s.PumpControl.ReliefMode = static_cast<Byte>(a.code);
+      SetReliefSwitch(s, a.code == kReliefInService);
       break;
-    case ScriptCommand::ReliefPressure: {
+    case ScriptCommand::ReliefPressure:
       // The relief valve's travel ends at its lowest and highest settings.
-      const TPumpControlRec& c = s.PumpControl;
-      double lo = std::min(c.ReliefMinPress, c.ReliefMaxPress);
-      double hi = std::max(c.ReliefMinPress, c.ReliefMaxPress);
-      s.PumpControl.ReliefSetPress = std::clamp(a.value, lo, hi);
+      SetReliefPressure(s, a.value);
       break;
-    }
     case ScriptCommand::GovernorPressure:
       s.PumpControl.GovernorMode = kGovernorPressureMode;
-      s.PumpControl.GovernorSetPress = a.value;
+      SetGovernorPressure(s, a.value);
       break;
     case ScriptCommand::GovernorRpm:
       s.PumpControl.GovernorMode = 1;
-      s.PumpControl.GovernorSetRpm = a.value;
+      SetGovernorRpm(s, a.value);
       break;
     case ScriptCommand::Transfer:
+      // The pump's mode once the change-over is done (the panel's switch
+      // takes its delay to get there).
       s.Pump.StageMode = static_cast<SmallInt>(a.code);
       break;
     case ScriptCommand::Cooler:
-      s.Pump.EngineCooler = static_cast<Byte>(a.code);
+      SetEngineCooler(s, a.code == kCoolerOn);
       break;
     case ScriptCommand::Operator:
       RunOperatorAction(s, a.action, simActive, host);
