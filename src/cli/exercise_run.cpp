@@ -63,7 +63,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
         result.terminated = true;
         break;
       }
-      ApplyScriptAction(s, a, run.SimActive, host);
+      ApplyScriptAction(s, a, run.SimActive, host, cfg.Sim.HoseFriction);
       // A nozzle worked by hand is left alone by the automatic nozzle step.
       if (a.command == ScriptCommand::Nozzle) ClearAutoNozzlePending(run, a.index);
     }
