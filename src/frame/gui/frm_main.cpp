@@ -87,6 +87,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   CreateGraphWindow();
   CreateBurnWindow();
   ConnectBurnHouse();
+  ConnectStudents();
 }
 
 TfrmMain::~TfrmMain() {

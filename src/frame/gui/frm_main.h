@@ -30,6 +30,7 @@ class TfrmGraph;
 class TfrmGrphSet;
 class TfrmBurn;
 class TfrmNzroll;
+class TfrmRecs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -92,6 +93,15 @@ class TfrmMain : public QMainWindow {
   TfrmNzroll* frmNzroll() const;
   void BtnNozzleClick();
   void RefreshNozzleWindow();  // when it is shown
+
+  // Students, classes and the operator login (frm_main_students.cpp): the
+  // students window is a child of the area, open at most once.
+  TfrmRecs* frmRecs() const;
+  QMdiSubWindow* recsWindow() const;
+  void mStudentsLoginClick();
+  void mStudentsConfigureClick();
+  void CloseStudentsWindow();  // a changed comment is written first
+  void RefreshOperatorItem();  // the "Operator:" item after the logged-in student
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -214,6 +224,9 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmBurn> frmBurn_;
   QPointer<QMdiSubWindow> burnWindow_;
   QPointer<TfrmNzroll> frmNzroll_;
+  void ConnectStudents();
+  QPointer<TfrmRecs> frmRecs_;
+  QPointer<QMdiSubWindow> recsWindow_;
 };
 
 }  // namespace pumpdrill
