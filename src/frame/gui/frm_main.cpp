@@ -89,6 +89,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   CreateGraphWindow();
   CreateBurnWindow();
   ConnectBurnHouse();
+  ConnectStudents();
   SetMinimumWindowSize();
 }
 

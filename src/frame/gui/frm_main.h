@@ -34,6 +34,7 @@ class TfrmBurn;
 class TfrmNzroll;
 class TfrmOptions;
 class TfrmHelp;
+class TfrmRecs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -114,6 +115,14 @@ class TfrmMain : public QMainWindow {
   std::function<bool(QPrinter& printer, QWidget* parent)> AskPrint;
   void mPrintSetupClick();
   void UpdatePrintItem();  // enabled while a window of the area is active
+  // Students, classes and the operator login (frm_main_students.cpp): the
+  // students window is a child of the area, open at most once.
+  TfrmRecs* frmRecs() const;
+  QMdiSubWindow* recsWindow() const;
+  void mStudentsLoginClick();
+  void mStudentsConfigureClick();
+  void CloseStudentsWindow();  // a changed comment is written first
+  void RefreshOperatorItem();  // the "Operator:" item after the logged-in student
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -243,6 +252,9 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmNzroll> frmNzroll_;
   QPointer<TfrmOptions> frmOptions_;
   QPointer<TfrmHelp> frmHelp_;
+  void ConnectStudents();
+  QPointer<TfrmRecs> frmRecs_;
+  QPointer<QMdiSubWindow> recsWindow_;
 };
 
 }  // namespace pumpdrill

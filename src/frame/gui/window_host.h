@@ -41,6 +41,8 @@ class WindowHost : public Host {
   void RestartBurnHouseWindow() override;
   // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
   void RefreshNozzleWindow() override;
+  // The students window closes at every initialisation (frm_main_students.cpp).
+  void CloseStudentsWindow() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
