@@ -125,6 +125,7 @@ void TfrmMain::BuildMenus() {
   mOptionsSound = Item(mnuOptions, "Sound", "mOptionsSound");
   mMuteSound = Item(mnuOptions, "Mute Sound", "mMuteSound");
   ConnectSoundMenu();
+  ConnectOptionsMenu();
 
   mnuDataRecords = bar->addMenu("Data Records");
   mnuDataRecords->setObjectName("mnuDataRecords");
@@ -161,6 +162,10 @@ void TfrmMain::BuildMenus() {
   mOperator = bar->addAction("Operator:  ");
   mOperator->setObjectName("mOperator");
   mOperator->setVisible(false);
+
+  ConnectHelpMenu();
+  ConnectPrintMenu();
+  AssignMenuKeys();
 }
 
 }  // namespace pumpdrill
