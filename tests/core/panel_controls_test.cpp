@@ -9,6 +9,7 @@
 
 #include "default_state.h"
 #include "panel/controls/class1_governor.h"
+#include "panel/controls/electronic2_governor.h"
 #include "panel/controls/electronic_throttle.h"
 #include "panel/controls/electronic_valve.h"
 #include "panel/controls/flowmeter_selector.h"
@@ -347,6 +348,45 @@ TEST(Class1Governor, ButtonsAndDisplay) {
     EXPECT_DOUBLE_EQ(pc.GovernorSetPress, c.setPress) << c.name;
     EXPECT_DOUBLE_EQ(pc.GovernorSetRpm, c.setRpm) << c.name;
     EXPECT_EQ(Class1DisplayText(*s, DisplayUnits{}), c.text) << c.name;
+  }
+}
+
+TEST(Electronic2Governor, Toggles) {
+  struct Case {
+    const char* name;
+    int mode;
+    ControlPoint press, to;
+    double held;
+    int modeAfter;
+    double setPress, setRpm;
+    const char* text;
+  };
+  // Present: 180 psi, demand 1502 RPM; set points 150 psi, 1400 RPM.
+  const Case cases[] = {
+      {"lower left: pressure", 1, {30, 100}, {20, 100}, 0, 0, 180, 1400, "PSI 180"},
+      {"lower right: speed", 0, {30, 100}, {40, 100}, 0, 1, 150, 1502, "RPM 1502"},
+      {"lower, too little", 0, {30, 100}, {34, 100}, 0, 0, 150, 1400, "PSI 150"},
+      {"upper up held 0.6 s", 0, {30, 50}, {30, 40}, 0.6, 0, 160, 1400, "PSI 160"},
+      {"upper down in speed mode", 1, {30, 50}, {30, 60}, 0, 1, 150, 1395, "RPM 1395"},
+      {"upper refused at idle", 2, {30, 50}, {30, 40}, 0.6, 2, 150, 1400, "IDLE"},
+  };
+  for (const Case& c : cases) {
+    auto s = MakeDefaultState();
+    TPumpControlRec& pc = s->PumpControl;
+    pc.GovernorMode = static_cast<Byte>(c.mode);
+    pc.GovernorSetPress = 150;
+    pc.GovernorSetRpm = 1400;
+    s->PumpOutput.DischargePress = 180;
+    s->Engine.RpmDemand = 1502;
+    Gov2Hold h;
+    Gov2Press(h, *s, kRunning, c.press);
+    Gov2Move(h, *s, kRunning, c.to);
+    TickUntil(*s, 0.0, c.held, [&] { Gov2Tick(h, *s, kRunning); });
+    Gov2Release(h);
+    EXPECT_EQ(pc.GovernorMode, c.modeAfter) << c.name;
+    EXPECT_DOUBLE_EQ(pc.GovernorSetPress, c.setPress) << c.name;
+    EXPECT_DOUBLE_EQ(pc.GovernorSetRpm, c.setRpm) << c.name;
+    EXPECT_EQ(Gov2DisplayText(*s, DisplayUnits{}), c.text) << c.name;
   }
 }
 
