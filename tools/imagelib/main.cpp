@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   AddPanelSwitchImages(drawn);
   AddPanelCapImages(drawn);
   AddPanelTrimImages(drawn);
+  AddPanelRotaryImages(drawn);
   AddRunButtonImages(drawn);
   AddSplashImages(drawn);
   AddHoseAndNozzleImages(drawn);
