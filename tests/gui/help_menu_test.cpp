@@ -57,7 +57,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mPrint", "&Print...", true, false},  // no window active
       {"mPrintSetup", "P&rint Setup...", true, true},
       {"mExit", "E&xit", true, true},
-      {"mSupplySetup", "Supply/Tank", true, false},
+      {"mSupplySetup", "Supply/Tank", true, true},
       {"mPumpSetup", "Pump / Engine", true, true},
       {"mDischargeSetup", "Discharges", true, true},
       {"mFoamSetup", "Foam", true, false},
