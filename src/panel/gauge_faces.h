@@ -129,18 +129,18 @@ inline constexpr double kBigDialRadius = 43.5;
 inline constexpr double kPressureNeedleTail = 15;
 inline constexpr double kPressureNeedleHalfWidth = 2;
 
-// Engine temperature, oil and primer oil gauges (20 to 22): 58 x 57. The
-// bezel is round about (29, 28.5); the needle pivots low so that its
-// 108 degree sweep uses the upper part of the dial.
+// Engine temperature, oil and primer oil gauges (20 to 22): 58 x 57, a
+// round bezel with the needle pivot at its centre; the 108 degree sweep
+// uses the upper half of the dial, the captions the lower half.
 inline constexpr int kEngineFaceWidth = 58;
 inline constexpr int kEngineFaceHeight = 57;
-inline constexpr FacePoint kEngineFaceCentre{29, 35};
-inline constexpr FacePoint kEngineBezelCentre{29, 28.5};
-inline constexpr double kEngineNeedleLength = 22;
+inline constexpr FacePoint kEngineFaceCentre{29, 28.5};
+inline constexpr FacePoint kEngineBezelCentre = kEngineFaceCentre;
+inline constexpr double kEngineNeedleLength = 20;
 inline constexpr double kEngineNeedleTail = 5;
 inline constexpr double kEngineNeedleHalfWidth = 1.5;
 inline constexpr double kEngineBezelRadius = 28;
-inline constexpr double kEngineDialRadius = 25;
+inline constexpr double kEngineDialRadius = 24.5;
 
 // Tachometer: 60 x 59, 0 to 4000 RPM over the pressure gauges' sweep.
 inline constexpr int kTachFaceWidth = 60;
@@ -166,7 +166,7 @@ inline constexpr FaceGraduation kSmallPsi{1, 0, 0, 600, 10, 50, 100, 32.5, 5, 2.
 inline constexpr FaceGraduation kSmallBar{
     kPsiToBar, 0, 0, 600 * kPsiToBar, 1, 5, 10, 32.5, 5, 2.5, 24, 5.2, true};
 inline constexpr FaceGraduation kSmallKpa{
-    kPsiToKpa, 0, 0, 600 * kPsiToKpa, 0, 500, 1000, 15.5, 3, 0, 11, 3.2, false};
+    kPsiToKpa, 0, 0, 600 * kPsiToKpa, 0, 500, 1000, 16.5, 3, 0, 12.5, 3.0, false};
 
 // Big (compound) faces: -15 to 600 psi; the vacuum sector in inHg.
 inline constexpr FaceGraduation kBigPsi{1, 0, 0, 600, 10, 50, 100, 42.5, 6, 3, 31, 6.6, true};
@@ -175,16 +175,16 @@ inline constexpr FaceGraduation kBigInHg{-kPsiToInHg, 0, 0, 30, 10,  10,  30,
 inline constexpr FaceGraduation kBigBar{kPsiToBar, 0,   -1,  600 * kPsiToBar, 1, 5, 10, 42.5, 6, 3,
                                         32,        6.6, true};
 inline constexpr FaceGraduation kBigKpa{
-    kPsiToKpa, 0, -100, 600 * kPsiToKpa, 100, 500, 1000, 21, 4, 2, 15, 4.0, false};
+    kPsiToKpa, 0, -100, 600 * kPsiToKpa, 100, 500, 1000, 23, 4, 2, 18, 4.0, false};
 
 // Engine faces: a few numerals above the ticks.
-inline constexpr FaceGraduation kTempF{1, 0, 100, 250, 10, 50, 50, 20, 3.5, 2, 14, 4.2, true};
-inline constexpr FaceGraduation kTempC{5.0 / 9.0, -160.0 / 9.0, 40, 120, 5,   20,  40,
-                                       20,        3.5,          2,  14,  4.2, true};
-inline constexpr FaceGraduation kOilPsi{1, 0, 0, 80, 5, 20, 40, 20, 3.5, 2, 14, 4.2, true};
-inline constexpr FaceGraduation kOilBar{kPsiToBar, 0,   0,   80 * kPsiToBar, 0.5, 1, 2, 20, 3.5, 2,
-                                        14,        4.2, true};
-inline constexpr FaceGraduation kPrimerPct{1, 0, 0, 100, 12.5, 50, 50, 20, 3.5, 2, 14, 4.2, true};
+inline constexpr FaceGraduation kTempF{1, 0, 100, 250, 10, 50, 50, 22.5, 4, 2, 15, 4.6, true};
+inline constexpr FaceGraduation kTempC{5.0 / 9.0, -160.0 / 9.0, 40,  120, 5, 20, 40, 22.5, 4,
+                                       2,         15,           4.6, true};
+inline constexpr FaceGraduation kOilPsi{1, 0, 0, 80, 5, 20, 40, 22.5, 4, 2, 15, 4.6, true};
+inline constexpr FaceGraduation kOilBar{kPsiToBar, 0,   0,   80 * kPsiToBar, 0.5, 1, 2, 22.5, 4, 2,
+                                        15,        4.6, true};
+inline constexpr FaceGraduation kPrimerPct{1, 0, 0, 100, 12.5, 50, 50, 22.5, 4, 2, 15, 4.6, true};
 
 // Tachometer: hundreds of RPM as minor ticks, thousands as numerals.
 inline constexpr FaceGraduation kTachRpm{0.001, 0, 0, 4, 0.1, 0.5, 1, 23.5, 4, 2, 16.5, 5.0, true};
@@ -212,7 +212,7 @@ constexpr GaugeFace SmallFace(std::string_view name, bool metric, bool white) {
               metric ? "bar" : "PSI",
               {38, 62.5},
               metric ? "kPa" : "",
-              {38, 29},
+              {38, 52},
               "",
               {0, 0}};
   return f;
@@ -241,7 +241,7 @@ constexpr GaugeFace BigFace(std::string_view name, bool metric, bool white) {
               metric ? "bar" : "PSI",
               {51, 78},
               metric ? "kPa" : "inHg VAC",
-              metric ? FacePoint{51, 35} : FacePoint{51, 87},
+              metric ? FacePoint{51, 65} : FacePoint{51, 87},
               "",
               {0, 0}};
   return f;
@@ -270,11 +270,11 @@ constexpr GaugeFace EngineFace(std::string_view name, GaugeFaceKind kind, bool m
               bandFrom,
               bandTo,
               unit,
-              {29, 42.5},
+              {29, 37.5},
               "",
               {0, 0},
               title,
-              {29, 48.5}};
+              {29, 45}};
   return f;
 }
 
@@ -449,9 +449,10 @@ inline constexpr FacePoint kPrimerHandleAt{7, 14};
 // middle. The knob pictures "PANEL_FLOWMETER_KNOB01" .. "10" (27 x 27)
 // point at their position and are drawn centred on the dial centre.
 inline constexpr std::string_view kFlowmeterName = "PANEL_FLOWMETER";
-inline constexpr FaceBox kFlowmeterReadout{5, 26, 40, 17};
+inline constexpr FaceBox kFlowmeterReadout{3, 27, 40, 17};
 inline constexpr FacePoint kFlowmeterDialCentre{88, 39};
-inline constexpr double kFlowmeterLabelRadius = 23;
+inline constexpr double kFlowmeterLabelRadius = 19.5;
+inline constexpr double kFlowmeterDialRadius = 26;
 inline constexpr int kFlowmeterKnobSize = 27;
 constexpr double FlowmeterSelectorDegrees(int position) {
   if (position == 9) return 54;
@@ -523,6 +524,16 @@ inline constexpr PanelPictureSize kPanelPictureSizes[] = {
     {"PANEL_BAR_UPPER", 625, 8},
     {"PANEL_BAR_LOWER", 634, 46},
     {"PANEL_BACKGROUND", 128, 128},
+    {"PANEL_FLOWMETER_KNOB01", 27, 27},
+    {"PANEL_FLOWMETER_KNOB02", 27, 27},
+    {"PANEL_FLOWMETER_KNOB03", 27, 27},
+    {"PANEL_FLOWMETER_KNOB04", 27, 27},
+    {"PANEL_FLOWMETER_KNOB05", 27, 27},
+    {"PANEL_FLOWMETER_KNOB06", 27, 27},
+    {"PANEL_FLOWMETER_KNOB07", 27, 27},
+    {"PANEL_FLOWMETER_KNOB08", 27, 27},
+    {"PANEL_FLOWMETER_KNOB09", 27, 27},
+    {"PANEL_FLOWMETER_KNOB10", 27, 27},
 };
 
 // The layout size of a panel picture of the list above, or nullptr.

@@ -15,7 +15,7 @@ namespace pumpdrill {
 namespace {
 
 constexpr char kMagic[8] = {'P', 'D', 'I', 'M', 'G', 'L', 'I', 'B'};
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -57,7 +57,12 @@ void PutNumber(std::string& out, std::uint32_t v, int n) {
 
 const std::string* ImageLibrary::Find(const std::string& name) const {
   auto it = images_.find(Upper(name));
-  return it == images_.end() ? nullptr : &it->second;
+  return it == images_.end() ? nullptr : &it->second.bytes;
+}
+
+int ImageLibrary::Scale(const std::string& name) const {
+  auto it = images_.find(Upper(name));
+  return it == images_.end() ? 1 : it->second.scale;
 }
 
 std::vector<std::string> ImageLibrary::Names() const {
@@ -76,16 +81,18 @@ int ReadImageLibrary(const std::string& path, ImageLibrary& library) {
   Reader r(data);
   std::string magic;
   std::uint32_t version = 0, count = 0;
-  if (!r.Bytes(8, magic) || magic != std::string(kMagic, 8) || !r.U32(version) ||
-      version != kVersion || !r.U32(count))
+  if (!r.Bytes(8, magic) || magic != std::string(kMagic, 8) || !r.U32(version) || version < 1 ||
+      version > kVersion || !r.U32(count))
     return kBadImageLibrary;
-  std::map<std::string, std::string> images;
+  std::map<std::string, ImageLibrary::Entry> images;
   for (std::uint32_t i = 0; i < count; ++i) {
-    std::uint32_t nameLength = 0, size = 0;
+    std::uint32_t nameLength = 0, scale = 1, size = 0;
     std::string name, bytes;
-    if (!r.U16(nameLength) || !r.Bytes(nameLength, name) || !r.U32(size) || !r.Bytes(size, bytes))
+    if (!r.U16(nameLength) || !r.Bytes(nameLength, name)) return kBadImageLibrary;
+    if (version >= 2 && (!r.U16(scale) || scale < 1 || scale > kMaxImageScale))
       return kBadImageLibrary;
-    images[Upper(name)] = std::move(bytes);
+    if (!r.U32(size) || !r.Bytes(size, bytes)) return kBadImageLibrary;
+    images[Upper(name)] = {std::move(bytes), static_cast<int>(scale)};
   }
   if (!r.AtEnd()) return kBadImageLibrary;
   library.path_ = path;
@@ -93,21 +100,25 @@ int ReadImageLibrary(const std::string& path, ImageLibrary& library) {
   return 0;
 }
 
-bool WriteImageLibrary(const std::string& path,
-                       const std::vector<std::pair<std::string, std::string>>& images,
+bool WriteImageLibrary(const std::string& path, const std::vector<LibraryImage>& images,
                        std::string* error) {
   std::string out(kMagic, 8);
   PutNumber(out, kVersion, 4);
   PutNumber(out, static_cast<std::uint32_t>(images.size()), 4);
-  for (const auto& [name, bytes] : images) {
-    if (name.empty() || name.size() > 0xFFFF) {
-      if (error) *error = "bad image name '" + name + "'";
+  for (const LibraryImage& image : images) {
+    if (image.Name.empty() || image.Name.size() > 0xFFFF) {
+      if (error) *error = "bad image name '" + image.Name + "'";
       return false;
     }
-    PutNumber(out, static_cast<std::uint32_t>(name.size()), 2);
-    out += Upper(name);
-    PutNumber(out, static_cast<std::uint32_t>(bytes.size()), 4);
-    out += bytes;
+    if (image.Scale < 1 || image.Scale > kMaxImageScale) {
+      if (error) *error = "bad scale " + std::to_string(image.Scale) + " of " + image.Name;
+      return false;
+    }
+    PutNumber(out, static_cast<std::uint32_t>(image.Name.size()), 2);
+    out += Upper(image.Name);
+    PutNumber(out, static_cast<std::uint32_t>(image.Scale), 2);
+    PutNumber(out, static_cast<std::uint32_t>(image.Bytes.size()), 4);
+    out += image.Bytes;
   }
   std::string temp = path + ".part";
   {

@@ -3,10 +3,15 @@
 // libraries of named images. A library file holds data only:
 //
 //   8 bytes   "PDIMGLIB"
-//   4 bytes   format version (1), little-endian
+//   4 bytes   format version (2; 1 is still read), little-endian
 //   4 bytes   number of images
-//   per image: 2 bytes name length, the name (upper case), 4 bytes data
-//              length, the data (a PNG image)
+//   per image: 2 bytes name length, the name (upper case), in version 2
+//              2 bytes the picture's scale, then 4 bytes data length, the
+//              data (a PNG image)
+//
+// A picture of scale s holds s x s pixels for each layout pixel: a 79 x 79
+// gauge face of scale 4 is stored as 316 x 316 pixels. Version 1 files hold
+// pictures of scale 1.
 //
 // The build draws the images and writes both files. Names are looked up
 // without regard to letter case.
@@ -25,10 +30,21 @@ namespace pumpdrill {
 inline constexpr const char* kPanelImageLibrary = "panel04.dll";
 inline constexpr const char* kMiscImageLibrary = "misc04.dll";
 
+// One picture of a library file: its name, its encoded bytes and its scale.
+struct LibraryImage {
+  std::string Name;
+  std::string Bytes;
+  int Scale = 1;
+};
+
+inline constexpr int kMaxImageScale = 16;
+
 class ImageLibrary {
  public:
   // The encoded image of that name, or nullptr.
   const std::string* Find(const std::string& name) const;
+  // The scale of the picture of that name (1 when there is none).
+  int Scale(const std::string& name) const;
   const std::string& Path() const { return path_; }
   std::size_t Size() const { return images_.size(); }
   std::vector<std::string> Names() const;
@@ -36,7 +52,11 @@ class ImageLibrary {
  private:
   friend int ReadImageLibrary(const std::string& path, ImageLibrary& library);
   std::string path_;
-  std::map<std::string, std::string> images_;
+  struct Entry {
+    std::string bytes;
+    int scale = 1;
+  };
+  std::map<std::string, Entry> images_;
 };
 
 using ImageLibraryHandle = std::unique_ptr<ImageLibrary>;
@@ -49,9 +69,10 @@ inline constexpr int kBadImageLibrary = 193;
 int ReadImageLibrary(const std::string& path, ImageLibrary& library);
 
 // Writes a library file (through a temporary file, so that a failed write
-// leaves any earlier library intact). Returns false with a reason in error.
-bool WriteImageLibrary(const std::string& path,
-                       const std::vector<std::pair<std::string, std::string>>& images,
+// leaves any earlier library intact). Returns false with a reason in error;
+// a name that is empty or too long, or a scale outside 1 to
+// kMaxImageScale, writes nothing.
+bool WriteImageLibrary(const std::string& path, const std::vector<LibraryImage>& images,
                        std::string* error = nullptr);
 
 // Loads the library at path into handle. On failure reports

@@ -1,7 +1,8 @@
 // Image libraries: lookups by name and every failure message.
+#include "panel/image_library.h"
+
 #include <gtest/gtest.h>
 
-#include "panel/image_library.h"
 #include "recording_host.h"
 #include "scratch_dir.h"
 
@@ -96,12 +97,68 @@ TEST(ImageLibrary, AFailedWriteKeepsTheOldLibrary) {
   ScratchDir dir;
   std::string path = (dir / "misc04.dll").string();
   ASSERT_TRUE(WriteImageLibrary(path, {{"OLD", "1"}}));
-  std::string error;
-  EXPECT_FALSE(WriteImageLibrary(path, {{"", "bad name"}}, &error));
-  EXPECT_FALSE(error.empty());
+  const std::vector<LibraryImage> bad[] = {
+      {{"", "bad name"}}, {{"ZERO", "x", 0}}, {{"HUGE", "x", kMaxImageScale + 1}}};
+  for (const auto& images : bad) {
+    std::string error;
+    EXPECT_FALSE(WriteImageLibrary(path, images, &error)) << images[0].Name;
+    EXPECT_FALSE(error.empty()) << images[0].Name;
+  }
   ImageLibrary lib;
   ASSERT_EQ(ReadImageLibrary(path, lib), 0);
   EXPECT_NE(lib.Find("OLD"), nullptr);
+}
+
+TEST(ImageLibrary, EachPictureKeepsItsScale) {
+  ScratchDir dir;
+  std::string path = (dir / "panel04.dll").string();
+  ASSERT_TRUE(WriteImageLibrary(
+      path, {{"GAUGE_BIG_E", "face", 4}, {"Old_Lamp", "lamp"}, {"FINE", "f", kMaxImageScale}}));
+  ImageLibrary lib;
+  ASSERT_EQ(ReadImageLibrary(path, lib), 0);
+  const struct {
+    const char* name;
+    int scale;
+  } cases[] = {{"gauge_big_e", 4}, {"OLD_LAMP", 1}, {"FINE", kMaxImageScale}, {"NONE", 1}};
+  for (const auto& c : cases) EXPECT_EQ(lib.Scale(c.name), c.scale) << c.name;
+  EXPECT_EQ(*lib.Find("GAUGE_BIG_E"), "face");
+}
+
+// Files of the first format (no scales) and damaged scales.
+TEST(ImageLibrary, VersionOneReadsAsScaleOneAndBadScalesAreRefused) {
+  auto file = [](std::uint32_t version, const std::string& entry) {
+    std::string out = "PDIMGLIB";
+    for (std::uint32_t v : {version, 1u})
+      for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return out + entry;
+  };
+  const std::string name = std::string("\x03\0", 2) + "ABC";
+  const std::string data = std::string("\x02\0\0\0", 4) + "xy";
+  const struct {
+    const char* what;
+    std::string bytes;
+    int error, scale;
+  } cases[] = {
+      {"version 1", file(1, name + data), 0, 1},
+      {"version 2, scale 3", file(2, name + std::string("\x03\0", 2) + data), 0, 3},
+      {"version 2, scale 0", file(2, name + std::string("\0\0", 2) + data), kBadImageLibrary, 0},
+      {"version 2, scale 17", file(2, name + std::string("\x11\0", 2) + data), kBadImageLibrary, 0},
+      {"version 2 without its scale", file(2, name + data), kBadImageLibrary, 0},
+      {"version 3", file(3, name + std::string("\x01\0", 2) + data), kBadImageLibrary, 0},
+      {"version 0", file(0, name + data), kBadImageLibrary, 0},
+  };
+  ScratchDir dir;
+  for (const auto& c : cases) {
+    std::string path = (dir / "lib.dll").string();
+    testing::WriteText(path, c.bytes);
+    ImageLibrary lib;
+    ASSERT_EQ(ReadImageLibrary(path, lib), c.error) << c.what;
+    if (c.error == 0) {
+      ASSERT_NE(lib.Find("ABC"), nullptr) << c.what;
+      EXPECT_EQ(*lib.Find("ABC"), "xy") << c.what;
+      EXPECT_EQ(lib.Scale("ABC"), c.scale) << c.what;
+    }
+  }
 }
 
 }  // namespace

@@ -63,10 +63,12 @@ TEST(Pictures, NamedBitmapsComeFromTheLibraryAndAMissingNameIsReported) {
   ImageLibraryHandle panel;
   ASSERT_TRUE(OpenPanelImageLibrary(testing::BuildMainDirectory().string() + "/", panel, host));
   QPixmap lamp, small, none;
+  // Panel pictures are stored at four times their size and come back at it.
   EXPECT_TRUE(LoadNamedBitmap(panel, "GRN_LIGHT_PIC", lamp, host));
-  EXPECT_EQ(lamp.size(), QSize(15, 15));
+  EXPECT_EQ(lamp.deviceIndependentSize().toSize(), QSize(15, 15));
+  EXPECT_EQ(lamp.devicePixelRatio(), 4.0);
   EXPECT_TRUE(LoadNamedBitmap(panel, "sm_red_light_pic", small, host));
-  EXPECT_EQ(small.size(), QSize(9, 9));
+  EXPECT_EQ(small.deviceIndependentSize().toSize(), QSize(9, 9));
   EXPECT_TRUE(host.messages.empty());
 
   EXPECT_FALSE(LoadNamedBitmap(panel, "GAUGE_BIG_MASK_X", none, host));

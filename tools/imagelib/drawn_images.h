@@ -18,6 +18,7 @@ struct DrawnImage {
   Library library;
   std::string name;
   QImage image;
+  int scale = 1;  // pixels per layout pixel
 };
 
 using DrawnImages = std::vector<DrawnImage>;
@@ -26,7 +27,11 @@ using DrawnImages = std::vector<DrawnImage>;
 QImage Canvas(int width, int height);
 
 // Groups of pictures.
-void AddLampImages(DrawnImages& out);       // panel lamps
+void AddPanelLampImages(DrawnImages& out);    // lamps, lamp plates, warning lamps
+void AddGaugeFaceImages(DrawnImages& out);    // gauge faces, masks, tachometer
+void AddPanelSwitchImages(DrawnImages& out);  // toggles, switches, primer, T-handle
+void AddPanelCapImages(DrawnImages& out);     // hose connection plates
+void AddPanelTrimImages(DrawnImages& out);    // bars, background, flowmeter
 void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <map>
 #include <string>
@@ -47,14 +46,19 @@ int main(int argc, char** argv) {
     return 2;
   }
   DrawnImages drawn;
-  AddLampImages(drawn);
+  AddPanelLampImages(drawn);
+  AddGaugeFaceImages(drawn);
+  AddPanelSwitchImages(drawn);
+  AddPanelCapImages(drawn);
+  AddPanelTrimImages(drawn);
   AddRunButtonImages(drawn);
   AddSplashImages(drawn);
   AddHoseAndNozzleImages(drawn);
   AddBurnHouseImages(drawn);
 
-  std::map<Library, std::vector<std::pair<std::string, std::string>>> files;
-  for (const DrawnImage& d : drawn) files[d.library].emplace_back(d.name, EncodePng(d.image));
+  std::map<Library, std::vector<LibraryImage>> files;
+  for (const DrawnImage& d : drawn)
+    files[d.library].push_back({d.name, EncodePng(d.image), d.scale});
 
   for (int i = 3; i < argc; i += 3) {
     if (std::string(argv[i]) != "--png" || i + 2 >= argc) {
@@ -69,7 +73,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-image-libraries: cannot read %s\n", qPrintable(f.filePath()));
         return 1;
       }
-      files[lib].emplace_back(f.completeBaseName().toUpper().toStdString(), EncodePng(image));
+      files[lib].push_back({f.completeBaseName().toUpper().toStdString(), EncodePng(image), 1});
     }
   }
 

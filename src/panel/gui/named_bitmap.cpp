@@ -10,6 +10,7 @@ bool LoadNamedBitmap(const ImageLibrary* library, const std::string& name, QPixm
     QPixmap picture;
     if (picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
                              static_cast<uint>(bytes->size()), "PNG")) {
+      picture.setDevicePixelRatio(library->Scale(name));
       bitmap = picture;
       return true;
     }
