@@ -11,6 +11,7 @@
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
+#include "cli/soak.h"
 #include "frame/evolution_commands.h"
 #include "frame/evolution_file.h"
 #include "frame/text_values.h"
@@ -19,6 +20,9 @@
 namespace pumpdrill {
 
 namespace {
+
+// A soak longer than this is a mistake in --soak (a week).
+constexpr double kMaxSoakHours = 168;
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: pumpdrill-sim [options]\n"
@@ -36,8 +40,11 @@ void PrintHelp(std::ostream& out) {
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
       << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
+      << "  --soak HOURS      run HOURS of simulated time of random operator actions,\n"
+         "                    checking every second that the state stays sound\n"
+         "                    (exit status 3 and the fault when it does not)\n"
       << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
-         "a fault in the script (its line is named).\n";
+         "a fault in the script (its line is named), 3 a soak fault.\n";
 }
 
 // The program's own path, from which the default main directory is found.
@@ -103,6 +110,8 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
   BurnHouseEdits burnHouse;
+  SoakOptions soak;
+  bool soakAsked = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
@@ -124,6 +133,20 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (arg == "--version") {
       out << kProductName << " " << kVersionText << " (revision " << kRevisionText << ")\n";
       return kExitOk;
+    }
+    if (arg == "--soak" || arg.rfind("--soak=", 0) == 0) {
+      std::string value;
+      bool matched = false;
+      double hours = 0;
+      if (!OptionValue(argc, argv, i, "--soak", value, matched, err) || !ParseDecimal(value, hours) || hours <= 0 ||
+          hours > kMaxSoakHours) {
+        if (matched) err << "pumpdrill-sim: --soak needs a number of hours above 0 and at most " << kMaxSoakHours
+                         << ", not '" << value << "'\n";
+        return kExitUsageError;
+      }
+      soak.hours = hours;
+      soakAsked = true;
+      continue;
     }
     if (arg == "--print-state") {
       printState = true;
@@ -149,12 +172,12 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   // Script and columns are checked before anything is started.
   PreparedExercise prepared;
-  if (!printState && dta.toCsvPath.empty()) {
+  if (!printState && !soakAsked && dta.toCsvPath.empty()) {
     int status = PrepareExercise(exercise, prepared, err);
     if (status != kExitOk) return status;
   }
 
-  RunnerSession session(exercise.dt, err, exercise.quiet);
+  RunnerSession session(exercise.dt, err, exercise.quiet || soakAsked);
   if (!StartRunnerSession(session, ProgramPath(argc > 0 ? argv[0] : nullptr), mainDir ? mainDir->string() : "",
                           err))
     return kExitFileError;
@@ -166,6 +189,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (int status = SaveBurnHouseEdits(session, burnHouse); status != kExitOk) return status;
 
   if (!dta.toCsvPath.empty()) return ConvertDtaToCsv(session, dta, exercise.csvPath, out, err);
+  if (soakAsked) return RunSoakCommand(session, soak, out, err);
 
   int status = kExitOk;
   if (printState) {

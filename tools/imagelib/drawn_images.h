@@ -31,5 +31,6 @@ void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles
 void AddBurnHouseImages(DrawnImages& out);      // the burn-house window's glyph
+void AddSupplyImages(DrawnImages& out);         // the supply setup's water supplies
 
 }  // namespace pumpdrill::imagelib

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
   AddSplashImages(drawn);
   AddHoseAndNozzleImages(drawn);
   AddBurnHouseImages(drawn);
+  AddSupplyImages(drawn);
 
   std::map<Library, std::vector<std::pair<std::string, std::string>>> files;
   for (const DrawnImage& d : drawn) files[d.library].emplace_back(d.name, EncodePng(d.image));

@@ -1,0 +1,14 @@
+#include "sim/finite_state.h"
+
+#include <cmath>
+
+namespace pumpdrill {
+
+const FieldInfo* FirstNonFiniteField(const State& s) {
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type == FieldType::Double && !std::isfinite(GetFieldNumber(s, f))) return &f;
+  }
+  return nullptr;
+}
+
+}  // namespace pumpdrill
