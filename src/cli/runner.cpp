@@ -14,6 +14,7 @@
 #include "cli/soak.h"
 #include "frame/evolution_commands.h"
 #include "frame/evolution_file.h"
+#include "frame/text_values.h"
 #include "frame/version.h"
 
 namespace pumpdrill {
@@ -79,6 +80,23 @@ bool TakeValue(int argc, char** argv, int& i, const std::string& arg, std::strin
     return false;
   }
   return true;
+}
+
+// An Evolution's radio calls travel with it by name: the ITX beside the
+// Evolution (in any letter case) is copied into the runner's Evolutions
+// folder, where the initialisation looks for it.
+void CopyRadioCallFile(const std::string& evolution, const std::string& evolutionsDirectory) {
+  namespace fs = std::filesystem;
+  const fs::path evo(evolution);
+  const std::string wanted = LowerCase(evo.stem().string() + ".itx");
+  std::error_code ec;
+  fs::path folder = evo.parent_path().empty() ? fs::path(".") : evo.parent_path();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (LowerCase(it->path().filename().string()) != wanted) continue;
+    fs::copy_file(it->path(), fs::path(evolutionsDirectory) / (evo.stem().string() + ".ITX"),
+                  fs::copy_options::overwrite_existing, ec);
+    return;
+  }
 }
 
 }  // namespace
@@ -164,6 +182,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
                           err))
     return kExitFileError;
 
+  if (!evolution.empty()) CopyRadioCallFile(evolution, session.Run().Dirs.EvolutionsDirectory);
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
 

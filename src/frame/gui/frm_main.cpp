@@ -87,6 +87,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   host_.SetMainWindow(this);
   FormCreate(showSplash);
   CreateGraphWindow();
+  host_.CreateIncidentWindow(this);
   CreateBurnWindow();
   ConnectBurnHouse();
   ConnectStudents();

@@ -6,6 +6,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/gui/window_host.h"
 #include "setup/gui/frm_frict.h"
+#include "sound/gui/frm_rad_cnfg.h"
 
 namespace pumpdrill {
 
@@ -105,7 +106,11 @@ void TfrmMain::BuildMenus() {
 
   mnuRadio = bar->addMenu(" Ra&dio ");
   mnuRadio->setObjectName("mnuRadio");
-  mRadioConfigure = Item(mnuRadio, "Configure", "mRadioConfigure");
+  mRadioConfigure = Item(mnuRadio, "Configure", "mRadioConfigure", true);
+  connect(mRadioConfigure, &QAction::triggered, this, [this] {
+    TfrmRadCnfg dialog(p_, host_, this);
+    dialog.exec();
+  });
 
   mnuRun = bar->addMenu("&Run");
   mnuRun->setObjectName("mnuRun");
