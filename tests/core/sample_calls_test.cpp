@@ -7,6 +7,7 @@
 
 #include "sound/call_text_file.h"
 #include "sound/radio_config.h"
+#include "sound/sound_layer.h"
 #include "sound/wav_reader.h"
 
 namespace pumpdrill {
@@ -26,11 +27,11 @@ TEST(SampleRadioCalls, ReadAsWavsWithTheirTexts) {
   for (const std::string& call : calls) {
     WavSound sound;
     std::string error;
-    ASSERT_TRUE(ReadWavFile(snd + call, sound, error)) << error;
+    ASSERT_TRUE(ReadWavFile(ResolveSoundFile(snd, call), sound, error)) << error;
     EXPECT_EQ(sound.Channels, 1);
     EXPECT_GT(sound.Frames(), static_cast<std::size_t>(sound.SampleRate)) << call;  // over a second
     CallText text;
-    ASSERT_TRUE(ReadCallTextFile(snd + BaseName(call) + ".WTX", text, error)) << error;
+    ASSERT_TRUE(ReadCallTextFile(ResolveSoundFile(snd, BaseName(call) + ".WTX"), text, error)) << error;
     EXPECT_FALSE(text.Description.empty()) << call;
     EXPECT_FALSE(text.Lines.empty()) << call;
   }
