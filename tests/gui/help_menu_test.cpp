@@ -78,7 +78,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mFillTank", "Tank", true, false},
       {"mReconnectSupplyLine", "Supply Line", true, false},
       {"mCleanStrainer", "Strainer", true, false},
-      {"mRadioConfigure", "Configure", true, false},
+      {"mRadioConfigure", "Configure", true, true},
       {"mRunInitialize", "Initialize", true, true},
       {"mRunStart", "Start/Restart", true, true},
       {"mRunPause", "Pause", true, true},
