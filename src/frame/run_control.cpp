@@ -93,6 +93,7 @@ void TerminateRun(State& s, const Configuration& cfg, RunContext& run, Host& hos
   EndRunRecording(s, cfg, run, host);
   run.SimActive = false;
   host.EnableTimer(false);
+  host.RunTerminated();
   if (cfg.Options.UseWavSound) {
     host.SoundCue(SND_COMPLETED_SIM, -1);
     host.SoundCue(SND_ALL, SoundCueStopAll);

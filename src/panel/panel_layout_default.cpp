@@ -112,9 +112,9 @@ PanelLayout DefaultPanelLayout() {
   l.Item(I::FlowMeter) = At(381, 140, 135, 69, false);
   l.Item(I::LblFlowmeter) = At(405, 150, 70, 17, false);
 
-  l.Item(I::PrimerBack) = At(250, 256, 48, 96);
-  l.Item(I::Primer) = At(262, 266, 24, 62);
-  l.Item(I::LblPrimedIndicator) = At(248, 355, 52, 12);
+  l.Item(I::PrimerBack) = At(252, 258, 44, 80);
+  l.Item(I::Primer) = At(259, 272, 30, 56);
+  l.Item(I::LblPrimedIndicator) = At(248, 341, 52, 12);
   l.Item(I::OilPressGauge) = At(306, 258, 58, 57);
   l.Item(I::OilPressureLt) = At(366, 258, 9, 9);
   l.Item(I::PumpOilGauge) = At(306, 258, 58, 57, false);

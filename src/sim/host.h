@@ -112,6 +112,9 @@ class Display {
   virtual void StartBurnHouseWindow() {}    // a new run starts while the burn house is shown
   virtual void RestartBurnHouseWindow() {}  // re-initialisation while it is shown
   virtual void RefreshPanelForRun() {}      // the panel's running appearance
+  // The run was terminated: the panel shows needles at 0, readouts 0.0 and
+  // dark lamps at once.
+  virtual void RunTerminated() {}
   virtual void RefreshFoamSetup() {}        // when the foam setup window is shown
   virtual void CloseStudentsWindow() {}
   virtual void RebuildPanelItems() {}

@@ -2,7 +2,9 @@
 // the run buttons as a group; the elapsed time; closing.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <filesystem>
 
@@ -25,11 +27,12 @@ class MainWindowTest : public testing::MainWindowFixture {
 
 TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
   EXPECT_EQ(w->windowTitle().toStdString(), "Tidewarden Pumpdrill   v 2.0");
-  EXPECT_EQ(w->size(), QSize(640, 480));
+  const QSize size = MainWindowSize(QGuiApplication::primaryScreen()->availableGeometry().size());
+  EXPECT_EQ(w->size(), size);
   EXPECT_NE(w->mdiArea(), nullptr);
   EXPECT_TRUE(host.messages.empty());
   QImage shot = testing::Screenshot(*w, "main_window");
-  EXPECT_EQ(shot.size(), QSize(640, 480));
+  EXPECT_EQ(shot.size(), size);
   EXPECT_GT(testing::ColourCount(shot), 20);
 
   // The tab set along the bottom with the run panel on it, at the right.
@@ -42,7 +45,7 @@ TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
   EXPECT_GT(tabs0.y(), 400);
   // Every tab stays clear of the run panel.
   EXPECT_LT(tabs0.x() + w->TabSetSetup->tabRect(kTabFoam).right(), panel0.x());
-  EXPECT_NEAR(panel0.x() + w->PnlSimCtrls->width(), 640, 4);
+  EXPECT_NEAR(panel0.x() + w->PnlSimCtrls->width(), size.width(), 4);
   EXPECT_TRUE(w->PnlSimCtrls->isVisible());
   EXPECT_EQ(w->LblSimClockTime->text().toStdString(), "00:00");
   EXPECT_EQ(w->LblEvolutionFName->text().toStdString(), "default");

@@ -30,9 +30,14 @@ class TfrmGraph;
 class TfrmGrphSet;
 class TfrmBurn;
 class TfrmNzroll;
+class TfrmPanel;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
+// The main window's size for a screen's available area when no placement
+// is stored: the largest 4:3 size within 85 % of it, at least 640 × 480.
+QSize MainWindowSize(QSize available);
+
 class TabSetStrip : public QWidget {
  public:
   using QWidget::QWidget;
@@ -92,6 +97,10 @@ class TfrmMain : public QMainWindow {
   TfrmNzroll* frmNzroll() const;
   void BtnNozzleClick();
   void RefreshNozzleWindow();  // when it is shown
+
+  // The operator's panel: created at start-up, shown maximised.
+  TfrmPanel* frmPanel() const;
+  QMdiSubWindow* panelWindow() const { return panelWindow_; }
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -195,6 +204,8 @@ class TfrmMain : public QMainWindow {
   void LoadRunPanelGlyphs();
   void CreateGraphWindow();
   void CreateBurnWindow();
+  void CreatePanelWindow();
+  void PlaceMainWindow();
   void ConnectBurnHouse();
   void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
@@ -214,6 +225,8 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmBurn> frmBurn_;
   QPointer<QMdiSubWindow> burnWindow_;
   QPointer<TfrmNzroll> frmNzroll_;
+  QPointer<TfrmPanel> frmPanel_;
+  QPointer<QMdiSubWindow> panelWindow_;
 };
 
 }  // namespace pumpdrill

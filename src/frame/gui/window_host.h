@@ -41,6 +41,16 @@ class WindowHost : public Host {
   void RestartBurnHouseWindow() override;
   // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
   void RefreshNozzleWindow() override;
+  // The panel window's refreshes (window_host_panel.cpp).
+  void RefreshGauges() override;
+  void RebuildPanelItems() override;
+  void RefreshPanelAfterInit() override;
+  void RefreshPanelForRun() override;
+  void RefreshPanelDisplays() override;
+  void CavitationIndicator(bool shown) override;
+  void PrimedIndicator(PrimedShown shown) override;
+  void TankLevelChanged() override;
+  void RunTerminated() override;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;

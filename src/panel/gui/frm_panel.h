@@ -1,0 +1,143 @@
+// The operator's pump panel ("Panel Operation"): a child window of the main
+// window, shown maximised. It stands the panel's items on a brushed steel
+// background at the layout's places times one zoom, and on each refresh
+// shows the simulation's gauges, readouts and lamps, repainting only what
+// changed.
+#pragma once
+
+#include <QCheckBox>
+#include <QScrollArea>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "frame/program.h"
+#include "panel/gui/gauge_dial.h"
+#include "panel/gui/panel_background.h"
+#include "panel/gui/panel_item.h"
+#include "panel/gui/panel_pictures.h"
+#include "panel/panel_layout.h"
+#include "panel/panel_readings.h"
+#include "sim/host.h"
+
+namespace pumpdrill {
+
+class TfrmPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  TfrmPanel(Program& program, Host& host, QWidget* parent = nullptr);
+  ~TfrmPanel() override;
+
+  // Runs RebuildPanel's steps.
+  void RebuildPanel();
+  // Shows the simulation state; force redraws every item (after an
+  // initialisation, at a run's start and end).
+  void RefreshPanel(bool force = false);
+  // Reloads gauge's face when forced or when the units system changed, then
+  // redraws its needle.
+  void DrawGaugeFace(int gauge, bool force);
+  // Every pressure needle; at 0 while no run is active.
+  void DrawGauges(bool runActive);
+  // Shows or hides line n's gauge, readouts, title and valve handle; lines
+  // above LineCount stay hidden.
+  void ShowLine(int line, bool visible);
+
+  // Display requests of the simulation.
+  void CavitationIndicator(bool shown);
+  void PrimedIndicator(PrimedShown shown);
+  void TankLevelChanged();
+  void RunTerminated();
+
+  // Zoom: fit the window (Ctrl+0), or a zoom of the user's (Ctrl++, Ctrl+−).
+  // Below 50 % the panel scrolls.
+  void ZoomToFit();
+  void ZoomBy(double factor);
+  double Zoom() const { return background_->Zoom(); }
+  bool Fitting() const { return fit_; }
+
+  PanelLayout& Layout() { return layout_; }
+  const PanelLayout& Layout() const { return layout_; }
+  // Places every item again after the layout changed (panel file, design).
+  void ApplyLayout();
+  bool Built() const { return built_; }
+  PanelBackground* Background() const { return background_; }
+  PanelPictures& Pictures() { return pictures_; }
+  FlowmeterState& Flowmeter() { return flowmeter_; }
+
+  // Hooks for the panel's controls and file: the controls refresh their
+  // displays at step 5 of the refresh; the first rebuild saves a missing
+  // panel file.
+  std::function<void()> RefreshControlDisplays;
+  std::function<void()> SaveMissingPanelFile;
+
+  // Items by name (the window's member names).
+  GaugeDial* Gauge(int gauge) const { return gauges_[gauge]; }
+  GaugeDial* ImgRpmMeter = nullptr;
+  Readout* PressReadout(int gauge) const { return pressReadouts_[gauge]; }
+  Readout* FlowReadout(int gauge) const { return flowReadouts_[gauge]; }
+  TitlePlate* GaugeTitle(int gauge) const { return gaugeTitles_[gauge]; }
+  TitlePlate* ValveTitle(int valve) const { return valveTitles_[valve]; }
+  PanelItemWidget* ValveHandle(int valve) const { return valveHandles_[valve]; }
+  Readout *LblRpmGauge = nullptr, *LblGallonsLeft = nullptr, *LblFlowmeter = nullptr;
+  PicturePlate *ImgFlowMeter = nullptr, *ImgTempLt = nullptr, *ImgOilPressureLt = nullptr,
+               *ImgPumpOilLt = nullptr;
+  PicturePlate *ImgChkXmissionLt = nullptr, *ImgChkEngineLt = nullptr, *ImgStopEngineLt = nullptr;
+  LampBank *ImgTankLts = nullptr, *ImgRValveLts = nullptr;
+  PicturePlate *ImgPrimerBack = nullptr, *ImgPrimer = nullptr, *ImgTransferValve = nullptr,
+               *ImgEngCooler = nullptr;
+  PicturePlate *PnlUpper = nullptr, *PnlLower = nullptr;
+  TitlePlate *Pnl_ID = nullptr, *LblCavitating = nullptr, *LblPrimedIndicator = nullptr;
+  PanelItemWidget *Throttle = nullptr, *PressureControl = nullptr;
+  QCheckBox* FocusCtrl = nullptr;
+
+  // Hose connection plates (1 to 19) placed by the panel file.
+  void SetPlate(int plate, int type, PanelPlace place);
+  void RemovePlate(int plate);
+  PicturePlate* Plate(int plate) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateItems();
+  void CreateGauge(int gauge);
+  void PlaceFromLayout();
+  void LoadCreationPictures();
+  void LoadFacePictures(bool creationWording);
+  void RefreshLampsAndTexts(const PanelReading& r, bool force);
+  void ShowReadoutOptions();
+  void Arrange();
+  bool MetricUnits() const;
+
+  Program& p_;
+  Host& host_;
+  PanelLayout layout_;
+  PanelPictures pictures_;
+  QScrollArea* scroll_ = nullptr;
+  PanelBackground* background_ = nullptr;
+  std::array<GaugeDial*, kGaugeSlots> gauges_{};
+  std::array<Readout*, kGaugeSlots> pressReadouts_{}, flowReadouts_{};
+  std::array<TitlePlate*, kGaugeSlots> gaugeTitles_{};
+  std::array<TitlePlate*, kValveCount + 1> valveTitles_{};
+  std::array<PanelItemWidget*, kValveCount + 1> valveHandles_{};
+  std::map<int, std::pair<int, PicturePlate*>> plates_;  // plate -> type, picture
+  FlowmeterState flowmeter_;
+  bool built_ = false;
+  bool shownOnce_ = false;
+  bool vibrationRaised_ = false;
+  bool fit_ = true;
+  double userZoom_ = 1.0;
+};
+
+// Zoom steps of Ctrl++ and Ctrl+−, and the least zoom before scrolling.
+inline constexpr double kZoomStep = 1.25;
+inline constexpr double kLeastFitZoom = 0.5;
+
+}  // namespace pumpdrill
