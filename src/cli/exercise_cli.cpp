@@ -5,6 +5,7 @@
 #include <ostream>
 #include <vector>
 
+#include "frame/replacing_file.h"
 #include "frame/safe_file.h"
 
 namespace pumpdrill {
@@ -15,8 +16,15 @@ namespace {
 constexpr std::size_t kMaxScriptBytes = 16u << 20;
 
 // Runs longer than this many ticks are refused as a mistake in --dt or
-// --duration (about 470 years of 15 ms ticks).
-constexpr double kMaxTicks = 1e12;
+// --duration (about 170 days of 15 ms ticks).
+constexpr double kMaxTicks = 1e9;
+
+// A tick longer than this is no step of a simulation but a jump.
+constexpr double kMaxTickSeconds = 1;
+
+// Runs that would sample more rows than this are refused as a mistake in
+// --sample (a row every 15 ms tick for 170 days).
+constexpr double kMaxRows = 1e9;
 
 const char* const kProgram = "pumpdrill-sim: ";
 
@@ -130,9 +138,19 @@ int PrepareExercise(const ExerciseCommandLine& cl, PreparedExercise& prepared, s
   }
   prepared.options.duration = cl.duration;
   prepared.options.sampleInterval = cl.sample;
-  if (ExerciseDuration(prepared.script, prepared.options) / cl.dt > kMaxTicks) {
-    err << kProgram << "a run of " << ExerciseDuration(prepared.script, prepared.options) << " s in ticks of " << cl.dt
-        << " s is too long\n";
+  const double duration = ExerciseDuration(prepared.script, prepared.options);
+  if (!(cl.dt <= kMaxTickSeconds)) {
+    err << kProgram << "--dt needs a number of seconds above 0 and at most " << kMaxTickSeconds << ", not " << cl.dt
+        << "\n";
+    return kExitUsageError;
+  }
+  if (!(duration / cl.dt <= kMaxTicks)) {
+    err << kProgram << "a run of " << duration << " s in ticks of " << cl.dt << " s is too long\n";
+    return kExitUsageError;
+  }
+  // The tolerance counts: a row is due that close to each multiple.
+  if (!((duration + kTimeTolerance) / cl.sample <= kMaxRows)) {
+    err << kProgram << "a run of " << duration << " s sampled every " << cl.sample << " s needs too many rows\n";
     return kExitUsageError;
   }
   return kExitOk;
@@ -140,15 +158,28 @@ int PrepareExercise(const ExerciseCommandLine& cl, PreparedExercise& prepared, s
 
 int RunPreparedExercise(RunnerSession& rs, const ExerciseCommandLine& cl, const PreparedExercise& prepared,
                         std::ostream& out, std::ostream& err) {
+  // The rows go out as they are made: to standard output, or into a new
+  // file that replaces the target only when the run has written all of it.
+  ReplacingFile file;
+  if (!cl.csvPath.empty() && file.Open(cl.csvPath) != WriteStep::Done) {
+    err << kProgram << "cannot create \"" << cl.csvPath << "\"\n";
+    return kExitFileError;
+  }
+  auto drain = [&](std::string& csv) {
+    if (cl.csvPath.empty())
+      out << csv;
+    else
+      file.Append(csv.data(), csv.size());
+    csv.clear();
+  };
   std::string csv;
-  ExerciseResult result =
-      RunExercise(rs.S(), rs.Config(), rs.Run(), rs.clock, rs.host, prepared.script, prepared.options, csv);
+  ExerciseResult result = RunExercise(rs.S(), rs.Config(), rs.Run(), rs.clock, rs.host, prepared.script,
+                                      prepared.options, csv, drain);
   if (result.actionsAfterEnd > 0 && !cl.quiet) {
     err << kProgram << "warning: " << result.actionsAfterEnd << " action"
         << (result.actionsAfterEnd == 1 ? " was" : "s were") << " timed after the end of the run and not applied\n";
   }
   if (cl.csvPath.empty()) {
-    out << csv;
     out.flush();
     if (!out) {
       err << kProgram << "cannot write the samples to standard output\n";
@@ -156,7 +187,7 @@ int RunPreparedExercise(RunnerSession& rs, const ExerciseCommandLine& cl, const 
     }
     return kExitOk;
   }
-  WriteStep step = WriteFileReplacing(cl.csvPath, csv.data(), csv.size());
+  WriteStep step = file.Commit();
   if (step != WriteStep::Done) {
     const char* what = step == WriteStep::Create ? "cannot create" : step == WriteStep::Write ? "cannot write" : "cannot replace";
     err << kProgram << what << " \"" << cl.csvPath << "\"\n";

@@ -30,6 +30,12 @@ double ExerciseDuration(const Script& script, const ExerciseOptions& o) {
 
 ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
                            RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv) {
+  return RunExercise(s, cfg, run, clock, host, script, o, csv, nullptr);
+}
+
+ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
+                           RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv,
+                           const std::function<void(std::string&)>& drain) {
   ExerciseResult result;
   const double duration = ExerciseDuration(script, o);
 
@@ -57,7 +63,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
         result.terminated = true;
         break;
       }
-      ApplyScriptAction(s, a, run.SimActive, host);
+      ApplyScriptAction(s, a, run.SimActive, host, cfg.Sim.HoseFriction);
       // A nozzle worked by hand is left alone by the automatic nozzle step.
       if (a.command == ScriptCommand::Nozzle) ClearAutoNozzlePending(run, a.index);
     }
@@ -70,6 +76,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
     KeepRunClockExact(s);
     ++result.ticks;
     sampler->AfterTick(s, t, csv);
+    if (drain && csv.size() > kCsvDrainBytes) drain(csv);
     if (!run.SimActive || t >= duration - kTimeTolerance) break;
   }
 
@@ -77,6 +84,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
   SetRunState(s, cfg, run, host, kRunTerminate);
   result.endTime = s.SimClock.Time;
   sampler->Finish(s, csv);
+  if (drain) drain(csv);
   return result;
 }
 

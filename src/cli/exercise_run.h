@@ -3,6 +3,9 @@
 // program's own tick, and the samples written as CSV.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+
 #include <string>
 
 #include "cli/runner_host.h"
@@ -51,5 +54,13 @@ double ExerciseDuration(const Script& script, const ExerciseOptions& o);
 // are those of the lines in use once the actions at time 0 are applied.
 ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
                            RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv);
+
+// The same run, handing the CSV to drain whenever csv holds more than
+// kCsvDrainBytes and once at the end, so that a long run does not keep its
+// rows in memory; drain takes what it wants from csv (and clears it).
+inline constexpr std::size_t kCsvDrainBytes = 1u << 16;
+ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, SimulatedClock& clock,
+                           RunnerHost& host, const Script& script, const ExerciseOptions& o, std::string& csv,
+                           const std::function<void(std::string&)>& drain);
 
 }  // namespace pumpdrill

@@ -11,13 +11,18 @@
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
+#include "cli/soak.h"
 #include "frame/evolution_commands.h"
 #include "frame/evolution_file.h"
+#include "frame/text_values.h"
 #include "frame/version.h"
 
 namespace pumpdrill {
 
 namespace {
+
+// A soak longer than this is a mistake in --soak (a week).
+constexpr double kMaxSoakHours = 168;
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: pumpdrill-sim [options]\n"
@@ -35,8 +40,11 @@ void PrintHelp(std::ostream& out) {
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
       << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
+      << "  --soak HOURS      run HOURS of simulated time of random operator actions,\n"
+         "                    checking every second that the state stays sound\n"
+         "                    (exit status 3 and the fault when it does not)\n"
       << "\nExit status: 0 done, 1 a file cannot be read or written, 2 a bad option or\n"
-         "a fault in the script (its line is named).\n";
+         "a fault in the script (its line is named), 3 a soak fault.\n";
 }
 
 // The program's own path, from which the default main directory is found.
@@ -74,6 +82,23 @@ bool TakeValue(int argc, char** argv, int& i, const std::string& arg, std::strin
   return true;
 }
 
+// An Evolution's radio calls travel with it by name: the ITX beside the
+// Evolution (in any letter case) is copied into the runner's Evolutions
+// folder, where the initialisation looks for it.
+void CopyRadioCallFile(const std::string& evolution, const std::string& evolutionsDirectory) {
+  namespace fs = std::filesystem;
+  const fs::path evo(evolution);
+  const std::string wanted = LowerCase(evo.stem().string() + ".itx");
+  std::error_code ec;
+  fs::path folder = evo.parent_path().empty() ? fs::path(".") : evo.parent_path();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (LowerCase(it->path().filename().string()) != wanted) continue;
+    fs::copy_file(it->path(), fs::path(evolutionsDirectory) / (evo.stem().string() + ".ITX"),
+                  fs::copy_options::overwrite_existing, ec);
+    return;
+  }
+}
+
 }  // namespace
 
 int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout, std::cerr); }
@@ -85,6 +110,8 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
   BurnHouseEdits burnHouse;
+  SoakOptions soak;
+  bool soakAsked = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
@@ -106,6 +133,20 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (arg == "--version") {
       out << kProductName << " " << kVersionText << " (revision " << kRevisionText << ")\n";
       return kExitOk;
+    }
+    if (arg == "--soak" || arg.rfind("--soak=", 0) == 0) {
+      std::string value;
+      bool matched = false;
+      double hours = 0;
+      if (!OptionValue(argc, argv, i, "--soak", value, matched, err) || !ParseDecimal(value, hours) || hours <= 0 ||
+          hours > kMaxSoakHours) {
+        if (matched) err << "pumpdrill-sim: --soak needs a number of hours above 0 and at most " << kMaxSoakHours
+                         << ", not '" << value << "'\n";
+        return kExitUsageError;
+      }
+      soak.hours = hours;
+      soakAsked = true;
+      continue;
     }
     if (arg == "--print-state") {
       printState = true;
@@ -131,22 +172,24 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   // Script and columns are checked before anything is started.
   PreparedExercise prepared;
-  if (!printState && dta.toCsvPath.empty()) {
+  if (!printState && !soakAsked && dta.toCsvPath.empty()) {
     int status = PrepareExercise(exercise, prepared, err);
     if (status != kExitOk) return status;
   }
 
-  RunnerSession session(exercise.dt, err, exercise.quiet);
+  RunnerSession session(exercise.dt, err, exercise.quiet || soakAsked);
   if (!StartRunnerSession(session, ProgramPath(argc > 0 ? argv[0] : nullptr), mainDir ? mainDir->string() : "",
                           err))
     return kExitFileError;
 
+  if (!evolution.empty()) CopyRadioCallFile(evolution, session.Run().Dirs.EvolutionsDirectory);
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
 
   if (int status = SaveBurnHouseEdits(session, burnHouse); status != kExitOk) return status;
 
   if (!dta.toCsvPath.empty()) return ConvertDtaToCsv(session, dta, exercise.csvPath, out, err);
+  if (soakAsked) return RunSoakCommand(session, soak, out, err);
 
   int status = kExitOk;
   if (printState) {

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <ostream>
 
+#include "frame/program.h"
+#include "sound/radio_steps.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -27,6 +30,26 @@ Answer RunnerHost::Message(MsgType type, Buttons buttons, const std::string& tex
       return Answer::Yes;
   }
   return Answer::Ok;
+}
+
+void RunnerHost::SoundCue(int cue, int param, bool flag, const std::string& file) {
+  (void)param;
+  (void)flag;
+  if (quiet_ || (cue != SND_PRIORITY_RADIO_CALL && cue != SND_GENERAL_RADIO_CALL)) return;
+  const std::string time = program_ ? program_->run.ElapsedText : "";
+  err_ << "Radio call " << (time.empty() ? "00:00" : time) << ": " << file << '\n';
+}
+
+void RunnerHost::ShowIncidentCall(const IncidentCall& call) {
+  if (quiet_) return;
+  err_ << "Incident " << call.Time << ": " << call.Caption << '\n';
+  for (const std::string& line : call.Lines) err_ << "  " << line << '\n';
+}
+
+bool RunnerHost::PriorityRadioCall(const std::string& file) {
+  if (!program_) return false;
+  OfferPriorityCall(file, RadioOutputOf(program_->config, program_->run), *this);
+  return true;
 }
 
 double RunnerHost::TimeOfDaySeconds() { return std::fmod(startOfDay_ + clock_.Now(), kSecondsPerDay); }

@@ -7,8 +7,11 @@
 #include <string>
 
 #include "sim/host.h"
+#include "sim/radio_host.h"
 
 namespace pumpdrill {
+
+struct Program;
 
 // Simulated time: tick n happens at n x dt. The time is a product, not a
 // running sum, so that a long run carries no summed rounding.
@@ -25,7 +28,7 @@ class SimulatedClock {
   long long tick_ = 0;
 };
 
-class RunnerHost : public Host {
+class RunnerHost : public Host, public RadioCallHost {
  public:
   // Messages go to err, each text exactly as the program shows it, on a
   // line of its own; quiet keeps them back.
@@ -42,6 +45,15 @@ class RunnerHost : public Host {
   // The time of day the runner started, moved on by the simulated time.
   double TimeOfDaySeconds() override;
 
+  // Radio calls are told on err as they come: a heard call by its file, a
+  // call read in the incident window by its caption and text.
+  void SoundCue(int cue, int param, bool flag, const std::string& file) override;
+  void ShowIncidentCall(const IncidentCall& call) override;
+  // The tender's arrival call is decided as a scheduled one is; the runner
+  // counts as having sound as long as its settings say so.
+  bool PriorityRadioCall(const std::string& file) override;
+  void SetProgram(const Program* program) { program_ = program; }
+
   // Set while the tick runs.
   void SetInTick(bool inTick) { inTick_ = inTick; }
   int MessagesShown() const { return shown_; }
@@ -53,6 +65,7 @@ class RunnerHost : public Host {
   bool inTick_ = false;
   int shown_ = 0;
   double startOfDay_;
+  const Program* program_ = nullptr;
 };
 
 }  // namespace pumpdrill

@@ -12,7 +12,9 @@ namespace pumpdrill {
 
 namespace fs = std::filesystem;
 
-RunnerSession::RunnerSession(double dt, std::ostream& err, bool quiet) : clock(dt), host(clock, err, quiet) {}
+RunnerSession::RunnerSession(double dt, std::ostream& err, bool quiet) : clock(dt), host(clock, err, quiet) {
+  host.SetProgram(&program);
+}
 
 RunnerSession::~RunnerSession() {
   if (ScratchDirectory.empty()) return;

@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 #include "frame/text_values.h"
 
 namespace pumpdrill {
 
 namespace {
+
+// Above this many due rows the counter would wrap.
+constexpr double kMaxDue = 1e18;
 
 std::string_view Trim(std::string_view w) {
   auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
@@ -73,6 +77,12 @@ void Sampler::AfterTick(const State& s, double time, std::string& out) {
   // One row however many multiples this tick passed; the next is due at
   // the first multiple after it.
   const double passed = std::floor((time + kTimeTolerance) / interval_);
+  // The runner refuses intervals that need more rows than a long long
+  // counts; a sampler given one anyway stops sampling instead of wrapping.
+  if (!(passed < kMaxDue)) {
+    next_ = std::numeric_limits<long long>::max();
+    return;
+  }
   if (passed > static_cast<double>(next_)) next_ = static_cast<long long>(passed);
   while (static_cast<double>(next_) * interval_ - kTimeTolerance <= time) ++next_;
 }

@@ -9,14 +9,24 @@
 #include <utility>
 
 #include "frame/text_values.h"
+#include "panel/controls/engine_cooler.h"
+#include "panel/controls/governor_set_point.h"
+#include "panel/controls/primer_control.h"
+#include "panel/controls/relief_setting.h"
+#include "panel/controls/throttle_effect.h"
+#include "panel/controls/valve_opening.h"
 #include "setup/nozzle_operation.h"
 #include "setup/pump_setup.h"
+#include "setup/supply_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
+#include "sim/incidents.h"
 #include "sim/pressure_control.h"
 #include "sim/priming.h"
 #include "sim/pump_curve.h"
 #include "sim/state.h"
+#include "sim/supply.h"
+#include "sim/tank.h"
 #include "sim/valve_change.h"
 
 namespace pumpdrill {
@@ -28,8 +38,8 @@ namespace {
 constexpr int kLastOperableLine = kIntakeLine;
 
 // Pump.EngineCooler values.
-constexpr int kCoolerOn = 1;
-constexpr int kCoolerOff = 2;
+constexpr int kCoolerOn = kEngineCoolerOn;
+constexpr int kCoolerOff = kEngineCoolerOff;
 
 // PumpControl.ReliefMode values of the relief valve's on/off switch.
 constexpr int kReliefOff = 2;
@@ -86,7 +96,7 @@ class LineReader {
     const std::string cmd = LowerCase(words_[1]);
     if (cmd == "throttle") {
       a.command = ScriptCommand::Throttle;
-      return Count(1, "throttle RPM") + Number(2, "engine speed", 0, HUGE_VAL, a.value);
+      return Has(1, "throttle RPM") ? Number(2, "engine speed", 0, HUGE_VAL, a.value) : fault_;
     }
     if (cmd == "valve" || cmd == "nozzle") {
       a.command = cmd == "valve" ? ScriptCommand::Valve : ScriptCommand::Nozzle;
@@ -98,12 +108,12 @@ class LineReader {
     }
     if (cmd == "primer") {
       a.command = ScriptCommand::Primer;
-      return Count(1, "primer on|off") + Choice(2, {{"on", kPrimerEngage}, {"off", kPrimerRelease}}, a.code);
+      return Has(1, "primer on|off") ? Choice(2, {{"on", kPrimerEngage}, {"off", kPrimerRelease}}, a.code) : fault_;
     }
     if (cmd == "control") {
       a.command = ScriptCommand::Control;
-      return Count(1, "control relief|governor|none") +
-             Choice(2, {{"relief", kReliefValve}, {"governor", kGovernor}, {"none", kNoPressureControl}}, a.code);
+      if (!Has(1, "control relief|governor|none")) return fault_;
+      return Choice(2, {{"relief", kReliefValve}, {"governor", kGovernor}, {"none", kNoPressureControl}}, a.code);
     }
     if (cmd == "relief") {
       std::string e = Count(1, "relief on|off|PSI");
@@ -130,12 +140,12 @@ class LineReader {
     }
     if (cmd == "transfer") {
       a.command = ScriptCommand::Transfer;
-      return Count(1, "transfer pressure|volume") +
-             Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
+      if (!Has(1, "transfer pressure|volume")) return fault_;
+      return Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
     }
     if (cmd == "cooler") {
       a.command = ScriptCommand::Cooler;
-      return Count(1, "cooler on|off") + Choice(2, {{"on", kCoolerOn}, {"off", kCoolerOff}}, a.code);
+      return Has(1, "cooler on|off") ? Choice(2, {{"on", kCoolerOn}, {"off", kCoolerOff}}, a.code) : fault_;
     }
     if (cmd == "fill" || cmd == "check" || cmd == "replace" || cmd == "reconnect") {
       a.command = ScriptCommand::Operator;
@@ -143,7 +153,7 @@ class LineReader {
     }
     if (cmd == "repair") {
       a.command = ScriptCommand::Repair;
-      return Count(1, "repair K") + Whole(2, "incident", 1, kIncidentCount, a.index);
+      return Has(1, "repair K") ? Whole(2, "incident", 1, kIncidentCount, a.index) : fault_;
     }
     if (cmd == "terminate") {
       a.command = ScriptCommand::Terminate;
@@ -184,10 +194,15 @@ class LineReader {
       if (a.code == int(PumpSetting::LowPress)) return Number(3, "low pressure", 0, kMaxLowSpeedPress, a.value);
       return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
     }
+    if (cmd == "supply") return SupplyCommand(a);
     return "unknown command " + Quoted(words_[1]);
   }
 
  private:
+  // Whether exactly n arguments follow the command; when not, the fault is
+  // recorded. Every reader of an argument runs only after this check.
+  bool Has(std::size_t n, std::string_view usage) { return Count(n, usage).empty() && fault_.empty(); }
+
   // Exactly n arguments after the command. Returns the fault or "".
   std::string Count(std::size_t n, std::string_view usage) {
     if (!fault_.empty()) return {};
@@ -199,6 +214,7 @@ class LineReader {
 
   std::string Number(std::size_t i, std::string_view what, double lo, double hi, double& value) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     if (!ParseDecimal(words_[i], value)) return Fault(std::string(what) + " " + Quoted(words_[i]) + " is not a number");
     if (value < lo || value > hi) {
       std::string range = hi == HUGE_VAL ? "at least " + Format(lo) : Format(lo) + " to " + Format(hi);
@@ -209,6 +225,7 @@ class LineReader {
 
   std::string Whole(std::size_t i, std::string_view what, int lo, int hi, int& value) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     if (!ParseWhole(words_[i], value) || value < lo || value > hi)
       return Fault(std::string(what) + " " + Quoted(words_[i]) + " must be a whole number " + std::to_string(lo) +
                    " to " + std::to_string(hi));
@@ -217,6 +234,7 @@ class LineReader {
 
   std::string Choice(std::size_t i, std::initializer_list<std::pair<const char*, int>> choices, int& code) {
     if (!fault_.empty()) return {};
+    if (i >= words_.size()) return Fault("missing argument");
     std::string w = LowerCase(words_[i]);
     std::string names;
     for (const auto& [name, value] : choices) {
@@ -227,6 +245,37 @@ class LineReader {
       names += (names.empty() ? "" : ", ") + std::string(name);
     }
     return Fault("expected one of " + names + ", not " + Quoted(words_[i]));
+  }
+
+  std::string SupplyCommand(ScriptAction& a) {
+    a.command = ScriptCommand::Supply;
+    std::string e = Count(2, "supply type|rated|static|elevation|altitude|capacity|height|dump-tank|temp VALUE");
+    if (e.empty())
+      e = Choice(2,
+                 {{"type", kScriptSupplyType},
+                  {"rated", kScriptSupplyRated},
+                  {"static", int(SupplySetting::StaticPress)},
+                  {"elevation", int(SupplySetting::Elevation)},
+                  {"altitude", int(SupplySetting::Altitude)},
+                  {"capacity", int(SupplySetting::TankCapacity)},
+                  {"height", int(SupplySetting::TankHeight)},
+                  {"dump-tank", int(SupplySetting::DumpTankCapacity)},
+                  {"temp", int(SupplySetting::WaterTemp)}},
+                 a.code);
+    if (!e.empty()) return e;
+    int choice = 0;
+    if (a.code == kScriptSupplyType) {
+      e = Choice(3, {{"hydrant", 0}, {"draft", 1}, {"relay", 2}}, choice);
+      a.value = choice;
+      return e;
+    }
+    if (a.code == kScriptSupplyRated) {
+      e = Choice(3, {{"up", 1}, {"down", -1}}, choice);
+      a.value = choice;
+      return e;
+    }
+    // Typed values: the run refuses them with the window's messages.
+    return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
   }
 
   std::string OperatorCommand(const std::string& cmd, ScriptAction& a) {
@@ -343,52 +392,53 @@ bool ParseScript(std::string_view text, Script& script, std::string& error) {
   return true;
 }
 
-void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host) {
+void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host,
+                       const HoseFrictionTable& hoseFriction) {
   switch (a.command) {
     case ScriptCommand::Throttle:
-      // The throttle's own effect: the demand within the engine's limits,
-      // the engine at that speed at once.
-      s.Engine.RpmDemand = a.value;
-      LimitRpmDemand(s);
-      s.Engine.Rpm = s.Engine.RpmDemand;
+      // As the throttles do: the demand within the engine's limits, the
+      // engine at that speed at once.
+      ApplyThrottleDemand(s, a.value);
       break;
     case ScriptCommand::Valve:
-      s.Discharges[a.index].ValveOpen = a.value;
-      ValveChanged(s, false, a.index, a.value, simActive, host);
+      SetValveOpening(s, a.index, a.value, simActive, host);
       break;
     case ScriptCommand::Nozzle:
       StoreNozzleOpening(s, a.index, a.value);
       break;
     case ScriptCommand::Primer:
-      PrimerAction(s, a.code, host);
+      // As the primer handle, with its sounds for whoever plays them.
+      if (a.code == kPrimerEngage) {
+        EngagePrimer(s, true, host);
+      } else {
+        ReleasePrimer(s, true, host);
+      }
       break;
     case ScriptCommand::Control:
       s.PumpControl.PressureControlMode = static_cast<Byte>(a.code);
       break;
     case ScriptCommand::ReliefMode:
-      s.PumpControl.ReliefMode = static_cast<Byte>(a.code);
+      SetReliefSwitch(s, a.code == kReliefInService);
       break;
-    case ScriptCommand::ReliefPressure: {
+    case ScriptCommand::ReliefPressure:
       // The relief valve's travel ends at its lowest and highest settings.
-      const TPumpControlRec& c = s.PumpControl;
-      double lo = std::min(c.ReliefMinPress, c.ReliefMaxPress);
-      double hi = std::max(c.ReliefMinPress, c.ReliefMaxPress);
-      s.PumpControl.ReliefSetPress = std::clamp(a.value, lo, hi);
+      SetReliefPressure(s, a.value);
       break;
-    }
     case ScriptCommand::GovernorPressure:
       s.PumpControl.GovernorMode = kGovernorPressureMode;
-      s.PumpControl.GovernorSetPress = a.value;
+      SetGovernorPressure(s, a.value);
       break;
     case ScriptCommand::GovernorRpm:
       s.PumpControl.GovernorMode = 1;
-      s.PumpControl.GovernorSetRpm = a.value;
+      SetGovernorRpm(s, a.value);
       break;
     case ScriptCommand::Transfer:
+      // The pump's mode once the change-over is done (the panel's switch
+      // takes its delay to get there).
       s.Pump.StageMode = static_cast<SmallInt>(a.code);
       break;
     case ScriptCommand::Cooler:
-      s.Pump.EngineCooler = static_cast<Byte>(a.code);
+      SetEngineCooler(s, a.code == kCoolerOn);
       break;
     case ScriptCommand::Operator:
       RunOperatorAction(s, a.action, simActive, host);
@@ -408,6 +458,21 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
       // As the pump setup commits it; a refusal shows the window's message.
       PumpCommit commit = CommitPumpSetting(s, static_cast<PumpSetting>(a.code), a.value);
       if (!commit.Message.empty()) host.Message(MsgType::Error, Buttons::Ok, commit.Message);
+      break;
+    }
+    case ScriptCommand::Supply: {
+      // As the supply setup commits it.
+      if (a.code == kScriptSupplyType) {
+        ChangeSupplyType(s, static_cast<int>(a.value), hoseFriction, host);
+        UpdateTank(s, !simActive, host);
+        UpdateAltitude(s);
+        ResetDraftSource(s, simActive);
+      } else if (a.code == kScriptSupplyRated) {
+        StepRatedFlow(s, static_cast<int>(a.value));
+      } else {
+        SupplyCommit commit = CommitSupplySetting(s, static_cast<SupplySetting>(a.code), a.value, simActive, host);
+        if (!commit.Message.empty()) host.Message(MsgType::Error, Buttons::Ok, commit.Message);
+      }
       break;
     }
   }

@@ -13,6 +13,7 @@
 #include "sim/host.h"
 #include "sim/operator_actions.h"
 #include "sim/registry.h"
+#include "sim/sim_settings.h"
 
 namespace pumpdrill {
 
@@ -35,7 +36,12 @@ enum class ScriptCommand {
   Terminate,         // terminate
   Set,               // set FIELD VALUE
   Pump,              // pump ratio|idle|high|low|stages|efficiency|capacity VALUE (code: PumpSetting)
+  Supply,            // supply type hydrant|draft|relay, supply rated up|down, supply SETTING VALUE
 };
+
+// The supply command's codes beside the SupplySetting values.
+inline constexpr int kScriptSupplyType = 100;   // value: the type 0..2
+inline constexpr int kScriptSupplyRated = 101;  // value: +1 up, -1 down
 
 struct ScriptAction {
   double time = 0;   // simulated seconds
@@ -67,6 +73,8 @@ bool ParseScript(std::string_view text, Script& script, std::string& error);
 // Applies one action to the state as the panel, the nozzle window or the
 // Actions menu would (terminate is the caller's: it does nothing here).
 // `set` recomputes every derived value afterwards, as after a load.
-void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host);
+// `hoseFriction` gives the C of a new supply line (empty: the built-in C).
+void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& host,
+                       const HoseFrictionTable& hoseFriction = {});
 
 }  // namespace pumpdrill

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "frame/evolution_blocks.h"
@@ -15,6 +17,8 @@
 #include "frame/safe_file.h"
 #include "frame/text_values.h"
 #include "sim/derived.h"
+#include "sim/finite_state.h"
+#include "sim/registry.h"
 
 namespace pumpdrill {
 
@@ -63,6 +67,30 @@ double HeaderNumber(const std::string& text) {
   return TryReadNumber(text).value_or(0.0);
 }
 
+// Whether a file of the earlier layout's length holds what such a file
+// holds: number texts for version and revision, a discharge count and a
+// next radio call within their ranges.
+bool PlausibleEarlierFile(const EvolutionHeader& header, const std::vector<Byte>& file,
+                          const std::vector<StoredBlock>& blocks) {
+  if (!TryReadNumber(header.ProgramVersionText.str())) return false;
+  if (!TryReadNumber(Leading(header.RevisionText, 3))) return false;
+  if (file[kEvolutionCountOffset] > kMaxDischarges) return false;
+  std::size_t at = kEvolutionRecordsOffset;
+  for (const StoredBlock& b : blocks) {
+    if (b.kind == StoredRecordKind::RadioMessages) return file[at] < kRadioCallCount;
+    at += EarlierRecordSize(b.kind);
+  }
+  return true;
+}
+
+void CopyImage(const std::vector<Byte>& image, const std::vector<StoredBlock>& blocks) {
+  const Byte* from = image.data();
+  for (const StoredBlock& b : blocks) {
+    std::memcpy(b.data, from, b.size);
+    from += b.size;
+  }
+}
+
 void UpperCaseCallFiles(TRadioMessagesRec& radio) {
   for (ShortString& name : radio.CallFile) {
     for (int i = 0; i < name.length; ++i)
@@ -100,6 +128,10 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
     image.assign(file.begin() + kEvolutionRecordsOffset, file.end());
   } else {
     if (file.size() != EarlierEvolutionFileSize()) return Fail(host, readFailure);
+    // A file of the earlier length is not yet one of that layout: its
+    // header must carry number texts and its counts must be in range (a
+    // file of zero bytes has neither).
+    if (!PlausibleEarlierFile(header, file, blocks)) return Fail(host, readFailure);
     host.Message(MsgType::Plain, Buttons::Ok,
                  "You are loading an earlier, incompatible version (" + revision + ") file: " + path + " .  " +
                      "Save this evolution after it is loaded, " +
@@ -115,13 +147,18 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
     }
   }
 
+  // The records are tried on a copy first: a file whose reals are not all
+  // numbers is damaged, and the state stays as it was.
+  auto trial = std::make_unique<State>(s);
+  CopyImage(image, EvolutionBlocks(*trial));
+  if (const FieldInfo* bad = FirstImplausibleField(*trial)) {
+    const double v = GetFieldNumber(*trial, *bad);
+    const char* what = std::isfinite(v) ? ", beyond any plausible value)" : ", not a number)";
+    return Fail(host, readFailure + "\n(" + bad->name + " holds " + GetFieldText(*trial, *bad) + what);
+  }
   // The discharge count byte is read but not applied: the count comes with
   // the panel file.
-  const Byte* from = image.data();
-  for (const StoredBlock& b : blocks) {
-    std::memcpy(b.data, from, b.size);
-    from += b.size;
-  }
+  CopyImage(image, blocks);
   UpperCaseCallFiles(s.RadioMessages);
   ApplyUnits(config, config.Options.MetricUnits);
   // The second lines of siamese pairs are not stored: each pair is rebuilt

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "frame/evolution_commands.h"
+#include "frame/options_edit.h"
 #include "frame/temp_evolution.h"
 #include "frame/version.h"
 #include "sim/defaults.h"
@@ -102,7 +103,10 @@ void LoadInternalDefaults(Program& p, Host& host) {
 
 void OpenDefaultEvolution(Program& p, Host& host) {
   if (!p.config.Options.UseDefaultEvolution) return;
-  const std::string path = p.Dirs().EvolutionsDirectory + p.config.Options.DefaultEvolutionName;
+  // A name whose case differs from the file's (earlier versions stored it
+  // in lower case) still finds its one match.
+  std::string path = FindDefaultEvolution(p.Dirs().EvolutionsDirectory, p.config.Options.DefaultEvolutionName);
+  if (path.empty()) path = p.Dirs().EvolutionsDirectory + p.config.Options.DefaultEvolutionName;
   if (OpenEvolution(p.S(), path, p.config, p.run, host)) return;
   p.config.Options.UseDefaultEvolution = false;
   WriteConfiguration(p.ConfigPath(), p.config, p.S().ShowOptions);

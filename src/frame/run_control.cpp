@@ -103,8 +103,19 @@ void TerminateRun(State& s, const Configuration& cfg, RunContext& run, Host& hos
 
 }  // namespace
 
+namespace {
+
+// The longest time the minute:second text shows: 999999999:59.
+constexpr double kLongestMinSecSeconds = 999999999.0 * 60.0 + 59.0;
+
+}  // namespace
+
+// Times beyond the longest text (and +Inf) show as it; negative times and
+// NaN as "00:00".
 std::string FormatMinSec(double seconds) {
   if (!(seconds > 0)) seconds = 0;
+  // Beyond a clock's reach the text stands still at its largest value.
+  if (seconds > kLongestMinSecSeconds) seconds = kLongestMinSecSeconds;
   // Whole seconds are split exactly (425 s is 07:05, not 07:04 as a
   // fraction of a minute times 60 would round it).
   long long minutes = static_cast<long long>(seconds / 60.0);

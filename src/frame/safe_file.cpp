@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "frame/replacing_file.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -34,7 +36,20 @@ bool WriteAll(int fd, const Byte* data, std::size_t size) {
 
 }  // namespace
 
-WriteStep WriteFileReplacing(const std::string& path, const void* data, std::size_t size) {
+ReplacingFile::~ReplacingFile() { Discard(); }
+
+void ReplacingFile::Discard() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+WriteStep ReplacingFile::Open(const std::string& path) {
+  Discard();
+  failed_ = false;
   if (path.empty()) return WriteStep::Create;
   // A target that may not be written stays as it is, as it would if it were
   // rewritten in place.
@@ -44,22 +59,42 @@ WriteStep WriteFileReplacing(const std::string& path, const void* data, std::siz
 
   const std::string temp = TemporaryNameBeside(path);
   const mode_t mode = exists ? (st.st_mode & 07777) : 0666;
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return WriteStep::Create;
-  if (exists) ::fchmod(fd, mode);  // keep the old file's permissions, whatever the umask
+  fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd_ < 0) return WriteStep::Create;
+  if (exists) ::fchmod(fd_, mode);  // keep the old file's permissions, whatever the umask
+  path_ = path;
+  temp_ = temp;
+  return WriteStep::Done;
+}
 
-  bool ok = WriteAll(fd, static_cast<const Byte*>(data), size);
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
+bool ReplacingFile::Append(const void* data, std::size_t size) {
+  if (fd_ < 0 || failed_) return false;
+  if (!WriteAll(fd_, static_cast<const Byte*>(data), size)) failed_ = true;
+  return !failed_;
+}
+
+WriteStep ReplacingFile::Commit() {
+  if (fd_ < 0) return WriteStep::Create;
+  bool ok = !failed_ && ::fsync(fd_) == 0;
+  ok = (::close(fd_) == 0) && ok;
+  fd_ = -1;
   if (!ok) {
-    ::unlink(temp.c_str());
+    Discard();
     return WriteStep::Write;
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
+  if (::rename(temp_.c_str(), path_.c_str()) != 0) {
+    Discard();
     return WriteStep::Replace;
   }
+  temp_.clear();
   return WriteStep::Done;
+}
+
+WriteStep WriteFileReplacing(const std::string& path, const void* data, std::size_t size) {
+  ReplacingFile file;
+  if (WriteStep step = file.Open(path); step != WriteStep::Done) return step;
+  file.Append(data, size);
+  return file.Commit();
 }
 
 ReadStep ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<Byte>& bytes) {

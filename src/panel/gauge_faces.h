@@ -161,12 +161,13 @@ inline constexpr double kFacePrimerOilMaxPercent = 100.0;
 
 namespace gauge_faces_detail {
 
-// Pressure rings. Small faces: 0 to 600 psi.
+// Pressure rings. Small faces: 0 to 600 psi; the metric ones with kPa
+// numerals inside the bar ticks (no kPa ticks: too close on 79 pixels).
 inline constexpr FaceGraduation kSmallPsi{1, 0, 0, 600, 10, 50, 100, 32.5, 5, 2.5, 23, 5.2, true};
 inline constexpr FaceGraduation kSmallBar{
     kPsiToBar, 0, 0, 600 * kPsiToBar, 1, 5, 10, 32.5, 5, 2.5, 24, 5.2, true};
 inline constexpr FaceGraduation kSmallKpa{
-    kPsiToKpa, 0, 0, 600 * kPsiToKpa, 0, 500, 1000, 16.5, 3, 0, 12.5, 3.0, false};
+    kPsiToKpa, 0, 0, 600 * kPsiToKpa, 0, 500, 1000, 16.5, 0, 0, 12.5, 3.0, false};
 
 // Big (compound) faces: -15 to 600 psi; the vacuum sector in inHg.
 inline constexpr FaceGraduation kBigPsi{1, 0, 0, 600, 10, 50, 100, 42.5, 6, 3, 31, 6.6, true};
@@ -450,7 +451,7 @@ inline constexpr FacePoint kPrimerHandleAt{7, 14};
 // point at their position and are drawn centred on the dial centre.
 inline constexpr std::string_view kFlowmeterName = "PANEL_FLOWMETER";
 inline constexpr FaceBox kFlowmeterReadout{3, 27, 40, 17};
-inline constexpr FacePoint kFlowmeterDialCentre{88, 39};
+inline constexpr FacePoint kFlowmeterDialHub{88, 39};
 inline constexpr double kFlowmeterLabelRadius = 19.5;
 inline constexpr double kFlowmeterDialRadius = 26;
 inline constexpr int kFlowmeterKnobSize = 27;
@@ -466,6 +467,31 @@ constexpr double FlowmeterSelectorDegrees(int position) {
 inline constexpr std::string_view kUpperBarName = "PANEL_BAR_UPPER";
 inline constexpr std::string_view kLowerBarName = "PANEL_BAR_LOWER";
 inline constexpr std::string_view kBackgroundName = "PANEL_BACKGROUND";
+
+// Rotary controls, drawn centred on the control's centre: the hand wheel
+// frames "HAND_WHEEL00" .. "17" (20 degrees apart), the relief valve knob
+// "RV_KNOB00" .. "09" (18 degrees) over "RV_PIERCE_KNOB_BG" (its on/off
+// switch at (3, 60)), the throttle knob "MAN_THROT00" .. "03" (15 degrees)
+// over "MAN_THROT_BKGND" (centre (27, 55)).
+inline constexpr int kHandWheelSize = 56;
+inline constexpr int kRvKnobSize = 44;
+inline constexpr int kRvKnobBackWidth = 50;
+inline constexpr int kRvKnobBackHeight = 80;
+inline constexpr int kThrottleKnobSize = 44;
+inline constexpr int kThrottleBackWidth = 54;
+inline constexpr int kThrottleBackHeight = 84;
+
+// Push-pull valves: the slot plate (37 wide, 114 short or 170 long) with a
+// 15 wide opening, the stick (7 x 68) and the round handle (25 x 26);
+// "_H" names are the horizontal ones.
+inline constexpr int kSlotWidth = 37;
+inline constexpr int kShortSlotLength = 114;
+inline constexpr int kLongSlotLength = 170;
+inline constexpr int kPushPullOpeningWidth = 15;
+inline constexpr int kPushPullStickWidth = 7;
+inline constexpr int kPushPullStickLength = 68;
+inline constexpr int kPushPullHandleWidth = 25;
+inline constexpr int kPushPullHandleHeight = 26;
 
 // Every panel picture the image tool draws, with its layout size.
 inline constexpr PanelPictureSize kPanelPictureSizes[] = {
@@ -534,6 +560,47 @@ inline constexpr PanelPictureSize kPanelPictureSizes[] = {
     {"PANEL_FLOWMETER_KNOB08", 27, 27},
     {"PANEL_FLOWMETER_KNOB09", 27, 27},
     {"PANEL_FLOWMETER_KNOB10", 27, 27},
+    {"HAND_WHEEL00", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL01", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL02", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL03", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL04", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL05", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL06", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL07", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL08", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL09", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL10", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL11", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL12", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL13", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL14", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL15", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL16", kHandWheelSize, kHandWheelSize},
+    {"HAND_WHEEL17", kHandWheelSize, kHandWheelSize},
+    {"RV_KNOB00", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB01", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB02", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB03", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB04", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB05", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB06", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB07", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB08", kRvKnobSize, kRvKnobSize},
+    {"RV_KNOB09", kRvKnobSize, kRvKnobSize},
+    {"RV_PIERCE_KNOB_BG", kRvKnobBackWidth, kRvKnobBackHeight},
+    {"MAN_THROT00", kThrottleKnobSize, kThrottleKnobSize},
+    {"MAN_THROT01", kThrottleKnobSize, kThrottleKnobSize},
+    {"MAN_THROT02", kThrottleKnobSize, kThrottleKnobSize},
+    {"MAN_THROT03", kThrottleKnobSize, kThrottleKnobSize},
+    {"MAN_THROT_BKGND", kThrottleBackWidth, kThrottleBackHeight},
+    {"PUSHPULL_SLOT_SHORT", kSlotWidth, kShortSlotLength},
+    {"PUSHPULL_SLOT_LONG", kSlotWidth, kLongSlotLength},
+    {"PUSHPULL_SLOT_SHORT_H", kShortSlotLength, kSlotWidth},
+    {"PUSHPULL_SLOT_LONG_H", kLongSlotLength, kSlotWidth},
+    {"PUSHPULL_STICK", kPushPullStickWidth, kPushPullStickLength},
+    {"PUSHPULL_STICK_H", kPushPullStickLength, kPushPullStickWidth},
+    {"PUSHPULL_HANDLE", kPushPullHandleWidth, kPushPullHandleHeight},
 };
 
 // The layout size of a panel picture of the list above, or nullptr.

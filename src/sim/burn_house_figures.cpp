@@ -1,5 +1,6 @@
 #include "sim/burn_house_figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pumpdrill {
@@ -27,8 +28,10 @@ double KelvinToFahrenheit(double k) { return k * 1.8 - 459.67; }
 void InitBurnHouse(State& s) {
   TBurnHouseRec& b = s.BurnHouse;
 
+  // A fire load below 0 is no fuel (its exponentials would overflow).
+  const double fuel = std::max(0.0, b.TotalFireLoad);
   const double floorArea = b.Length * b.Width;
-  b.FireLoad = floorArea > 0 ? b.TotalFireLoad / floorArea : 0.0;
+  b.FireLoad = floorArea > 0 ? fuel / floorArea : 0.0;
 
   // The surface figure leaves out the vent.
   b.SurfaceArea = (2 * b.Width * b.Height + 2 * b.Length * b.Height + 2 * b.Length * b.Width -
@@ -40,7 +43,7 @@ void InitBurnHouse(State& s) {
   // enclosure (A1: the bounding surface, Av: the vent, M: the fuel mass).
   const double a1 = (b.SurfaceArea - b.VentArea) * kFt2ToM2;
   const double av = b.VentArea * kFt2ToM2;
-  const double mass = b.TotalFireLoad * kLbToKg;
+  const double mass = fuel * kLbToKg;
   const double hs = b.Height * kFtToM;
   const bool openingValid = a1 > 0 && av > 0 && hs > 0;
 
@@ -65,7 +68,7 @@ void InitBurnHouse(State& s) {
   b.BurnRate = b.BaseBurnRate;
 
   b.VentLossFraction = b.SurfaceArea > 0 ? b.VentArea / b.SurfaceArea : 0.0;
-  b.TotalEnergy = b.HeatFactor * b.CombustionEfficiency * b.TotalFireLoad * kLbToKg;
+  b.TotalEnergy = b.HeatFactor * b.CombustionEfficiency * fuel * kLbToKg;
   b.EnergyReleased = b.TotalEnergy * b.BurnedFraction;
 }
 

@@ -5,6 +5,7 @@
 
 #include "sim/constants.h"
 #include "sim/coefficients.h"
+#include "sim/radio_host.h"
 #include "sim/state.h"
 #include "sim/supply.h"
 
@@ -186,7 +187,9 @@ void ResetDraftSource(State& s, bool simActive) {
 }
 
 void TenderArrives(State& s, Host& host) {
-  host.SoundCue(SND_PRIORITY_RADIO_CALL, -1, false, kTenderArrivalSound);
+  RadioCallHost* radio = RadioSideOf(host);
+  if (!radio || !radio->PriorityRadioCall(kTenderArrivalSound))
+    host.SoundCue(SND_PRIORITY_RADIO_CALL, -1, false, kTenderArrivalSound);
   TDraftSourceRec& source = s.DraftSource;
   source.Volume = std::clamp(source.Volume + s.Tender.TenderCapacity, 0.0, std::max(source.Capacity, 0.0));
 }

@@ -9,10 +9,18 @@ namespace pumpdrill {
 namespace {
 
 
+// The coefficient of an element that passes no water at all (a bore of a
+// hair's width, a discharge coefficient of 0 from a damaged file): far
+// above a shut valve's. Larger coefficients, and infinite ones, are held
+// here so that no line resistance stops being a number.
+constexpr double kBlockedK = 1e24;
+
+double Blocked(double k) { return k < kBlockedK ? k : kBlockedK; }
+
 // Head loss coefficient of an orifice of bore^4 d4 with discharge
 // coefficient cd: 8 (1/cd^2 - 1) / (g pi^2 d4).
 double OrificeK(double cd, double d4) {
-  return 8.0 * (1.0 / (cd * cd) - 1.0) / (kGPiSquared * d4);
+  return Blocked(8.0 * (1.0 / (cd * cd) - 1.0) / (kGPiSquared * d4));
 }
 
 }  // namespace
@@ -25,7 +33,7 @@ double HoseFrictionK(double length, double c, double diam, Host& host) {
     host.Message(MsgType::Warning, Buttons::Ok, kHoseFrictionDenomWarning);
     return 0.0;
   }
-  return 4.727 * length / denom;
+  return Blocked(4.727 * length / denom);
 }
 
 double ValveLossK(double d4, double opening) {

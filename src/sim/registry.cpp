@@ -9,6 +9,8 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "sim/finite_state.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -459,6 +461,10 @@ bool SetFieldText(State& s, const FieldInfo& f, std::string_view text, std::stri
       double v = 0;
       if (!ParseDouble(text, v)) {
         message = Refusal(f, text, "is not a number");
+        return false;
+      }
+      if (!(std::fabs(v) <= kLargestPlausibleReal)) {
+        message = Refusal(f, text, "is beyond any plausible value (1e30 either way)");
         return false;
       }
       Store<Double>(s, f, v);

@@ -49,6 +49,13 @@ void UpdateTank(State& s, bool reset, Host& host) {
   if (changed && !reset) host.TankLevelChanged();
 }
 
+void ResizeTank(State& s, Host& host) {
+  TTankRec& t = s.Tank;
+  if (t.Height > 0 && t.Capacity > 0) t.BaseArea = (t.Capacity / kGallonsPerCubicFoot) / t.Height;
+  t.Volume = std::clamp<double>(t.Volume, 0.0, std::max<double>(t.Capacity, 0.0));
+  UpdateTank(s, false, host);
+}
+
 void UpdateTankVolume(State& s) {
   TSimClockRec& clock = s.SimClock;
   const double dt = clock.Time - clock.LastTankUpdate;

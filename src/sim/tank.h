@@ -15,6 +15,10 @@ struct State;
 // the tank level.
 void UpdateTank(State& s, bool reset, Host& host);
 
+// The tank's new capacity or height during a run: the base area follows
+// the new shape and the water in the tank stays, within the new capacity.
+void ResizeTank(State& s, Host& host);
+
 // Integrates the tank volume and a finite draft source over the time since
 // the last call. A gap of more than 1.5 s (a pause, a stall) is skipped,
 // not integrated.

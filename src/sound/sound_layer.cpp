@@ -247,6 +247,11 @@ void SoundLayer::SoundCue(int cue, int param, bool flag, const std::string& file
   }
 }
 
+bool SoundLayer::CuePlaying(int cue) {
+  if (!open_ || cue < 0 || cue >= kSoundCues || voices_[cue].Rate == 0) return false;
+  return backend_.IsPlaying(cue);
+}
+
 void SoundLayer::Poll() {
   const double now = clock_.MonotonicSeconds();
   const bool on = enabled_ && !muted_ && options_.UseWavSound;

@@ -61,6 +61,8 @@ class SoundLayer : public SoundCues {
   void SetMuted(bool muted);
   bool Muted() const { return muted_; }
   bool Enabled() const { return enabled_; }
+  // Whether the cue's sound is playing now.
+  bool CuePlaying(int cue);
   void SetSoundsDirectory(const std::string& dir) { soundsDir_ = dir; }
 
  private:

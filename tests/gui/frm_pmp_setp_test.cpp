@@ -285,7 +285,7 @@ class PumpSetupTab : public testing::MainWindowFixture {
 TEST_F(PumpSetupTab, TabOpensAndClosesTheMaximisedWindow) {
   EXPECT_TRUE(w->TabSetSetup->isTabEnabled(kTabPump));
   EXPECT_TRUE(w->mPumpSetup->isEnabled());
-  for (int tab : {kTabSupply, kTabFoam}) EXPECT_FALSE(w->TabSetSetup->isTabEnabled(tab));
+  for (int tab : {kTabFoam}) EXPECT_FALSE(w->TabSetSetup->isTabEnabled(tab));
   EXPECT_EQ(Window(), nullptr);
 
   w->mPumpSetup->trigger();

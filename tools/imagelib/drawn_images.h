@@ -32,9 +32,11 @@ void AddGaugeFaceImages(DrawnImages& out);    // gauge faces, masks, tachometer
 void AddPanelSwitchImages(DrawnImages& out);  // toggles, switches, primer, T-handle
 void AddPanelCapImages(DrawnImages& out);     // hose connection plates
 void AddPanelTrimImages(DrawnImages& out);    // bars, background, flowmeter
+void AddPanelRotaryImages(DrawnImages& out);  // wheels, knobs, push-pull parts
 void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles
 void AddBurnHouseImages(DrawnImages& out);      // the burn-house window's glyph
+void AddSupplyImages(DrawnImages& out);         // the supply setup's water supplies
 
 }  // namespace pumpdrill::imagelib

@@ -51,10 +51,12 @@ int main(int argc, char** argv) {
   AddPanelSwitchImages(drawn);
   AddPanelCapImages(drawn);
   AddPanelTrimImages(drawn);
+  AddPanelRotaryImages(drawn);
   AddRunButtonImages(drawn);
   AddSplashImages(drawn);
   AddHoseAndNozzleImages(drawn);
   AddBurnHouseImages(drawn);
+  AddSupplyImages(drawn);
 
   std::map<Library, std::vector<LibraryImage>> files;
   for (const DrawnImage& d : drawn)

@@ -91,7 +91,7 @@ QImage Flowmeter() {
   p.drawRoundedRect(well, 1.5, 1.5);
   EngravedText(p, "LINE  \u00B7  TOTAL  \u00B7  SCAN", {29, 54}, 2.6, false);
   // Selector dial: a dark ring with the ten positions.
-  const QPointF c(kFlowmeterDialCentre.X, kFlowmeterDialCentre.Y);
+  const QPointF c(kFlowmeterDialHub.X, kFlowmeterDialHub.Y);
   p.setBrush(QColor(28, 28, 30));
   const double dial = kFlowmeterDialRadius;
   p.drawEllipse(c, dial - 1, dial - 1);

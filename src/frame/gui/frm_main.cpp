@@ -54,9 +54,11 @@ QSize TabSetStrip::minimumSizeHint() const { return {0, minimumHeight()}; }
 void TabSetStrip::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (!tabs_ || !panel_) return;
-  tabs_->setGeometry(0, 0, width(), tabs_->sizeHint().height());
+  // The tabs and the run panel share one middle line.
   QSize panel = panel_->sizeHint();
+  const int tabsHeight = tabs_->sizeHint().height();
   panel_->setGeometry(width() - panel.width() - 2, 3, panel.width(), panel.height());
+  tabs_->setGeometry(0, std::max(0, 3 + (panel.height() - tabsHeight) / 2), width(), tabsHeight);
 }
 
 TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget* parent)
@@ -85,9 +87,12 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   host_.SetMainWindow(this);
   FormCreate(showSplash);
   CreateGraphWindow();
+  host_.CreateIncidentWindow(this);
   CreateBurnWindow();
   ConnectBurnHouse();
   CreatePanelWindow();
+  ConnectStudents();
+  SetMinimumWindowSize();
 }
 
 TfrmMain::~TfrmMain() {

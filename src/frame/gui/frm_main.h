@@ -11,10 +11,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 #include "frame/gui/evolution_dialogs.h"
@@ -31,6 +33,9 @@ class TfrmGrphSet;
 class TfrmBurn;
 class TfrmNzroll;
 class TfrmPanel;
+class TfrmOptions;
+class TfrmHelp;
+class TfrmRecs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
@@ -80,7 +85,7 @@ class TfrmMain : public QMainWindow {
   void BtnGraphDblClick();  // the plot setup, the chart left shown
   void mGraphSetupClick();  // Setup > Graph
   void mDataOpenClick();    // Data Records > Open...
-  void mPrintClick();       // File > Print...: the chart when it is the active window
+  void mPrintClick();       // File > Print...: the active window
 
   // The burn-house window: created hidden at start-up, released when closed.
   TfrmBurn* frmBurn() const;
@@ -101,6 +106,31 @@ class TfrmMain : public QMainWindow {
   // The operator's panel: created at start-up, shown maximised.
   TfrmPanel* frmPanel() const;
   QMdiSubWindow* panelWindow() const { return panelWindow_; }
+  // Options > 'Desktop' (frm_main_options.cpp): one options window, brought
+  // to the front when it is open; nullptr while it is closed.
+  TfrmOptions* frmOptions() const;
+  void mOptionsDesktopClick();
+  // Help menu (frm_main_help.cpp): the manual's window, Run Info, About.
+  TfrmHelp* frmHelp();  // created on first use
+  void mHelpContentsClick();  // also F1: the topic of the active window
+  void mHelpSearchClick();
+  void mHelpHowToClick();
+  void mRunInfoClick();
+  void mAboutClick();
+  int ActiveHelpContext() const;  // 0 when the active window has none
+  // File > 'Print...' and 'P&rint Setup...' (frm_main_print.cpp). The print
+  // dialog's answer; tests put their own.
+  std::function<bool(QPrinter& printer, QWidget* parent)> AskPrint;
+  void mPrintSetupClick();
+  void UpdatePrintItem();  // enabled while a window of the area is active
+  // Students, classes and the operator login (frm_main_students.cpp): the
+  // students window is a child of the area, open at most once.
+  TfrmRecs* frmRecs() const;
+  QMdiSubWindow* recsWindow() const;
+  void mStudentsLoginClick();
+  void mStudentsConfigureClick();
+  void CloseStudentsWindow();  // a changed comment is written first
+  void RefreshOperatorItem();  // the "Operator:" item after the logged-in student
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -209,6 +239,11 @@ class TfrmMain : public QMainWindow {
   void ConnectBurnHouse();
   void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
+  void ConnectOptionsMenu();
+  void ConnectHelpMenu();
+  void ConnectPrintMenu();
+  void SetMinimumWindowSize();
+  void AssignMenuKeys();
 
   Program& p_;
   WindowHost& host_;
@@ -227,6 +262,11 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmNzroll> frmNzroll_;
   QPointer<TfrmPanel> frmPanel_;
   QPointer<QMdiSubWindow> panelWindow_;
+  QPointer<TfrmOptions> frmOptions_;
+  QPointer<TfrmHelp> frmHelp_;
+  void ConnectStudents();
+  QPointer<TfrmRecs> frmRecs_;
+  QPointer<QMdiSubWindow> recsWindow_;
 };
 
 }  // namespace pumpdrill

@@ -1,6 +1,6 @@
 // The strip chart and its plot setup in the main window: the graph button
 // (a click shows or hides the chart, a double click opens the plot setup),
-// Setup > 'Graph', Data Records > 'Open...' and File > 'Print...'.
+// Setup > 'Graph' and Data Records > 'Open...'.
 #include <QEvent>
 #include <QMdiSubWindow>
 
@@ -46,31 +46,27 @@ void TfrmMain::CreateGraphWindow() {
   connect(frmGraph_, &TfrmGraph::CloseRequested, this, [this] { ShowGraph(false); });
   connect(frmGraph_, &TfrmGraph::SetupRequested, this, &TfrmMain::mGraphSetupClick);
   // "Plot Stay on Top": the chart stays above the other windows of the area.
-  // File > Print... prints the chart while it is the active window.
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     if (p_.config.Options.PlotStayOnTop && active != graphWindow_ && graphWindow_->isVisible())
       graphWindow_->raise();
-    mPrint->setEnabled(active == graphWindow_ && graphWindow_->isVisible());
   });
-  mPrint->setEnabled(false);
   mGraphSetup->setEnabled(true);
   BtnGraph->installEventFilter(new GraphButtonFilter(*this));
   connect(BtnGraph, &QToolButton::clicked, this, &TfrmMain::BtnGraphClick);
   connect(mGraphSetup, &QAction::triggered, this, &TfrmMain::mGraphSetupClick);
   connect(mDataOpen, &QAction::triggered, this, &TfrmMain::mDataOpenClick);
-  connect(mPrint, &QAction::triggered, this, &TfrmMain::mPrintClick);
 }
 
 void TfrmMain::ShowGraph(bool shown) {
   if (!shown) {
     graphWindow_->hide();
-    mPrint->setEnabled(mdiArea_->activeSubWindow() == graphWindow_ && graphWindow_->isVisible());
+    UpdatePrintItem();
     return;
   }
   graphWindow_->show();
   graphWindow_->raise();
   mdiArea_->setActiveSubWindow(graphWindow_);
-  mPrint->setEnabled(true);
+  UpdatePrintItem();
 }
 
 void TfrmMain::BtnGraphClick() { ShowGraph(!graphWindow_->isVisible()); }
@@ -110,10 +106,6 @@ void TfrmMain::mDataOpenClick() {
   std::optional<std::string> chosen = dataFileDialogs_->ChooseOpen(this, folder);
   if (!chosen) return;
   if (frmGraph_->OpenStored(*chosen)) ShowGraph(true);
-}
-
-void TfrmMain::mPrintClick() {
-  if (mdiArea_->activeSubWindow() == graphWindow_ && graphWindow_->isVisible()) frmGraph_->SpeedButton1Click();
 }
 
 }  // namespace pumpdrill

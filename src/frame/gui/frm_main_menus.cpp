@@ -6,6 +6,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/gui/window_host.h"
 #include "setup/gui/frm_frict.h"
+#include "sound/gui/frm_rad_cnfg.h"
 
 namespace pumpdrill {
 
@@ -105,7 +106,11 @@ void TfrmMain::BuildMenus() {
 
   mnuRadio = bar->addMenu(" Ra&dio ");
   mnuRadio->setObjectName("mnuRadio");
-  mRadioConfigure = Item(mnuRadio, "Configure", "mRadioConfigure");
+  mRadioConfigure = Item(mnuRadio, "Configure", "mRadioConfigure", true);
+  connect(mRadioConfigure, &QAction::triggered, this, [this] {
+    TfrmRadCnfg dialog(p_, host_, this);
+    dialog.exec();
+  });
 
   mnuRun = bar->addMenu("&Run");
   mnuRun->setObjectName("mnuRun");
@@ -125,6 +130,7 @@ void TfrmMain::BuildMenus() {
   mOptionsSound = Item(mnuOptions, "Sound", "mOptionsSound");
   mMuteSound = Item(mnuOptions, "Mute Sound", "mMuteSound");
   ConnectSoundMenu();
+  ConnectOptionsMenu();
 
   mnuDataRecords = bar->addMenu("Data Records");
   mnuDataRecords->setObjectName("mnuDataRecords");
@@ -161,6 +167,10 @@ void TfrmMain::BuildMenus() {
   mOperator = bar->addAction("Operator:  ");
   mOperator->setObjectName("mOperator");
   mOperator->setVisible(false);
+
+  ConnectHelpMenu();
+  ConnectPrintMenu();
+  AssignMenuKeys();
 }
 
 }  // namespace pumpdrill

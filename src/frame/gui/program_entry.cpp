@@ -8,6 +8,7 @@
 #include <string>
 
 #include "frame/gui/frm_main.h"
+#include "frame/gui/hint_display.h"
 #include "frame/gui/window_host.h"
 #include "frame/program.h"
 #include "frame/single_instance.h"
@@ -28,16 +29,6 @@ const char* kUsage =
     "                    the program's own place\n"
     "  --help            show this help and exit\n"
     "  --version         show the version and exit\n";
-
-// Keeps tool tips from showing when "Show All Hints" is off.
-class HintFilter : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ToolTip) return true;
-    return QObject::eventFilter(watched, event);
-  }
-};
 
 }  // namespace
 
@@ -103,8 +94,7 @@ int RunProgram(int argc, char** argv) {
   if (!AcquireSingleInstance(program, lock, host)) return 1;
 
   ReadSettingsAndStartLog(program, info);
-  HintFilter hints;
-  if (!program.config.Options.ShowAllHints) app.installEventFilter(&hints);
+  SetHintDisplay(program.config.Options.ShowAllHints);
   QGuiApplication::setApplicationDisplayName(QString::fromStdString(ApplicationTitle()));
 
   // The sound lives as long as the main window, which starts it.

@@ -37,6 +37,12 @@ void SetupTabs::Change(int index) {
   OpenWindow(index);
 }
 
+void SetupTabs::ReopenWindow() {
+  if (!sub_ || !HasWindow(current_)) return;
+  CloseWindow();
+  OpenWindow(current_);
+}
+
 void SetupTabs::CloseWindow() {
   if (!sub_) return;
   QMdiSubWindow* sub = sub_;

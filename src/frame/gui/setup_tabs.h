@@ -40,6 +40,10 @@ class SetupTabs : public QObject {
   // opens. A window closed by the user hands the tab set back to 'Panel'.
   void Change(int index);
 
+  // Closes the open setup window and makes it again, so that it shows
+  // settings changed elsewhere (units); nothing while 'Panel' is chosen.
+  void ReopenWindow();
+
   // The open setup window, or nullptr while 'Panel' is chosen.
   QWidget* Window() const;
   QMdiSubWindow* SubWindow() const { return sub_; }

@@ -4,10 +4,18 @@
 #include "frame/gui/window_host.h"
 #include "setup/gui/frm_dischrg.h"
 #include "setup/gui/frm_pmp_setp.h"
+#include "setup/gui/frm_supply.h"
 
 namespace pumpdrill {
 
 void RegisterSetupWindows(TfrmMain& main, SetupTabs& tabs) {
+  tabs.Register(
+      kTabSupply, 310,
+      [](TfrmMain& m) {
+        Program& p = m.program();
+        return new TfrmSupply(p.S(), p.config, p.run, m.host(), m.miscLibrary(), m.CurrentLine);
+      },
+      main.mSupplySetup);
   tabs.Register(
       kTabPump, 330,
       [](TfrmMain& m) {

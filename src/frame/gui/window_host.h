@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "sim/host.h"
+#include "sim/radio_host.h"
 
 class QWidget;
 
@@ -13,8 +14,9 @@ namespace pumpdrill {
 
 class TfrmMain;
 class SoundSystem;
+class TfrmIccDlg;
 
-class WindowHost : public Host {
+class WindowHost : public Host, public RadioCallHost {
  public:
   Answer Message(MsgType type, Buttons buttons, const std::string& text) override;
   // A message box that does not wait: the run goes on while it is shown.
@@ -51,6 +53,15 @@ class WindowHost : public Host {
   void PrimedIndicator(PrimedShown shown) override;
   void TankLevelChanged() override;
   void RunTerminated() override;
+  // The students window closes at every initialisation (frm_main_students.cpp).
+  void CloseStudentsWindow() override;
+  // Radio calls (window_host_radio.cpp): heard, or read in the incident
+  // window, which the main window creates hidden at start-up.
+  bool CuePlaying(int cue) override;
+  bool PriorityRadioCall(const std::string& file) override;
+  void ShowIncidentCall(const IncidentCall& call) override;
+  void CreateIncidentWindow(QWidget* mainWindow);
+  TfrmIccDlg* IncidentWindow() const;
 
   void SetMainWindow(TfrmMain* main);
   TfrmMain* MainWindow() const;
@@ -63,6 +74,7 @@ class WindowHost : public Host {
  private:
   QPointer<TfrmMain> main_;
   SoundSystem* sound_ = nullptr;
+  QPointer<TfrmIccDlg> incident_;
 };
 
 // Shows a modal message box of the type with the buttons and returns the

@@ -25,6 +25,7 @@ class SoundSystem : public QObject, public SoundCues {
   void Shutdown();
 
   void SoundCue(int cue, int param, bool flag = false, const std::string& file = {}) override;
+  bool CuePlaying(int cue) { return layer_.CuePlaying(cue); }
   SoundLayer& layer() { return layer_; }
 
  private:

@@ -1,0 +1,189 @@
+// Writes the seed corpus of every harness into the folder given, each file
+// made by the program's own writer from the built-in defaults:
+//   make-fuzz-seeds fuzz/corpus
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "frame/configuration.h"
+#include "frame/evolution_earlier.h"
+#include "frame/evolution_file.h"
+#include "fuzz_run.h"
+#include "panel/image_library.h"
+#include "records/data_file.h"
+#include "records/plot_setup.h"
+
+using namespace pumpdrill;
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteBytes(const fs::path& p, const std::vector<Byte>& bytes) {
+  fs::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteText(const fs::path& p, const std::string& text) {
+  WriteBytes(p, std::vector<Byte>(text.begin(), text.end()));
+}
+
+std::vector<Byte> ReadBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<Byte>(std::istreambuf_iterator<char>(in), {});
+}
+
+// A 6-byte real of the earlier layout (the value rounded to 39 bits).
+void EncodeReal48(double v, Byte* out) {
+  std::memset(out, 0, 6);
+  if (v == 0) return;
+  int k = 0;
+  const double m = std::frexp(std::fabs(v), &k);
+  auto f = static_cast<std::uint64_t>(std::llround((2 * m - 1) * std::ldexp(1.0, 39)));
+  int e = k + 128;
+  if (f == (std::uint64_t{1} << 39)) {
+    f = 0;
+    ++e;
+  }
+  out[0] = static_cast<Byte>(e);
+  for (int i = 1; i <= 5; ++i) out[i] = static_cast<Byte>(f >> (8 * (i - 1)));
+  if (v < 0) out[5] |= 0x80;
+}
+
+// The records of s as a file of the earlier layout.
+std::vector<Byte> EarlierFile(State& s) {
+  std::vector<Byte> file(kEvolutionRecordsOffset, 0);
+  auto putText = [&file](std::size_t at, const std::string& t) {
+    file[at] = static_cast<Byte>(t.size());
+    std::memcpy(file.data() + at + 1, t.data(), t.size());
+  };
+  putText(0, "1.0");
+  putText(256, "3.91");
+  putText(512, "Tidewarden Pumpdrill");
+  file[kEvolutionCountOffset] = s.DischargeList.LineCount;
+  for (const StoredBlock& b : EvolutionBlocks(s)) {
+    for (const EarlierFields& f : EarlierFieldsOf(b.kind)) {
+      for (int i = 0; i < f.count; ++i) {
+        switch (f.kind) {
+          case EarlierFieldKind::Real: {
+            double v;
+            std::memcpy(&v, b.data + f.offset + 8 * i, 8);
+            Byte r[6];
+            EncodeReal48(v, r);
+            file.insert(file.end(), r, r + 6);
+            break;
+          }
+          case EarlierFieldKind::Text: {
+            const Byte* p = b.data + f.offset + 256 * i;
+            file.insert(file.end(), p, p + 256);
+            break;
+          }
+          case EarlierFieldKind::Byte1:
+            file.push_back(b.data[f.offset + i]);
+            break;
+          case EarlierFieldKind::Small:
+            file.insert(file.end(), b.data + f.offset + 2 * i, b.data + f.offset + 2 * i + 2);
+            break;
+        }
+      }
+    }
+  }
+  return file;
+}
+
+// A WAV file of n frames of a falling ramp.
+std::vector<Byte> Wav(int channels, int bits, int rate, int frames) {
+  const int block = channels * bits / 8;
+  const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames * block);
+  std::vector<Byte> w;
+  auto put = [&w](std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) w.push_back(static_cast<Byte>(v >> (8 * i)));
+  };
+  auto tag = [&w](const char* t) { w.insert(w.end(), t, t + 4); };
+  tag("RIFF");
+  put(36 + dataBytes, 4);
+  tag("WAVE");
+  tag("fmt ");
+  put(16, 4);
+  put(1, 2);
+  put(static_cast<std::uint32_t>(channels), 2);
+  put(static_cast<std::uint32_t>(rate), 4);
+  put(static_cast<std::uint32_t>(rate * block), 4);
+  put(static_cast<std::uint32_t>(block), 2);
+  put(static_cast<std::uint32_t>(bits), 2);
+  tag("data");
+  put(dataBytes, 4);
+  for (std::uint32_t i = 0; i < dataBytes; ++i) w.push_back(static_cast<Byte>(255 - i * 7));
+  return w;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make-fuzz-seeds CORPUS_FOLDER\n");
+    return 2;
+  }
+  const fs::path out = argv[1];
+  fuzz::FuzzRun r;
+  const fs::path scratch = fuzz::ScratchFolder();
+
+  // Evolutions: the defaults as saved, and as a file of the earlier layout.
+  const fs::path evo = scratch / "DEFAULT.EVO";
+  if (!SaveEvolution(r.s, evo.string(), r.host)) return 1;
+  WriteBytes(out / "evolution" / "default.evo", ReadBytes(evo));
+  WriteBytes(out / "evolution" / "earlier.evo", EarlierFile(r.s));
+
+  // The configuration as the program writes it at its first start.
+  Configuration cfg;
+  const fs::path ini = scratch / "Tw.INI";
+  WriteConfiguration(ini, cfg, r.s.ShowOptions);
+  WriteIniList(ini, "Hose Diameters", cfg.HoseDiamEnglish);
+  WriteIniList(ini, "Hose Friction", cfg.HoseFriction);
+  WriteBytes(out / "configuration" / "Tw.INI", ReadBytes(ini));
+  WriteBytes(out / "ini_file" / "Tw.INI", ReadBytes(ini));
+  WriteText(out / "ini_file" / "odd.ini",
+            "; comment\n[A]\nkey = value\n\n[B]\nx=1\ny\n=z\n[A]\nkey=again\n");
+
+  // A data file of a header and two samples.
+  const fs::path dta = scratch / "SEED.DTA";
+  fs::remove(dta);
+  if (WriteDataFileHeader(dta.string(), DefaultPlotSetup(r.s)) != WriteStep::Done) return 1;
+  TDataSampleRec samples[2] = {TakeSample(r.s, 0.0, 1), TakeSample(r.s, 1.0, 2)};
+  std::string reason;
+  if (!AppendDataSamples(dta.string(), samples, 2, reason)) return 1;
+  WriteBytes(out / "data_file" / "two-samples.DTA", ReadBytes(dta));
+
+  // A picture library of two small entries.
+  const fs::path dll = scratch / "seed.dll";
+  if (!WriteImageLibrary(dll.string(), {{"LAMP_ON", std::string("\x89PNG\r\n\x1a\n", 8) + "tiny"},
+                                        {"KNOB", "BM"}}))
+    return 1;
+  WriteBytes(out / "image_library" / "two-pictures.dll", ReadBytes(dll));
+
+  // Sounds: 8-bit mono and 16-bit stereo.
+  WriteBytes(out / "wav" / "mono8.wav", Wav(1, 8, 11025, 16));
+  WriteBytes(out / "wav" / "stereo16.wav", Wav(2, 16, 22050, 8));
+
+  // A script with every command.
+  WriteText(
+      out / "script" / "every-command.txt",
+      "# every command once\n0 throttle 1500\n0.5 valve 1 0.75\n1 nozzle 1 1\n1 primer on\n1.5 "
+      "primer off\n"
+      "2 control governor\n2 governor pressure 150\n2 governor rpm 1800\n2.5 control relief\n"
+      "2.5 relief on\n2.5 relief 175\n3 transfer volume\n3 cooler on\n3 fill tank\n3 check supply\n"
+      "3 replace suction\n3 reconnect discharge\n3.5 repair 5\n4 set Pump.GearRatio 2.5\n"
+      "4 set DischargeList.LineTitle[2] Attack #2\n4 pump idle 700\n4 pump stages 2\n5 "
+      "terminate\n");
+
+  // Burn-house entries: the flag line, then one entry a line.
+  WriteText(out / "burn_house" / "barn.txt", "f\n40\n30\n12\n20\n6\n50\n8\n9600\nbarn\n");
+  WriteText(out / "burn_house" / "total.txt", "t\n40\n30\n12\n20\n6\n50\n8\n9600\nshed\n");
+  return 0;
+}
