@@ -17,6 +17,7 @@
 #include "panel/gauge_faces.h"
 #include "panel/gauge_tag.h"
 #include "sim/coefficients.h"
+#include "sim/pressure_control.h"
 #include "sim/valve_change.h"
 
 namespace pumpdrill {
@@ -44,12 +45,17 @@ class PanelWindowTest : public testing::MainWindowFixture {
     w->BtnStart->click();
     ASSERT_TRUE(p.run.SimActive);
   }
-  // Opens the valve and nozzle of lines 1 to count at the engine speed.
+  // Opens the intake, and the valve and nozzle of lines 1 to count, at the
+  // engine speed.
   void OpenLines(int count, double rpm) {
     State& s = p.S();
     s.Engine.RpmDemand = rpm;
-    s.Engine.Rpm = rpm;
+    LimitRpmDemand(s);
+    s.Engine.Rpm = s.Engine.RpmDemand;
+    s.Discharges[kIntakeLine].ValveOpen = 1;
+    ValveChanged(s, false, kIntakeLine, 1, true, host);
     for (int n = 1; n <= count; ++n) {
+      s.Discharges[n].ValveOpen = 1;
       ValveChanged(s, false, n, 1, true, host);
       s.Discharges[n].NozzleOpen = 1;
       UpdateNozzleK(s, n);

@@ -26,7 +26,8 @@ class MainWindowTest : public testing::MainWindowFixture {
 };
 
 TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
-  EXPECT_EQ(w->windowTitle().toStdString(), "Tidewarden Pumpdrill   v 2.0");
+  // The panel, maximised in the area, adds its caption as MDI windows do.
+  EXPECT_EQ(w->windowTitle().toStdString(), "Tidewarden Pumpdrill   v 2.0 - [Panel Operation]");
   const QSize size = MainWindowSize(QGuiApplication::primaryScreen()->availableGeometry().size());
   EXPECT_EQ(w->size(), size);
   EXPECT_NE(w->mdiArea(), nullptr);
@@ -72,7 +73,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuInOrder) {
   EXPECT_TRUE(w->mRunStart->isEnabled());
   EXPECT_TRUE(w->mExit->isEnabled());
   EXPECT_TRUE(w->mOpen->isEnabled());
-  EXPECT_FALSE(w->mPrint->isEnabled());
+  EXPECT_TRUE(w->mPrint->isEnabled());  // the panel is in front
   EXPECT_FALSE(w->mFillTank->isEnabled());
   EXPECT_FALSE(w->mPassword->isVisible());
   EXPECT_FALSE(w->mReconnectSupplyLine->isEnabled());
@@ -170,9 +171,12 @@ class MainWindowWithoutLibraries : public MainWindowTest {
 };
 
 TEST_F(MainWindowWithoutLibraries, StartsAndSaysSoOnce) {
-  ASSERT_EQ(host.messages.size(), 2u);
+  // Each library once: the run buttons' and the panel's.
+  ASSERT_EQ(host.messages.size(), 4u);
   EXPECT_EQ(host.messages[0].text, "Cannot find " + dir.str() + "misc04.dll");
   EXPECT_EQ(host.messages[1].text, "Cannot open " + dir.str() + "misc04.dll");
+  EXPECT_EQ(host.messages[2].text, "Error 2: loading " + dir.str() + "panel04.dll");
+  EXPECT_EQ(host.messages[3].text, "Cannot open " + dir.str() + "panel04.dll");
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->BtnStart->icon().isNull());
   EXPECT_EQ(w->BtnStart->text().toStdString(), ">");
