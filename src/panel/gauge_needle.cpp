@@ -14,8 +14,8 @@ double NeedleValue(double minimum, double maximum, double value, bool vibration,
 }
 
 const GaugeFace& NeedleFace(int gauge) {
-  const std::string_view name =
-      gauge == 0 ? std::string_view("PANEL_TACHOMETER") : GaugeFaceName(gauge, 1, false);
+  const std::string_view name = gauge == 0 ? std::string_view("PANEL_TACHOMETER")
+                                           : GaugeFaceName(gauge, 1, false);
   const GaugeFace* face = FindGaugeFace(name);
   return face ? *face : *FindGaugeFace("GAUGE_SMALL_E");
 }

@@ -6,8 +6,8 @@
 
 #include "default_state.h"
 #include "panel/gauge_faces.h"
-#include "panel/gauge_needle.h"
 #include "panel/gauge_tag.h"
+#include "panel/gauge_needle.h"
 
 namespace pumpdrill {
 namespace {
@@ -42,8 +42,8 @@ TEST(GaugeNeedle, ClampsAndVibratesWithoutPassingTheEnds) {
   EXPECT_NEAR(NeedleAngle(kIntakeGauge, -14.995, false, false), 5 * kPi / 4, 1e-12);
   EXPECT_NEAR(NeedleAngle(kMasterGauge, 600, true, true), -kPi / 4, 1e-12);
   // The master gauge's compound face has its 0 past the vacuum sector.
-  EXPECT_NEAR(NeedleAngle(kMasterGauge, 0, false, false), GaugeAngle(kPressureSweep, -15, 600, 0),
-              1e-12);
+  EXPECT_NEAR(NeedleAngle(kMasterGauge, 0, false, false),
+              GaugeAngle(kPressureSweep, -15, 600, 0), 1e-12);
 }
 
 TEST(GaugeFaces, NamesByIndexColourAndUnits) {
@@ -52,20 +52,13 @@ TEST(GaugeFaces, NamesByIndexColourAndUnits) {
     bool metric;
     const char* name;
   } const cases[] = {
-      {1, 1, false, "GAUGE_SMALL_E"},
-      {15, 2, false, "GAUGE_SMALL_E_WHITE"},
-      {7, 1, true, "GAUGE_SMALL_M"},
-      {3, 2, true, "GAUGE_SMALL_M_WHITE"},
-      {18, 1, false, "GAUGE_BIG_E"},
-      {19, 2, true, "GAUGE_BIG_M_WHITE"},
-      {19, 1, true, "GAUGE_BIG_M"},
-      {18, 7, false, "GAUGE_BIG_E"},
-      {20, 2, false, "GAUGE_TEMP_ENGLISH"},
-      {20, 1, true, "GAUGE_TEMP_METRIC"},
-      {21, 1, false, "GAUGE_OIL_ENGLISH"},
-      {21, 1, true, "GAUGE_OIL_METRIC"},
-      {22, 1, true, "GAUGE_PRIMER_OIL"},
-      {16, 1, false, ""},
+      {1, 1, false, "GAUGE_SMALL_E"},         {15, 2, false, "GAUGE_SMALL_E_WHITE"},
+      {7, 1, true, "GAUGE_SMALL_M"},          {3, 2, true, "GAUGE_SMALL_M_WHITE"},
+      {18, 1, false, "GAUGE_BIG_E"},          {19, 2, true, "GAUGE_BIG_M_WHITE"},
+      {19, 1, true, "GAUGE_BIG_M"},           {18, 7, false, "GAUGE_BIG_E"},
+      {20, 2, false, "GAUGE_TEMP_ENGLISH"},   {20, 1, true, "GAUGE_TEMP_METRIC"},
+      {21, 1, false, "GAUGE_OIL_ENGLISH"},    {21, 1, true, "GAUGE_OIL_METRIC"},
+      {22, 1, true, "GAUGE_PRIMER_OIL"},      {16, 1, false, ""},
       {0, 1, false, ""},
   };
   for (const Case& c : cases)
@@ -140,10 +133,8 @@ TEST(PanelLamps, ReliefLampsAndTankLamps) {
     Lamp first, second;
     int tank;
   } const cases[] = {
-      {true, 1, 120, Lamp::Dark, Lamp::Red, 3},
-      {true, 1, 150, Lamp::Green, Lamp::Dark, 3},
-      {true, 2, 120, Lamp::Dark, Lamp::Dark, 3},
-      {false, 1, 160, Lamp::Dark, Lamp::Dark, 0},
+      {true, 1, 120, Lamp::Dark, Lamp::Red, 3},   {true, 1, 150, Lamp::Green, Lamp::Dark, 3},
+      {true, 2, 120, Lamp::Dark, Lamp::Dark, 3},  {false, 1, 160, Lamp::Dark, Lamp::Dark, 0},
   };
   for (const Case& c : cases) {
     s->PumpControl.ReliefMode = static_cast<Byte>(c.mode);

@@ -2,7 +2,9 @@
 // the run buttons as a group; the elapsed time; closing.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <filesystem>
 
@@ -24,12 +26,14 @@ class MainWindowTest : public testing::MainWindowFixture {
 };
 
 TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
-  EXPECT_EQ(w->windowTitle().toStdString(), "Tidewarden Pumpdrill   v 2.0");
-  EXPECT_EQ(w->size(), QSize(640, 480));
+  // The panel, maximised in the area, adds its caption as MDI windows do.
+  EXPECT_EQ(w->windowTitle().toStdString(), "Tidewarden Pumpdrill   v 2.0 - [Panel Operation]");
+  const QSize size = MainWindowSize(QGuiApplication::primaryScreen()->availableGeometry().size());
+  EXPECT_EQ(w->size(), size);
   EXPECT_NE(w->mdiArea(), nullptr);
   EXPECT_TRUE(host.messages.empty());
   QImage shot = testing::Screenshot(*w, "main_window");
-  EXPECT_EQ(shot.size(), QSize(640, 480));
+  EXPECT_EQ(shot.size(), size);
   EXPECT_GT(testing::ColourCount(shot), 20);
 
   // The tab set along the bottom with the run panel on it, at the right.
@@ -42,7 +46,7 @@ TEST_F(MainWindowTest, IsDrawnWithItsCaptionSizeAndRunPanel) {
   EXPECT_GT(tabs0.y(), 400);
   // Every tab stays clear of the run panel.
   EXPECT_LT(tabs0.x() + w->TabSetSetup->tabRect(kTabFoam).right(), panel0.x());
-  EXPECT_NEAR(panel0.x() + w->PnlSimCtrls->width(), 640, 4);
+  EXPECT_NEAR(panel0.x() + w->PnlSimCtrls->width(), size.width(), 4);
   EXPECT_TRUE(w->PnlSimCtrls->isVisible());
   EXPECT_EQ(w->LblSimClockTime->text().toStdString(), "00:00");
   EXPECT_EQ(w->LblEvolutionFName->text().toStdString(), "default");
@@ -69,7 +73,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuInOrder) {
   EXPECT_TRUE(w->mRunStart->isEnabled());
   EXPECT_TRUE(w->mExit->isEnabled());
   EXPECT_TRUE(w->mOpen->isEnabled());
-  EXPECT_FALSE(w->mPrint->isEnabled());
+  EXPECT_TRUE(w->mPrint->isEnabled());  // the panel is in front
   EXPECT_FALSE(w->mFillTank->isEnabled());
   EXPECT_FALSE(w->mPassword->isVisible());
   EXPECT_FALSE(w->mReconnectSupplyLine->isEnabled());
@@ -167,9 +171,12 @@ class MainWindowWithoutLibraries : public MainWindowTest {
 };
 
 TEST_F(MainWindowWithoutLibraries, StartsAndSaysSoOnce) {
-  ASSERT_EQ(host.messages.size(), 2u);
+  // Each library once: the run buttons' and the panel's.
+  ASSERT_EQ(host.messages.size(), 4u);
   EXPECT_EQ(host.messages[0].text, "Cannot find " + dir.str() + "misc04.dll");
   EXPECT_EQ(host.messages[1].text, "Cannot open " + dir.str() + "misc04.dll");
+  EXPECT_EQ(host.messages[2].text, "Error 2: loading " + dir.str() + "panel04.dll");
+  EXPECT_EQ(host.messages[3].text, "Cannot open " + dir.str() + "panel04.dll");
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->BtnStart->icon().isNull());
   EXPECT_EQ(w->BtnStart->text().toStdString(), ">");

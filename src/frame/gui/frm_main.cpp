@@ -90,6 +90,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   host_.CreateIncidentWindow(this);
   CreateBurnWindow();
   ConnectBurnHouse();
+  CreatePanelWindow();
   ConnectStudents();
   SetMinimumWindowSize();
 }
@@ -183,10 +184,9 @@ void TfrmMain::FormCreate(bool showSplash) {
     wait.exec();
   }
 
-  // 4. Size and place.
-  resize(640, 480);
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  // 4. Size and place: as large as suits the screen while no panel file
+  // stores a placement.
+  PlaceMainWindow();
 
   // 5. Internal defaults.
   setWindowTitle(QString::fromStdString(MainCaption()));
@@ -258,7 +258,10 @@ void TfrmMain::UpdateEvolutionLabel() {
 
 void TfrmMain::SelectPanelTab() {
   TabSetSetup->setCurrentIndex(kTabPanel);
-  // The panel window is brought to the front once it exists.
+  if (panelWindow_) {
+    panelWindow_->show();
+    mdiArea_->setActiveSubWindow(panelWindow_);
+  }
 }
 
 void TfrmMain::RunButtonPressed(QToolButton* button, int mode) {

@@ -32,12 +32,17 @@ class TfrmGraph;
 class TfrmGrphSet;
 class TfrmBurn;
 class TfrmNzroll;
+class TfrmPanel;
 class TfrmOptions;
 class TfrmHelp;
 class TfrmRecs;
 
 // The strip along the main window's bottom edge: the setup tab set across
 // its width and the run panel lying on it at the right.
+// The main window's size for a screen's available area when no placement
+// is stored: the largest 4:3 size within 85 % of it, at least 640 × 480.
+QSize MainWindowSize(QSize available);
+
 class TabSetStrip : public QWidget {
  public:
   using QWidget::QWidget;
@@ -98,6 +103,9 @@ class TfrmMain : public QMainWindow {
   void BtnNozzleClick();
   void RefreshNozzleWindow();  // when it is shown
 
+  // The operator's panel: created at start-up, shown maximised.
+  TfrmPanel* frmPanel() const;
+  QMdiSubWindow* panelWindow() const { return panelWindow_; }
   // Options > 'Desktop' (frm_main_options.cpp): one options window, brought
   // to the front when it is open; nullptr while it is closed.
   TfrmOptions* frmOptions() const;
@@ -226,6 +234,8 @@ class TfrmMain : public QMainWindow {
   void LoadRunPanelGlyphs();
   void CreateGraphWindow();
   void CreateBurnWindow();
+  void CreatePanelWindow();
+  void PlaceMainWindow();
   void ConnectBurnHouse();
   void ApplyPlotSetup();
   void RunButtonPressed(QToolButton* button, int mode);
@@ -250,6 +260,8 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmBurn> frmBurn_;
   QPointer<QMdiSubWindow> burnWindow_;
   QPointer<TfrmNzroll> frmNzroll_;
+  QPointer<TfrmPanel> frmPanel_;
+  QPointer<QMdiSubWindow> panelWindow_;
   QPointer<TfrmOptions> frmOptions_;
   QPointer<TfrmHelp> frmHelp_;
   void ConnectStudents();

@@ -43,6 +43,16 @@ class WindowHost : public Host, public RadioCallHost {
   void RestartBurnHouseWindow() override;
   // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
   void RefreshNozzleWindow() override;
+  // The panel window's refreshes (window_host_panel.cpp).
+  void RefreshGauges() override;
+  void RebuildPanelItems() override;
+  void RefreshPanelAfterInit() override;
+  void RefreshPanelForRun() override;
+  void RefreshPanelDisplays() override;
+  void CavitationIndicator(bool shown) override;
+  void PrimedIndicator(PrimedShown shown) override;
+  void TankLevelChanged() override;
+  void RunTerminated() override;
   // The students window closes at every initialisation (frm_main_students.cpp).
   void CloseStudentsWindow() override;
   // Radio calls (window_host_radio.cpp): heard, or read in the incident

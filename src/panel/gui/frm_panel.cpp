@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+
 #include <string>
 
 #include "frame/evolution_commands.h"
@@ -105,10 +106,10 @@ void TfrmPanel::CreateGauge(int gauge) {
   const std::string flow = gauge == kIntakeGauge   ? "LblSuctionGpm"
                            : gauge == kMasterGauge ? "LblPumpGpm"
                                                    : Numbered("LblGaugeFlow", gauge);
-  auto* pr =
-      new Readout(*background_, background_, press.c_str(), QColor(255, 176, 40), big ? 10 : 9);
-  auto* fl =
-      new Readout(*background_, background_, flow.c_str(), QColor(120, 255, 120), big ? 10 : 9);
+  auto* pr = new Readout(*background_, background_, press.c_str(), QColor(255, 176, 40),
+                         big ? 10 : 9);
+  auto* fl = new Readout(*background_, background_, flow.c_str(), QColor(120, 255, 120),
+                         big ? 10 : 9);
   pr->Place = layout_.Gauges[gauge].PressReadout;
   fl->Place = layout_.Gauges[gauge].FlowReadout;
   pressReadouts_[gauge] = pr;
@@ -172,8 +173,7 @@ void TfrmPanel::CreateItems() {
                             {{17, 62}, {17, 45}, {17, 29}, {17, 13}});
   ImgTankLts->Place = layout_.Item(I::TankLts);
   background_->AddItem(ImgTankLts);
-  LblGallonsLeft =
-      new Readout(*background_, background_, "LblGallonsLeft", QColor(120, 255, 120), 9);
+  LblGallonsLeft = new Readout(*background_, background_, "LblGallonsLeft", QColor(120, 255, 120), 9);
   LblGallonsLeft->Place = layout_.Item(I::LblGallonsLeft);
   background_->AddItem(LblGallonsLeft);
   ImgRValveLts = new LampBank(*background_, background_, "ImgRValveLts", kReliefLampsPicture,
@@ -213,8 +213,8 @@ void TfrmPanel::CreateItems() {
     handle->Place = layout_.Valves[v].Handle;
     valveHandles_[v] = handle;
     background_->AddItem(handle);
-    auto* title =
-        new TitlePlate(*background_, background_, Numbered("ValveDescrLbl", v).c_str(), 8, true);
+    auto* title = new TitlePlate(*background_, background_, Numbered("ValveDescrLbl", v).c_str(),
+                                 8, true);
     title->Place = layout_.Valves[v].Title;
     valveTitles_[v] = title;
     background_->AddItem(title);
@@ -275,8 +275,7 @@ void TfrmPanel::RebuildPanel() {
   RefreshPanel(true);
   // 7.
   State& state = p_.S();
-  if (state.PumpControl.PanelFileName.empty())
-    state.PumpControl.PanelFileName = kTemporaryPanelName;
+  if (state.PumpControl.PanelFileName.empty()) state.PumpControl.PanelFileName = kTemporaryPanelName;
   if (!built_ && SaveMissingPanelFile) SaveMissingPanelFile();
   built_ = true;
 }
@@ -307,30 +306,18 @@ void TfrmPanel::ShowLine(int line, bool visible) {
 void TfrmPanel::ApplyLayout() {
   using I = PanelItem;
   const std::pair<PanelItemWidget*, PanelItem> items[] = {
-      {PnlUpper, I::UpperBar},
-      {PnlLower, I::LowerBar},
-      {gauges_[kEngTempGauge], I::EngTempGauge},
-      {gauges_[kOilPressGauge], I::OilPressGauge},
-      {gauges_[kPumpOilGauge], I::PumpOilGauge},
-      {ImgTempLt, I::TempLt},
-      {ImgOilPressureLt, I::OilPressureLt},
-      {ImgPumpOilLt, I::PumpOilLt},
-      {ImgRpmMeter, I::RpmMeter},
-      {LblRpmGauge, I::LblRpmGauge},
-      {ImgFlowMeter, I::FlowMeter},
-      {LblFlowmeter, I::LblFlowmeter},
-      {ImgChkXmissionLt, I::ChkXmissionLt},
-      {ImgChkEngineLt, I::ChkEngineLt},
-      {ImgStopEngineLt, I::StopEngineLt},
-      {ImgTankLts, I::TankLts},
-      {LblGallonsLeft, I::LblGallonsLeft},
-      {ImgRValveLts, I::RValveLts},
-      {ImgPrimerBack, I::PrimerBack},
-      {ImgPrimer, I::Primer},
-      {ImgTransferValve, I::TransferValve},
-      {ImgEngCooler, I::EngCooler},
-      {Pnl_ID, I::IdBox},
-      {Throttle, I::Throttle},
+      {PnlUpper, I::UpperBar},          {PnlLower, I::LowerBar},
+      {gauges_[kEngTempGauge], I::EngTempGauge}, {gauges_[kOilPressGauge], I::OilPressGauge},
+      {gauges_[kPumpOilGauge], I::PumpOilGauge}, {ImgTempLt, I::TempLt},
+      {ImgOilPressureLt, I::OilPressureLt}, {ImgPumpOilLt, I::PumpOilLt},
+      {ImgRpmMeter, I::RpmMeter},       {LblRpmGauge, I::LblRpmGauge},
+      {ImgFlowMeter, I::FlowMeter},     {LblFlowmeter, I::LblFlowmeter},
+      {ImgChkXmissionLt, I::ChkXmissionLt}, {ImgChkEngineLt, I::ChkEngineLt},
+      {ImgStopEngineLt, I::StopEngineLt}, {ImgTankLts, I::TankLts},
+      {LblGallonsLeft, I::LblGallonsLeft}, {ImgRValveLts, I::RValveLts},
+      {ImgPrimerBack, I::PrimerBack},   {ImgPrimer, I::Primer},
+      {ImgTransferValve, I::TransferValve}, {ImgEngCooler, I::EngCooler},
+      {Pnl_ID, I::IdBox},               {Throttle, I::Throttle},
       {PressureControl, I::PressureControl}};
   for (const auto& [w, item] : items) {
     w->Place = layout_.Item(item);
@@ -359,8 +346,8 @@ void TfrmPanel::CavitationIndicator(bool shown) {
 }
 
 void TfrmPanel::PrimedIndicator(PrimedShown shown) {
-  const bool visible =
-      shown != PrimedShown::Hidden && layout_.Item(PanelItem::LblPrimedIndicator).Visible;
+  const bool visible = shown != PrimedShown::Hidden &&
+                       layout_.Item(PanelItem::LblPrimedIndicator).Visible;
   if (shown == PrimedShown::Primed) {
     LblPrimedIndicator->SetText("primed");
     LblPrimedIndicator->SetColours(Qt::black, QColor(0, 255, 0), false);

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QScrollArea>
 #include <QWidget>
+
 #include <array>
 #include <functional>
 #include <map>

@@ -20,8 +20,7 @@ void TfrmPanel::DrawGaugeFace(int gauge, bool force) {
     host_.Message(MsgType::Warning, Buttons::Ok, "No Gauge name found for  ");
     return;
   }
-  dial->SetFace(face, gauge >= kEngTempGauge ? std::string() : std::string(GaugeMaskName(gauge)),
-                tag);
+  dial->SetFace(face, gauge >= kEngTempGauge ? std::string() : std::string(GaugeMaskName(gauge)), tag);
   dial->SetAngle(dial->Angle(), true);
 }
 
@@ -44,7 +43,8 @@ void TfrmPanel::RefreshPanel(bool force) {
   for (int g = 1; g < kGaugeSlots; ++g) DrawGaugeFace(g, false);
   if (force) ShowReadoutOptions();
 
-  const PanelReading r = ReadPanel(s, p_.config.Units, {active, vibrationRaised_}, flowmeter_);
+  const PanelReading r =
+      ReadPanel(s, p_.config.Units, {active, vibrationRaised_}, flowmeter_);
   if (s.ShowOptions.NeedleVibration) vibrationRaised_ = !vibrationRaised_;
 
   // 1. Relief valve lamps.

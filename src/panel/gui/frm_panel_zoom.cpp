@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
+
 #include <algorithm>
 
 #include "panel/gui/frm_panel.h"

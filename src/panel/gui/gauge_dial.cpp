@@ -1,6 +1,7 @@
 #include "panel/gui/gauge_dial.h"
 
 #include <QPainter>
+
 #include <cmath>
 
 #include "panel/gauge_needle.h"
@@ -52,14 +53,14 @@ void GaugeDial::paintEvent(QPaintEvent*) {
   PanelPictures& pictures = surface_.Pictures();
   const double z = Zoom();
   if (pictures.Has(face_)) {
-    const QPixmap& face =
-        pictures.Face(face_, mask_, QSizeF(Place.Width, Place.Height), z, devicePixelRatioF());
+    const QPixmap& face = pictures.Face(face_, mask_, QSizeF(Place.Width, Place.Height), z,
+                                        devicePixelRatioF());
     p.drawPixmap(QRectF(rect()), face, QRectF(face.rect()));
   }
   if (angle_ == -99) return;
   const NeedleGeometry g = NeedleGeometryOf(gauge_);
-  p.setPen(
-      QPen(QColor(60, 0, 0), std::max(0.6, 0.8 * z), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(QColor(60, 0, 0), std::max(0.6, 0.8 * z), Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin));
   p.setBrush(QColor(215, 20, 20));
   p.drawPolygon(NeedlePolygon(g, angle_, z));
   // The hub over the needle's root.

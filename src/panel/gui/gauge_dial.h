@@ -15,8 +15,8 @@ namespace pumpdrill {
 struct NeedleGeometry {
   double CentreX = 0, CentreY = 0;
   double Length = 0;
-  double Tail = 15;      // behind the centre
-  double HalfWidth = 2;  // at the tail
+  double Tail = 15;       // behind the centre
+  double HalfWidth = 2;   // at the tail
 };
 
 // The needle of a gauge (1 to 15, 18 to 22; 0 the tachometer).

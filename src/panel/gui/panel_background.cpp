@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,7 +18,8 @@ PanelBackground::PanelBackground(PanelPictures& pictures, QWidget* parent)
 void PanelBackground::Arrange(double zoom, QSize layoutExtent, QSize least) {
   zoom_ = zoom;
   const int w = std::max(least.width(), static_cast<int>(std::ceil(layoutExtent.width() * zoom)));
-  const int h = std::max(least.height(), static_cast<int>(std::ceil(layoutExtent.height() * zoom)));
+  const int h =
+      std::max(least.height(), static_cast<int>(std::ceil(layoutExtent.height() * zoom)));
   offsetX_ = std::max(0, (w - static_cast<int>(std::lround(layoutExtent.width() * zoom))) / 2);
   resize(w, h);
   for (PanelItemWidget* item : items_) PlaceItem(item);

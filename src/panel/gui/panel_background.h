@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+
 #include <vector>
 
 #include "panel/gui/panel_item.h"

@@ -1,7 +1,10 @@
 #include "panel/gui/panel_item.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 
 #include "panel/gui/panel_pictures.h"
 
@@ -107,11 +110,21 @@ void TitlePlate::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(r, 2 * Zoom(), 2 * Zoom());
   }
   QFont f("Liberation Sans");
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels_ * Zoom()))));
   f.setBold(bold_);
+  // A title wider than its plate (a handle's narrow column) is set smaller,
+  // down to two thirds of its size, and only then shortened with an ellipsis.
+  const double room = r.width() - 2 * Zoom();
+  double pixels = fontPixels_ * Zoom();
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  const double wide = QFontMetricsF(f).horizontalAdvance(text_);
+  if (wide > room && wide > 0) {
+    pixels = std::max(pixels * 2 / 3, pixels * room / wide);
+    f.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels))));
+  }
   p.setFont(f);
   p.setPen(textColour_);
-  p.drawText(r, Qt::AlignCenter, text_);
+  const QString shown = QFontMetricsF(f).elidedText(text_, Qt::ElideRight, room);
+  p.drawText(r, Qt::AlignCenter, shown);
 }
 
 LampBank::LampBank(PanelSurface& surface, QWidget* parent, const char* name, std::string background,

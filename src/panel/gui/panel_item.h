@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+
 #include <string>
 #include <vector>
 
@@ -56,7 +57,8 @@ class PicturePlate : public PanelItemWidget {
 // A digital readout: light text on a dark LCD window.
 class Readout : public PanelItemWidget {
  public:
-  Readout(PanelSurface& surface, QWidget* parent, const char* name, QColor text, double fontPixels);
+  Readout(PanelSurface& surface, QWidget* parent, const char* name, QColor text,
+          double fontPixels);
   // Repaints only when the text differs from the one shown.
   void SetText(const std::string& text);
   const QString& Text() const { return text_; }
@@ -114,7 +116,7 @@ class LampBank : public PanelItemWidget {
 };
 
 // The picture names of the lamps.
-const char* LampPicture(Lamp lamp);      // "GRN_LIGHT_PIC", "RED_LIGHT_PIC", "DARK_LIGHT_PIC"
+const char* LampPicture(Lamp lamp);       // "GRN_LIGHT_PIC", "RED_LIGHT_PIC", "DARK_LIGHT_PIC"
 const char* SmallLampPicture(bool lit);  // "SM_RED_LIGHT_PIC" or "SM_OFF_LIGHT_PIC"
 
 QColor ToQColor(PanelColour c);

@@ -10,10 +10,10 @@ namespace pumpdrill {
 // Read when the window is created.
 inline const std::vector<std::string>& CreationPictureNames() {
   static const std::vector<std::string> names = {
-      "RV_SW_ON",         "RV_SW_OFF",        "GRN_LIGHT_PIC",    "RED_LIGHT_PIC", "DARK_LIGHT_PIC",
-      "SM_RED_LIGHT_PIC", "SM_GRN_LIGHT_PIC", "SM_OFF_LIGHT_PIC", "PRIMER_OFF",    "PRIMER_ON",
-      "ENG_COOLER_OFF",   "ENG_COOLER_ON",    "TOGGLE_UP",        "TOGGLE_MID",    "TOGGLE_DN",
-      "TOGGLE_RT",        "TOGGLE_VT",        "TOGGLE_LF",        "T_HANDLE",
+      "RV_SW_ON",       "RV_SW_OFF",      "GRN_LIGHT_PIC", "RED_LIGHT_PIC",   "DARK_LIGHT_PIC",
+      "SM_RED_LIGHT_PIC", "SM_GRN_LIGHT_PIC", "SM_OFF_LIGHT_PIC", "PRIMER_OFF", "PRIMER_ON",
+      "ENG_COOLER_OFF", "ENG_COOLER_ON",  "TOGGLE_UP",     "TOGGLE_MID",      "TOGGLE_DN",
+      "TOGGLE_RT",      "TOGGLE_VT",      "TOGGLE_LF",     "T_HANDLE",
   };
   return names;
 }
@@ -38,9 +38,9 @@ inline std::string WarningLampPicture(const char* lamp, bool lit) {
 
 inline const std::vector<std::string>& OurPictureNames() {
   static const std::vector<std::string> names = [] {
-    std::vector<std::string> n = {kTachometerPicture,  kFlowmeterPicture,     kTankLampsPicture,
-                                  kReliefLampsPicture, kTransferValvePicture, kPrimerBackPicture,
-                                  kUpperBarPicture,    kLowerBarPicture};
+    std::vector<std::string> n = {kTachometerPicture,   kFlowmeterPicture,  kTankLampsPicture,
+                                  kReliefLampsPicture,  kTransferValvePicture, kPrimerBackPicture,
+                                  kUpperBarPicture,     kLowerBarPicture};
     for (const char* lamp : {kCheckTransmissionPicture, kCheckEnginePicture, kStopEnginePicture})
       for (bool lit : {false, true}) n.push_back(WarningLampPicture(lamp, lit));
     return n;

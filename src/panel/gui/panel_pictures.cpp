@@ -1,6 +1,7 @@
 #include "panel/gui/panel_pictures.h"
 
 #include <QPainter>
+
 #include <cmath>
 
 #include "panel/gui/named_bitmap.h"
@@ -56,7 +57,8 @@ const QPixmap& PanelPictures::Face(const std::string& face, const std::string& m
 }
 
 const QPixmap& PanelPictures::Cached(const std::string& key, QSizeF logicalSize, double zoom,
-                                     double dpr, const std::string& face, const std::string& mask) {
+                                     double dpr, const std::string& face,
+                                     const std::string& mask) {
   auto source = sources_.find(face);
   if (source == sources_.end()) return NullPixmap();
   const double scale = zoom * dpr;
@@ -66,8 +68,8 @@ const QPixmap& PanelPictures::Cached(const std::string& key, QSizeF logicalSize,
     cacheScale_ = scale;
   }
   const QSize device = DevicePixels(logicalSize, scale);
-  const std::string full =
-      key + "|" + std::to_string(device.width()) + "|" + std::to_string(device.height());
+  const std::string full = key + "|" + std::to_string(device.width()) + "|" +
+                           std::to_string(device.height());
   auto it = scaled_.find(full);
   if (it != scaled_.end()) return it->second;
 

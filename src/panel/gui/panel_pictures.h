@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPixmap>
+
 #include <map>
 #include <set>
 #include <string>

@@ -1,0 +1,50 @@
+// The panel window's display requests, passed on to it.
+#include "frame/gui/frm_main.h"
+#include "frame/gui/window_host.h"
+#include "panel/gui/frm_panel.h"
+
+namespace pumpdrill {
+
+namespace {
+
+TfrmPanel* Panel(TfrmMain* main) { return main ? main->frmPanel() : nullptr; }
+
+}  // namespace
+
+void WindowHost::RefreshGauges() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel();
+}
+
+void WindowHost::RebuildPanelItems() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RebuildPanel();
+}
+
+void WindowHost::RefreshPanelAfterInit() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel(true);
+}
+
+void WindowHost::RefreshPanelForRun() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel(true);
+}
+
+void WindowHost::RefreshPanelDisplays() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel(true);
+}
+
+void WindowHost::CavitationIndicator(bool shown) {
+  if (TfrmPanel* panel = Panel(main_)) panel->CavitationIndicator(shown);
+}
+
+void WindowHost::PrimedIndicator(PrimedShown shown) {
+  if (TfrmPanel* panel = Panel(main_)) panel->PrimedIndicator(shown);
+}
+
+void WindowHost::TankLevelChanged() {
+  if (TfrmPanel* panel = Panel(main_)) panel->TankLevelChanged();
+}
+
+void WindowHost::RunTerminated() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RunTerminated();
+}
+
+}  // namespace pumpdrill
