@@ -263,9 +263,11 @@ class PumpSetupTab : public testing::MainWindowFixture {
   void SetUp() override { OpenMainWindow(); }
   TfrmPmpSetp* Window() const { return qobject_cast<TfrmPmpSetp*>(w->setupTabs().Window()); }
   // The children shown in the main window (the strip chart's stays there hidden).
+  // The setup windows shown in the area, the panel, always there, not counted.
   int ShownChildren() const {
     int n = 0;
-    for (QMdiSubWindow* sub : w->mdiArea()->subWindowList()) n += sub->isVisible();
+    for (QMdiSubWindow* sub : w->mdiArea()->subWindowList())
+      n += sub->isVisible() && sub != w->panelWindow();
     return n;
   }
   // Opens a line's valve as the panel does.

@@ -114,6 +114,9 @@ TEST_F(FrmRecsTest, ClassAndStudentsAddedThenALoginFilesTheRunInTheStudentsFolde
   TfrmRecs& recs = Open();
   EXPECT_EQ(w->recsWindow()->windowTitle().toStdString(),
             "Student Operator Configuration, Login and Data");
+  // Opened over the maximised panel it comes maximised too, as MDI windows
+  // do; restored, it has its own size.
+  w->recsWindow()->showNormal();
   EXPECT_EQ(w->recsWindow()->size(), QSize(610, 460));
   EXPECT_EQ(recs.LblRecordsFor->text().toStdString(), "No records.");
   EXPECT_FALSE(recs.InstructorPanel->isVisible());
