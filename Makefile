@@ -30,6 +30,7 @@ bench: build
 	$(BUILD_DIR)/bin/pumpdrill-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/pumpdrill-chart-bench
 	$(BUILD_DIR)/bin/pumpdrill-sound-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/pumpdrill-panel-bench
 
 # Fuzzing: every reader's libFuzzer harness, built with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer, run FUZZ_SECONDS each from its seed corpus.

@@ -33,17 +33,12 @@ void Lever(QPainter& p, QPointF base, QPointF tip, double w) {
   ChromeDisc(p, tip, w * 0.42);
 }
 
-// A toggle: hex nut and lever; dir is the lever's direction (0, 0 points at
-// the viewer).
-QImage Toggle(int w, int h, QPointF dir) {
-  QImage image = PanelCanvas(w, h);
-  QPainter p;
-  BeginPanelPainting(p, image);
-  const QPointF c(w / 2.0, h / 2.0);
+// The chrome hexagon nut a toggle's lever stands in.
+void HexNut(QPainter& p, QPointF c, double radius) {
   QPolygonF nut;
   for (int i = 0; i < 6; ++i) {
     const double a = M_PI / 6 + i * M_PI / 3;
-    nut << c + QPointF(6.5 * std::cos(a), 6.5 * std::sin(a));
+    nut << c + QPointF(radius * std::cos(a), radius * std::sin(a));
   }
   QLinearGradient g(c - QPointF(6, 6), c + QPointF(6, 6));
   g.setColorAt(0.0, QColor(245, 245, 248));
@@ -51,6 +46,16 @@ QImage Toggle(int w, int h, QPointF dir) {
   p.setPen(QPen(QColor(40, 40, 44), 0.4));
   p.setBrush(g);
   p.drawPolygon(nut);
+}
+
+// A toggle: hex nut and lever; dir is the lever's direction (0, 0 points at
+// the viewer).
+QImage Toggle(int w, int h, QPointF dir) {
+  QImage image = PanelCanvas(w, h);
+  QPainter p;
+  BeginPanelPainting(p, image);
+  const QPointF c(w / 2.0, h / 2.0);
+  HexNut(p, c, 6.5);
   p.setBrush(QColor(30, 30, 32));
   p.drawEllipse(c, 3.6, 3.6);
   const double reach = std::max(w, h) / 2.0 - 3.2;
@@ -99,17 +104,7 @@ QImage EngineCooler(bool on) {
   LampLens(p, QRectF(5, 23.5, 9, 9), QColor(40, 220, 70), on);
   // Toggle in the middle of the plate, up for on.
   const QPointF c(26, 30);
-  QPolygonF nut;
-  for (int i = 0; i < 6; ++i) {
-    const double a = M_PI / 6 + i * M_PI / 3;
-    nut << c + QPointF(6 * std::cos(a), 6 * std::sin(a));
-  }
-  QLinearGradient g(c - QPointF(6, 6), c + QPointF(6, 6));
-  g.setColorAt(0.0, QColor(245, 245, 248));
-  g.setColorAt(1.0, QColor(85, 87, 92));
-  p.setPen(QPen(QColor(40, 40, 44), 0.4));
-  p.setBrush(g);
-  p.drawPolygon(nut);
+  HexNut(p, c, 6);
   Lever(p, c, c + QPointF(0, on ? -11 : 11), 4.2);
   p.end();
   return image;

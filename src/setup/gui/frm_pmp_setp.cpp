@@ -9,6 +9,7 @@
 #include "frame/configuration.h"
 #include "frame/text_values.h"
 #include "setup/gui/incident_time_edit.h"
+#include "setup/gui/setup_labels.h"
 #include "setup/incident_time.h"
 #include "setup/pump_setup.h"
 #include "sim/incidents.h"
@@ -18,27 +19,9 @@ namespace pumpdrill {
 
 namespace {
 
-QLabel* Caption(const char* text, QWidget* parent, const char* name = nullptr) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  if (name) label->setObjectName(name);
-  return label;
-}
-
-QLabel* Title(const char* text, QWidget* parent, const char* name = nullptr) {
-  QLabel* label = Caption(text, parent, name);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  return label;
-}
-
-QFrame* Panel(QWidget* parent, const char* name) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameShape(QFrame::StyledPanel);
-  panel->setFrameShadow(QFrame::Raised);
-  return panel;
-}
+using setup_ui::Caption;
+using setup_ui::Panel;
+using setup_ui::Title;
 
 // Spinners commit at each arrow step and when typing ends with Enter or by
 // leaving the field, never at each typed digit.

@@ -10,33 +10,16 @@
 
 #include "frame/configuration.h"
 #include "setup/gui/incident_time_edit.h"
+#include "setup/gui/setup_labels.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
 
 namespace {
 
-QLabel* Caption(const QString& text, QWidget* parent, const char* name = nullptr) {
-  auto* label = new QLabel(text, parent);
-  if (name) label->setObjectName(name);
-  return label;
-}
-
-QLabel* Title(const QString& text, QWidget* parent) {
-  QLabel* label = Caption(text, parent);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  return label;
-}
-
-QFrame* Panel(QWidget* parent, const char* name) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameShape(QFrame::StyledPanel);
-  panel->setFrameShadow(QFrame::Raised);
-  return panel;
-}
+using setup_ui::Caption;
+using setup_ui::Panel;
+using setup_ui::Title;
 
 QLineEdit* Edit(QWidget* parent, const char* name, int width = 80) {
   auto* edit = new QLineEdit(parent);
