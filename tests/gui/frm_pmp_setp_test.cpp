@@ -270,18 +270,6 @@ class PumpSetupTab : public testing::MainWindowFixture {
       n += sub->isVisible() && sub != w->panelWindow();
     return n;
   }
-  // Opens a line's valve as the panel does.
-  void OpenValve(int line) {
-    State& s = p.S();
-    s.Discharges[line].ValveOpen = 1;
-    ValveChanged(s, false, line, 1, p.run.SimActive, host);
-  }
-  void Ticks(int n) {
-    for (int i = 0; i < n; ++i) {
-      host.now += 0.015;
-      w->Timer1Timer();
-    }
-  }
 };
 
 TEST_F(PumpSetupTab, TabOpensAndClosesTheMaximisedWindow) {

@@ -246,17 +246,6 @@ class SupplyTab : public testing::MainWindowFixture {
  protected:
   void SetUp() override { OpenMainWindow(); }
   TfrmSupply* Window() const { return qobject_cast<TfrmSupply*>(w->setupTabs().Window()); }
-  void OpenValve(int line) {
-    State& s = p.S();
-    s.Discharges[line].ValveOpen = 1;
-    ValveChanged(s, false, line, 1, p.run.SimActive, host);
-  }
-  void Ticks(int n) {
-    for (int i = 0; i < n; ++i) {
-      host.now += 0.015;
-      w->Timer1Timer();
-    }
-  }
 };
 
 TEST_F(SupplyTab, StaticPressureGivesTheResidualOfAFlowingLine) {

@@ -11,6 +11,8 @@
 
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
+#include "sim/state.h"
+#include "sim/valve_change.h"
 #include "window_test_support.h"
 
 namespace pumpdrill::testing {
@@ -31,6 +33,19 @@ class MainWindowFixture : public ::testing::Test {
     if (beforeShow) beforeShow(*w);
     w->show();
     ProcessEventsFor(20);
+  }
+  // Opens a line's valve as the panel does.
+  void OpenValve(int line) {
+    State& s = p.S();
+    s.Discharges[line].ValveOpen = 1;
+    ValveChanged(s, false, line, 1, p.run.SimActive, host);
+  }
+  // Ticks of 15 ms of the run clock, as the program's timer makes them.
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) {
+      host.now += 0.015;
+      w->Timer1Timer();
+    }
   }
   void TearDown() override {
     if (w && p.run.SimActive) w->mRunTerminate->trigger();
