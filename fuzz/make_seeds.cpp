@@ -39,64 +39,6 @@ std::vector<Byte> ReadBytes(const fs::path& p) {
   return std::vector<Byte>(std::istreambuf_iterator<char>(in), {});
 }
 
-// A 6-byte real of the earlier layout (the value rounded to 39 bits).
-void EncodeReal48(double v, Byte* out) {
-  std::memset(out, 0, 6);
-  if (v == 0) return;
-  int k = 0;
-  const double m = std::frexp(std::fabs(v), &k);
-  auto f = static_cast<std::uint64_t>(std::llround((2 * m - 1) * std::ldexp(1.0, 39)));
-  int e = k + 128;
-  if (f == (std::uint64_t{1} << 39)) {
-    f = 0;
-    ++e;
-  }
-  out[0] = static_cast<Byte>(e);
-  for (int i = 1; i <= 5; ++i) out[i] = static_cast<Byte>(f >> (8 * (i - 1)));
-  if (v < 0) out[5] |= 0x80;
-}
-
-// The records of s as a file of the earlier layout.
-std::vector<Byte> EarlierFile(State& s) {
-  std::vector<Byte> file(kEvolutionRecordsOffset, 0);
-  auto putText = [&file](std::size_t at, const std::string& t) {
-    file[at] = static_cast<Byte>(t.size());
-    std::memcpy(file.data() + at + 1, t.data(), t.size());
-  };
-  putText(0, "1.0");
-  putText(256, "3.91");
-  putText(512, "Tidewarden Pumpdrill");
-  file[kEvolutionCountOffset] = s.DischargeList.LineCount;
-  for (const StoredBlock& b : EvolutionBlocks(s)) {
-    for (const EarlierFields& f : EarlierFieldsOf(b.kind)) {
-      for (int i = 0; i < f.count; ++i) {
-        switch (f.kind) {
-          case EarlierFieldKind::Real: {
-            double v;
-            std::memcpy(&v, b.data + f.offset + 8 * i, 8);
-            Byte r[6];
-            EncodeReal48(v, r);
-            file.insert(file.end(), r, r + 6);
-            break;
-          }
-          case EarlierFieldKind::Text: {
-            const Byte* p = b.data + f.offset + 256 * i;
-            file.insert(file.end(), p, p + 256);
-            break;
-          }
-          case EarlierFieldKind::Byte1:
-            file.push_back(b.data[f.offset + i]);
-            break;
-          case EarlierFieldKind::Small:
-            file.insert(file.end(), b.data + f.offset + 2 * i, b.data + f.offset + 2 * i + 2);
-            break;
-        }
-      }
-    }
-  }
-  return file;
-}
-
 // A WAV file of n frames of a falling ramp.
 std::vector<Byte> Wav(int channels, int bits, int rate, int frames) {
   const int block = channels * bits / 8;
@@ -138,7 +80,7 @@ int main(int argc, char** argv) {
   const fs::path evo = scratch / "DEFAULT.EVO";
   if (!SaveEvolution(r.s, evo.string(), r.host)) return 1;
   WriteBytes(out / "evolution" / "default.evo", ReadBytes(evo));
-  WriteBytes(out / "evolution" / "earlier.evo", EarlierFile(r.s));
+  WriteBytes(out / "evolution" / "earlier.evo", EarlierEvolutionBytes(r.s, "1.0", "3.91", r.s.DischargeList.LineCount));
 
   // The configuration as the program writes it at its first start.
   Configuration cfg;

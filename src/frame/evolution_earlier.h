@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "frame/evolution_blocks.h"
 
@@ -37,5 +39,11 @@ std::size_t EarlierEvolutionFileSize();
 // Converts one record read from an earlier-layout file into the current
 // record's bytes; bytes that are not fields (padding) keep their value.
 void ConvertEarlierRecord(StoredRecordKind kind, const Byte* from, Byte* to);
+
+// A whole file of the earlier layout holding the records of s, with the
+// header's version and revision texts and the discharge count byte: what an
+// earlier version wrote, for the seeds and tests of the reader.
+std::vector<Byte> EarlierEvolutionBytes(State& s, const std::string& version,
+                                        const std::string& revision, int dischargeCount);
 
 }  // namespace pumpdrill

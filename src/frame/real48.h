@@ -11,4 +11,9 @@ namespace pumpdrill {
 // the sign. Every such value is exactly representable as a Double.
 Double Real48ToDouble(const Byte bytes[6]);
 
+// The 6-byte real nearest to v (the fraction rounded to 39 bits). Values too
+// small for the format store 0, values too large its largest value of v's
+// sign.
+void DoubleToReal48(Double v, Byte bytes[6]);
+
 }  // namespace pumpdrill

@@ -64,64 +64,6 @@ void Scramble(Rec& rec, unsigned seed) {
   for (std::size_t i = 0; i < sizeof rec; ++i) p[i] = static_cast<Byte>((i * 131 + seed * 29 + (i >> 8)) & 0xFF);
 }
 
-// A 6-byte real for the earlier layout (the value rounded to 39 bits).
-void EncodeReal48(double v, Byte* out) {
-  std::memset(out, 0, 6);
-  if (v == 0) return;
-  int k = 0;
-  const double m = std::frexp(std::fabs(v), &k);
-  std::uint64_t f = static_cast<std::uint64_t>(std::llround((2 * m - 1) * std::ldexp(1.0, 39)));
-  int e = k + 128;
-  if (f == (std::uint64_t{1} << 39)) {
-    f = 0;
-    ++e;
-  }
-  out[0] = static_cast<Byte>(e);
-  for (int i = 1; i <= 5; ++i) out[i] = static_cast<Byte>(f >> (8 * (i - 1)));
-  if (v < 0) out[5] |= 0x80;
-}
-
-// A file of the earlier layout holding the records of s.
-std::vector<Byte> EarlierFile(State& s, const std::string& version, const std::string& revision) {
-  std::vector<Byte> file(kEvolutionRecordsOffset, 0);
-  auto putText = [&file](std::size_t at, const std::string& t) {
-    file[at] = static_cast<Byte>(t.size());
-    std::memcpy(file.data() + at + 1, t.data(), t.size());
-  };
-  putText(0, version);
-  putText(256, revision);
-  putText(512, "Tidewarden Pumpdrill");
-  file[kEvolutionCountOffset] = 6;
-  for (const StoredBlock& b : EvolutionBlocks(s)) {
-    for (const EarlierFields& f : EarlierFieldsOf(b.kind)) {
-      for (int i = 0; i < f.count; ++i) {
-        switch (f.kind) {
-          case EarlierFieldKind::Real: {
-            double v;
-            std::memcpy(&v, b.data + f.offset + 8 * i, 8);
-            Byte r[6];
-            EncodeReal48(v, r);
-            file.insert(file.end(), r, r + 6);
-            break;
-          }
-          case EarlierFieldKind::Text: {
-            const Byte* p = b.data + f.offset + 256 * i;
-            file.insert(file.end(), p, p + 256);
-            break;
-          }
-          case EarlierFieldKind::Byte1: file.push_back(b.data[f.offset + i]); break;
-          case EarlierFieldKind::Small: {
-            const Byte* p = b.data + f.offset + 2 * i;
-            file.insert(file.end(), p, p + 2);
-            break;
-          }
-        }
-      }
-    }
-  }
-  return file;
-}
-
 void SetHeaderTexts(std::vector<Byte>& file, const std::string& version, const std::string& revision) {
   std::memset(file.data(), 0, 512);
   file[0] = static_cast<Byte>(version.size());
@@ -291,7 +233,7 @@ TEST_F(EvolutionFileTest, DamagedFilesLeaveTheStateUntouched) {
 TEST_F(EvolutionFileTest, DamagedContentsAreRefusedAndTheStateIsUntouched) {
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
   const std::vector<Byte> good = pumpdrill::testing::ReadBytes(path);
-  const std::vector<Byte> earlier = EarlierFile(*s, "1.0", "3.91");
+  const std::vector<Byte> earlier = EarlierEvolutionBytes(*s, "1.0", "3.91", 6);
   auto t = Fresh();
   t->Pump.GearRatio = 3.5;
   const std::vector<Byte> before = Snapshot(*t);
@@ -415,7 +357,7 @@ TEST_F(EvolutionFileTest, EarlierLayoutIsConvertedWithItsMessage) {
   src->RadioMessages.CallTime[4] = 90.5;
   src->RadioMessages.CallFile[4] = "engine1.wav";
   src->BurnHouse.Description = "barn";
-  const std::vector<Byte> file = EarlierFile(*src, "1.0", "3.91");
+  const std::vector<Byte> file = EarlierEvolutionBytes(*src, "1.0", "3.91", 6);
   ASSERT_EQ(file.size(), EarlierEvolutionFileSize());
   const std::string old = (dir / "OLD.EVO").string();
   Spit(old, file);
