@@ -46,10 +46,9 @@ void RunnerHost::ShowIncidentCall(const IncidentCall& call) {
   for (const std::string& line : call.Lines) err_ << "  " << line << '\n';
 }
 
-bool RunnerHost::PriorityRadioCall(const std::string& file) {
-  if (!program_) return false;
+void RunnerHost::PriorityRadioCall(const std::string& file) {
+  if (!program_) return Host::PriorityRadioCall(file);
   OfferPriorityCall(file, RadioOutputOf(program_->config, program_->run), *this);
-  return true;
 }
 
 double RunnerHost::TimeOfDaySeconds() { return std::fmod(startOfDay_ + clock_.Now(), kSecondsPerDay); }
