@@ -45,7 +45,9 @@ const ListedRange kRanges[] = {
     {"TDischargeRec", "BranchLength", kLength},
     {"TDischargeRec", "ShutoffDiam", kDiameter},
     {"TDischargeRec", "NozzleOpen", kFraction},
-    {"TDischargeRec", "TipDiam", kDiameter},
+    // The tip bore is replaced by 6 in outside 0.05 to 10 ft when its loss
+    // coefficient is computed.
+    {"TDischargeRec", "TipDiam", {0, 10, "ft"}},
     {"TDischargeRec", "NozzleRatedPress", kSetPressure},
     {"TDischargeRec", "NozzleType", {0, 4, ""}},
     {"TDischargeRec", "MasterKind", {0, 2, ""}},

@@ -67,8 +67,10 @@ void FindRandomCalls(RadioCallState& radio, const std::string& soundsDirectory) 
 }
 
 double NextRandomCallTime(double now, double mean, double variance, RandomSource& random) {
-  const double m = std::max(mean, 1.0);
-  const double v = std::max(variance, 0.0);
+  // A hand-edited "Radio: Mean" or "Radio: Variance" of 1e300 counts as a
+  // day: no call is that far apart, and the spread stays a whole number.
+  const double m = std::clamp(mean, 1.0, kLongestRandomCallGap);
+  const double v = std::clamp(variance, 0.0, kLongestRandomCallGap);
   const int spread = static_cast<int>(std::lround(v + 1.0));
   return now + m + (-v / 2.0 + random.Below(spread));
 }

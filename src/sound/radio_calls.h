@@ -30,7 +30,9 @@ void OfferPriorityCall(const std::string& fileName, const RadioOutput& out, Host
 // any letter case; every one is unplayed.
 void FindRandomCalls(RadioCallState& radio, const std::string& soundsDirectory);
 // The next random call time: now + mean + (-v/2 + a whole number from 0 to
-// round(v + 1) - 1); a mean below 1 counts as 1, a negative variance as 0.
+// round(v + 1) - 1); a mean below 1 counts as 1, a negative variance as 0,
+// either above a day as a day.
+inline constexpr double kLongestRandomCallGap = 86400;
 double NextRandomCallTime(double now, double mean, double variance, RandomSource& random);
 // One of the calls not played in this round (a new round begins when all
 // have played); empty when none was found.

@@ -54,7 +54,8 @@ TEST_F(RadioTest, RandomCallFilesOutsideOneToSixtyFourAreLeftOut) {
 TEST_F(RadioTest, NextRandomCallTimeFollowsMeanAndVariance) {
   struct Case {
     double mean, variance, low, high;
-  } cases[] = {{13, 10, 8, 18}, {0.2, 0, 1, 1}, {20, -5, 20, 20}, {5, 3, 3.5, 6.5}};
+  } cases[] = {{13, 10, 8, 18},  {0.2, 0, 1, 1},           {20, -5, 20, 20},
+               {5, 3, 3.5, 6.5}, {1e300, 0, 86400, 86400}, {1e300, -1e300, 86400, 86400}};
   for (const Case& c : cases) {
     RandomSource random(11);
     double low = 1e9, high = -1e9;
@@ -65,6 +66,13 @@ TEST_F(RadioTest, NextRandomCallTimeFollowsMeanAndVariance) {
     }
     EXPECT_DOUBLE_EQ(low, c.low) << c.mean << " " << c.variance;
     EXPECT_DOUBLE_EQ(high, c.high) << c.mean << " " << c.variance;
+  }
+  // A variance beyond a day spreads the calls over a day either way.
+  RandomSource random(11);
+  for (int i = 0; i < 100; ++i) {
+    const double t = NextRandomCallTime(100, 13, 1e300, random) - 100;
+    EXPECT_GE(t, 13 - 43200);
+    EXPECT_LE(t, 13 + 43200);
   }
 }
 
