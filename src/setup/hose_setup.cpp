@@ -9,6 +9,7 @@
 #include "setup/hose_descriptions.h"
 #include "setup/line_summary.h"
 #include "sim/coefficients.h"
+#include "sim/field_ranges.h"
 #include "sim/line_flow.h"
 #include "sim/state.h"
 #include "sim/supply.h"
@@ -117,14 +118,24 @@ bool HoseSetup::Commit(HoseField f, const std::string& text, std::string& error)
     error = ErrorCodeText(kErrInvalidValue);
     return false;
   }
+  const double value =
+      IsDiam(f) ? FromEntry(u, kUnitDiameter, v.Value) / 12 : FromEntry(u, kUnitLength, v.Value);
+  // A length, bore or height no hose has is refused with its range (the
+  // trunk's and the branches' are the same).
+  const char* member = f == HoseField::InletElev    ? "PumpEndElev"
+                       : f == HoseField::OutletElev ? "NozzleElev"
+                       : IsDiam(f)                  ? "HoseDiam"
+                                                    : "HoseLength";
+  if (std::string range = RangeRefusal("TDischargeRec", member, value); !range.empty()) {
+    error = range;
+    return false;
+  }
   if (f == HoseField::InletElev) {
-    copy_.PumpEndElev = FromEntry(u, kUnitLength, v.Value);
+    copy_.PumpEndElev = value;
   } else if (f == HoseField::OutletElev) {
-    copy_.NozzleElev = FromEntry(u, kUnitLength, v.Value);
+    copy_.NozzleElev = value;
   } else {
     bool left = IsLeft(f);
-    double value =
-        IsDiam(f) ? FromEntry(u, kUnitDiameter, v.Value) / 12 : FromEntry(u, kUnitLength, v.Value);
     // Both hoses of the siamese's pump side and both branches of a wye take
     // the same value.
     for (int branch = 1; branch <= 2; ++branch) {

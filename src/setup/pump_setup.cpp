@@ -6,6 +6,7 @@
 #include "frame/number_entry.h"
 #include "setup/incident_time.h"
 #include "sim/constants.h"
+#include "sim/field_ranges.h"
 #include "sim/incidents.h"
 #include "sim/pump_curve.h"
 #include "sim/state.h"
@@ -120,6 +121,9 @@ bool SetCoolantWarnTemp(State& s, double degF) {
 PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value) {
   switch (setting) {
     case PumpSetting::Ratio:
+      if (!(value > 0)) return {false, ErrorCodeText(kErrInvalidValue)};
+      if (std::string range = RangeRefusal("TPumpRec", "GearRatio", value); !range.empty())
+        return {false, range};
       if (!SetGearRatio(s, value)) return {false, ErrorCodeText(kErrInvalidValue)};
       break;
     case PumpSetting::IdleRpm:
@@ -142,6 +146,8 @@ PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value) {
       break;
     case PumpSetting::Capacity:
       if (!(value > 0) || !std::isfinite(value)) return {false, ""};
+      if (std::string range = RangeRefusal("TPumpRec", "RatedFlow", value); !range.empty())
+        return {false, range};
       s.Pump.RatedFlow = value;
       break;
   }

@@ -6,6 +6,7 @@
 #include "setup/incident_time.h"
 #include "sim/coefficients.h"
 #include "sim/constants.h"
+#include "sim/field_ranges.h"
 #include "sim/hydrant.h"
 #include "sim/incidents.h"
 #include "sim/state.h"
@@ -128,13 +129,20 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
   auto refuse = [](std::string message) { return SupplyCommit{false, std::move(message)}; };
   if (!std::isfinite(value)) return refuse("");
   TTankRec& tank = s.Tank;
+  // After the window's own checks, a value no apparatus has is refused
+  // with its range.
+  auto outside = [&](const char* record, const char* member) {
+    return RangeRefusal(record, member, value);
+  };
   switch (setting) {
     case SupplySetting::StaticPress:
       if (value < 0) return refuse(kStaticRefusedText);
+      if (std::string r = outside("TSupplyRec", "StaticPress"); !r.empty()) return refuse(r);
       s.Supply.StaticPress = value;
       CalcHydrantCoefficients(s);
       break;
     case SupplySetting::Elevation:
+      if (std::string r = outside("TDischargeRec", "PumpEndElev"); !r.empty()) return refuse(r);
       s.Discharges[kIntakeLine].PumpEndElev = value;
       break;
     case SupplySetting::Altitude:
@@ -144,6 +152,7 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
       break;
     case SupplySetting::TankCapacity: {
       if (!(value > 0)) return refuse(kTankCapacityRefusedText);
+      if (std::string r = outside("TTankRec", "Capacity"); !r.empty()) return refuse(r);
       // The tank starts as full as it did, in parts of the new capacity.
       double fraction =
           tank.Capacity > 0 ? std::clamp<double>(tank.InitialVolume / tank.Capacity, 0, 1) : 1.0;
@@ -159,6 +168,7 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
     }
     case SupplySetting::TankHeight:
       if (!(value > 0)) return refuse(kTankHeightRefusedText);
+      if (std::string r = outside("TTankRec", "Height"); !r.empty()) return refuse(r);
       tank.Height = value;
       // During a run the water stays in the reshaped tank.
       if (simActive) {
@@ -170,12 +180,14 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
       break;
     case SupplySetting::DumpTankCapacity:
       if (!(value > 0)) return refuse(DumpTankRefusedText(volumeUnit));
+      if (std::string r = outside("TDraftSourceRec", "Capacity"); !r.empty()) return refuse(r);
       s.DraftSource.Capacity = value;
       if (!simActive) ResetDraftSource(s, simActive);
       if (s.DraftSource.Volume > value) s.DraftSource.Volume = value;
       break;
     case SupplySetting::WaterTemp:
       if (value < 0) return refuse("");
+      if (std::string r = outside("TSupplyRec", "WaterTemp"); !r.empty()) return refuse(r);
       s.Supply.WaterTemp = value;
       if (!simActive) host.RefreshPanelDisplays();
       break;

@@ -1,5 +1,7 @@
 #include "sim/field_ranges.h"
 
+#include <charconv>
+#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -114,7 +116,7 @@ const ListedRange kRanges[] = {
     {"TSupplyRec", "StaticPress", kSupplyPressure},
     {"TSupplyRec", "ResidualPress", kSupplyPressure},
     {"TSupplyRec", "RatedSupplyFlow", kGpm},
-    {"TSupplyRec", "Altitude", {-1500, 20000, "ft"}},
+    {"TSupplyRec", "Altitude", {-10000, 20000, "ft"}},  // as the supply setup takes it
     {"TTankRec", "Capacity", kTankGallons},
     {"TTankRec", "InitialVolume", kTankGallons},
     {"TTankRec", "Volume", kTankGallons},
@@ -158,6 +160,13 @@ const ListedRange kRanges[] = {
 
 }  // namespace
 
+std::string RangeNumberText(double v) {
+  if (std::fabs(v) < 1e15 && v == std::trunc(v)) return std::to_string(static_cast<long long>(v));
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
 const FieldRange* ListedFieldRange(std::string_view recordType, std::string_view member) {
   static const auto byName = [] {
     std::unordered_map<std::string, const FieldRange*> m;
@@ -167,6 +176,15 @@ const FieldRange* ListedFieldRange(std::string_view recordType, std::string_view
   }();
   auto it = byName.find(std::string(recordType) + "." + std::string(member));
   return it == byName.end() ? nullptr : it->second;
+}
+
+std::string RangeRefusal(std::string_view recordType, std::string_view member, double value) {
+  const FieldRange* r = ListedFieldRange(recordType, member);
+  if (!r || (value >= r->Min && value <= r->Max)) return "";
+  std::string range = RangeNumberText(r->Min) + " to " + RangeNumberText(r->Max);
+  if (*r->Unit) range += std::string(" ") + r->Unit;
+  return std::string(member) + " " + RangeNumberText(value) + " is outside its range, " + range +
+         ".  Value unchanged.";
 }
 
 }  // namespace pumpdrill

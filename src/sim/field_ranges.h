@@ -6,6 +6,7 @@
 // run computes, and keep out only what no pump, hose or building has.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace pumpdrill {
@@ -20,5 +21,14 @@ struct FieldRange {
 // for every item of an array member; nullptr for a member without one of
 // its own (computed values, spares, texts and flags).
 const FieldRange* ListedFieldRange(std::string_view recordType, std::string_view member);
+
+// A number as range messages give it: whole numbers below 1e15 in full
+// ("1000000000"), others as short as they read back ("0.1", "1e-06").
+std::string RangeNumberText(double v);
+
+// What a setup window says when a typed value, in the stored unit, lies
+// outside the member's range: "HoseLength 25000 is outside its range, 0 to
+// 20000 ft.  Value unchanged."; "" when it lies inside.
+std::string RangeRefusal(std::string_view recordType, std::string_view member, double value);
 
 }  // namespace pumpdrill

@@ -444,14 +444,7 @@ std::string Refusal(const FieldInfo& f, std::string_view text, const std::string
   return f.name + ": \"" + std::string(text) + "\" " + what;
 }
 
-// Whole numbers below 1e15 in full ("1000000000"), others as short as
-// they read back ("0.1", "1e-06", "1e+20").
-std::string NumberText(double v) {
-  if (std::fabs(v) < 1e15 && v == std::trunc(v)) return std::to_string(static_cast<long long>(v));
-  char buf[32];
-  auto res = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, res.ptr);
-}
+std::string NumberText(double v) { return RangeNumberText(v); }
 
 // Whether the field has a range of its own, narrower than its type's.
 bool HasListedRange(const FieldInfo& f) {

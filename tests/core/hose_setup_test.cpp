@@ -74,7 +74,15 @@ TEST(HoseSetup, BadTextsKeepTheValue) {
                         {HoseField::DiamLeft, "0", "Invalid value entered."},
                         {HoseField::DiamLeft, " ", "No value entered."},
                         {HoseField::OutletElev, "1.2.3", "Invalid value entered."},
-                        {HoseField::InletElev, "", "No value entered."}}) {
+                        {HoseField::InletElev, "", "No value entered."},
+                        // Beyond any hose: refused with the range, in feet.
+                        {HoseField::LengthLeft, "25000",
+                         "HoseLength 25000 is outside its range, 0 to 20000 ft.  Value unchanged."},
+                        {HoseField::DiamLeft, "30",
+                         "HoseDiam 2.5 is outside its range, 0 to 2 ft.  Value unchanged."},
+                        {HoseField::OutletElev, "-6000",
+                         "NozzleElev -6000 is outside its range, -5000 to 5000 ft.  Value "
+                         "unchanged."}}) {
     std::string error;
     EXPECT_FALSE(h.Commit(c.field, c.text, error)) << c.text;
     EXPECT_EQ(error, c.error) << c.text;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "default_state.h"
 #include "setup/incident_time.h"
@@ -128,6 +130,35 @@ TEST(PumpSetup, StagesAndEfficiency) {
   // The solution reads the pressure mode's loss in either mode.
   EXPECT_DOUBLE_EQ(s->Pump.PumpLossK[1], 0.000075);
   EXPECT_DOUBLE_EQ(s->Pump.PumpLossK[2], 0.000075);
+}
+
+// A ratio or capacity no pump has is refused with its range; the ends are taken.
+TEST(PumpSetup, RatioAndCapacityKeepToTheirRange) {
+  struct Case {
+    PumpSetting setting;
+    double value;
+    const char* message;  // "" when stored
+  };
+  const Case cases[] = {
+      {PumpSetting::Ratio, 12, "GearRatio 12 is outside its range, 0.1 to 10.  Value unchanged."},
+      {PumpSetting::Ratio, 0.05,
+       "GearRatio 0.05 is outside its range, 0.1 to 10.  Value unchanged."},
+      {PumpSetting::Ratio, 10, ""},
+      {PumpSetting::Capacity, 25000,
+       "RatedFlow 25000 is outside its range, 0 to 20000 gpm.  Value unchanged."},
+      {PumpSetting::Capacity, 20000, ""},
+  };
+  for (const Case& c : cases) {
+    auto s = MakeDefaultState();
+    const auto before = std::make_unique<State>(*s);
+    const PumpCommit commit = CommitPumpSetting(*s, c.setting, c.value);
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(commit.Message, c.message);
+    EXPECT_EQ(commit.Stored, std::string(c.message).empty());
+    if (!commit.Stored) {
+      EXPECT_EQ(std::memcmp(before.get(), s.get(), sizeof(State)), 0);
+    }
+  }
 }
 
 TEST(PumpSetup, RangesOfPrimerOilAndCoolant) {
