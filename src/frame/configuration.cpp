@@ -6,6 +6,7 @@
 
 #include "frame/ini_file.h"
 #include "frame/text_values.h"
+#include "sim/field_ranges.h"
 
 namespace pumpdrill {
 
@@ -57,6 +58,21 @@ class KeyReader {
     if (x && *x >= lo && *x <= hi) return *x;
     Reject(section, key, *v, std::to_string(def));
     return def;
+  }
+
+  // A real that goes into a field of the state: one outside the field's
+  // range is brought to its nearest end, and noted.
+  Double StateReal(const char* section, const char* key, Double def, const char* recordType,
+                   const char* member) {
+    const Double v = Real(section, key, def);
+    const FieldRange* range = ListedFieldRange(recordType, member);
+    if (!range || (v >= range->Min && v <= range->Max)) return v;
+    const Double to = v < range->Min ? range->Min : range->Max;
+    std::string limits = RangeNumberText(range->Min) + " to " + RangeNumberText(range->Max);
+    if (*range->Unit) limits += std::string(" ") + range->Unit;
+    problems_.push_back(Where(section, key) + " = " + RangeNumberText(v) + " is outside " + limits +
+                        "; " + RangeNumberText(to) + " is used.");
+    return to;
   }
 
  private:
@@ -120,7 +136,8 @@ void ReadKeys(const IniFile& ini, TOptions& o, TShowOptionsRec& show, int waveDe
   show.NeedleVibration = r.Bool(P, "Show: NEEDLE VIBRATION", ds.NeedleVibration);
   show.ShowDigitalTankVol = r.Bool(P, "Show Digital: TANK VOL", ds.ShowDigitalTankVol);
   show.WaterHammerCheck = r.Bool(P, "Indicate: WATER HAMMER", ds.WaterHammerCheck);
-  show.WaterHammerLimit = r.Real(P, "Threshold: WATER HAMMER", ds.WaterHammerLimit);
+  show.WaterHammerLimit = r.StateReal(P, "Threshold: WATER HAMMER", ds.WaterHammerLimit,
+                                      "TShowOptionsRec", "WaterHammerLimit");
 }
 
 void WriteKeys(IniFile& ini, const TOptions& o, const TShowOptionsRec& show) {

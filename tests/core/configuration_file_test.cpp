@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "file_fault_support.h"
 #include "frame/configuration.h"
@@ -174,6 +175,27 @@ TEST(ConfigurationFile, NumbersRoundTripAndBadOnesKeepTheirDefaults) {
   EXPECT_TRUE(Contains(bad.report.Problems[2],
                        "[Desktop] \"Radio: Mean\" = \"abc\" is not a valid number; the default 13 is used."));
   EXPECT_TRUE(Contains(bad.report.Problems.back(), "[Panel] \"Threshold: WATER HAMMER\""));
+
+  // A number that goes into the simulation is held to its field's range.
+  struct Case {
+    const char* text;
+    double limit;
+    const char* problem;  // "" when none
+  };
+  const Case cases[] = {
+      {"1e300", 10000,
+       "[Panel] \"Threshold: WATER HAMMER\" = 1e+300 is outside 0 to 10000 psi; 10000 is used."},
+      {"-5", 0, "[Panel] \"Threshold: WATER HAMMER\" = -5 is outside 0 to 10000 psi; 0 is used."},
+      {"2500", 2500, ""},
+  };
+  for (const Case& c : cases) {
+    WriteText(ini, std::string("[Panel]\nThreshold: WATER HAMMER=") + c.text + "\n");
+    Loaded far = Read(ini);
+    EXPECT_EQ(far.show.WaterHammerLimit, c.limit) << c.text;
+    const std::vector<std::string> expected =
+        *c.problem ? std::vector<std::string>{c.problem} : std::vector<std::string>{};
+    EXPECT_EQ(far.report.Problems, expected) << c.text;
+  }
 }
 
 TEST(ConfigurationFile, AHandEditedFileKeepsEverythingAfterAWrite) {
