@@ -6,6 +6,7 @@
 #include "frame/text_values.h"
 #include "frame/utf8_text.h"
 #include "sim/burn_house_figures.h"
+#include "sim/field_ranges.h"
 
 namespace pumpdrill {
 
@@ -24,6 +25,8 @@ struct NumberEntry {
   const std::string* shown;
   const char* caption;
   bool upTo100;  // a percentage from 0 to 100 instead of a number above 0
+  const char* member;  // the field of TBurnHouseRec it goes into
+  double toStored;     // the typed number times this is the stored value
 };
 
 // The entry's value: nothing when the text is unchanged (the stored value
@@ -55,18 +58,23 @@ BurnHouseEntries BurnHouseEntriesOf(const TBurnHouseRec& b, const DisplayUnits& 
 BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries& typed, Alerts& alerts) {
   TBurnHouseRec& b = s.BurnHouse;
   const BurnHouseEntries shown = BurnHouseEntriesOf(b, u, typed.TotalFireLoadChosen);
+  const double ft = u.EntryFactor[kUnitLength];
   const NumberEntry entries[] = {
-      {BurnEntry::Length, &typed.Length, &shown.Length, "length", false},
-      {BurnEntry::Width, &typed.Width, &shown.Width, "width", false},
-      {BurnEntry::Height, &typed.Height, &shown.Height, "height", false},
-      {BurnEntry::VentArea, &typed.VentArea, &shown.VentArea, "vent area", false},
-      {BurnEntry::VentHeight, &typed.VentHeight, &shown.VentHeight, "vent height", false},
-      {BurnEntry::AppEfficiency, &typed.AppEfficiency, &shown.AppEfficiency, "% efficiency of water application",
-       true},
+      {BurnEntry::Length, &typed.Length, &shown.Length, "length", false, "Length", ft},
+      {BurnEntry::Width, &typed.Width, &shown.Width, "width", false, "Width", ft},
+      {BurnEntry::Height, &typed.Height, &shown.Height, "height", false, "Height", ft},
+      {BurnEntry::VentArea, &typed.VentArea, &shown.VentArea, "vent area", false, "VentArea",
+       ft * ft},
+      {BurnEntry::VentHeight, &typed.VentHeight, &shown.VentHeight, "vent height", false,
+       "VentHeight", ft},
+      {BurnEntry::AppEfficiency, &typed.AppEfficiency, &shown.AppEfficiency,
+       "% efficiency of water application", true, "AppEfficiency", 0.01},
       typed.TotalFireLoadChosen
           ? NumberEntry{BurnEntry::TotalFireLoad, &typed.TotalFireLoad, &shown.TotalFireLoad,
-                        "total enclosure fire load", false}
-          : NumberEntry{BurnEntry::FireLoad, &typed.FireLoad, &shown.FireLoad, "fire load", false},
+                        "total enclosure fire load", false, "TotalFireLoad",
+                        u.Metric ? kLbPerKg : 1.0}
+          : NumberEntry{BurnEntry::FireLoad, &typed.FireLoad, &shown.FireLoad, "fire load", false,
+                        "FireLoad", u.Metric ? kLbFt2PerKgM2 : 1.0},
   };
 
   // 1. Every number is checked before anything is stored.
@@ -80,6 +88,12 @@ BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries&
       alerts.Message(MsgType::Warning, Buttons::Ok,
                      e.upTo100 ? "Enter a number from 0 to 100 for " + std::string(e.caption) + "."
                                : "Enter a number greater than 0 for " + std::string(e.caption) + ".");
+      return e.which;
+    }
+    // A structure no training ground has is refused with its range.
+    if (std::string range = RangeRefusal("TBurnHouseRec", e.member, *v * e.toStored);
+        !range.empty()) {
+      alerts.Message(MsgType::Warning, Buttons::Ok, range);
       return e.which;
     }
     in[i] = {true, *v};

@@ -137,15 +137,22 @@ TEST(BurnHouseSave, ABadEntryStoresNothing) {
     BurnEntry which;
     const char* message;
   } cases[] = {
-      {[](BurnHouseEntries& e) { e.Length = "abc"; }, BurnEntry::Length, "Enter a number greater than 0 for length."},
+      {[](BurnHouseEntries& e) { e.Length = "abc"; }, BurnEntry::Length,
+       "Enter a number greater than 0 for length."},
       {[](BurnHouseEntries& e) { e.Length = "50", e.Width = "0"; }, BurnEntry::Width,
        "Enter a number greater than 0 for width."},
       {[](BurnHouseEntries& e) { e.Description = "x", e.VentArea = ""; }, BurnEntry::VentArea,
        "Enter a number greater than 0 for vent area."},
       {[](BurnHouseEntries& e) { e.AppEfficiency = "101"; }, BurnEntry::AppEfficiency,
        "Enter a number from 0 to 100 for % efficiency of water application."},
-      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "-5"; }, BurnEntry::TotalFireLoad,
-       "Enter a number greater than 0 for total enclosure fire load."},
+      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "-5"; },
+       BurnEntry::TotalFireLoad, "Enter a number greater than 0 for total enclosure fire load."},
+      // Beyond any structure: the range in the stored units.
+      {[](BurnHouseEntries& e) { e.Length = "1500"; }, BurnEntry::Length,
+       "Length 1500 is outside its range, 0 to 1000 ft.  Value unchanged."},
+      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "2e9"; },
+       BurnEntry::TotalFireLoad,
+       "TotalFireLoad 2000000000 is outside its range, 0 to 1000000000 lb.  Value unchanged."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
