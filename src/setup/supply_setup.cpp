@@ -235,7 +235,8 @@ void SetShiftingSupply(State& s, const ShiftEvent (&events)[3]) {
     const ShiftEvent& e = events[i - 1];
     r.EventTime[i] = IncidentTimeSet(e.Start) ? e.Start : kNeverTime;
     r.RecoverTime[i] = IncidentTimeSet(e.End) ? e.End : kNeverTime;
-    if (std::isfinite(e.Press)) r.EventPress[i] = e.Press;
+    if (std::isfinite(e.Press) && RangeRefusal("TIncidentRec", "EventPress", e.Press).empty())
+      r.EventPress[i] = e.Press;
   }
 }
 
@@ -250,13 +251,16 @@ void SetPrimeLossTimes(State& s, const double (&seconds)[3]) {
 }
 
 void SetCollapsePress(State& s, double psi) {
-  if (std::isfinite(psi)) s.Incidents[kIncidentHardSuctionCollapse].EventPress[1] = psi;
+  if (std::isfinite(psi) && RangeRefusal("TIncidentRec", "EventPress", psi).empty())
+    s.Incidents[kIncidentHardSuctionCollapse].EventPress[1] = psi;
 }
 
 SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive) {
   // An interval of 0 would bring a tender at every tick.
   if (!IncidentTimeSet(e.Refill)) return {false, kRefillRefusedText};
   if (!(e.Capacity > 0) || !std::isfinite(e.Capacity)) return {false, kTenderCapacityRefusedText};
+  if (std::string range = RangeRefusal("TTenderRec", "TenderCapacity", e.Capacity); !range.empty())
+    return {false, range};
   TTenderRec& t = s.Tender;
   t.FirstCallTime = IncidentTimeSet(e.FirstCall) ? e.FirstCall : kNeverTime;
   t.RoundTripTime = e.Refill;

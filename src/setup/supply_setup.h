@@ -113,8 +113,9 @@ void SetCollapsePress(State& s, double psi);
 struct TenderEntry {
   double FirstCall = 0, Refill = 0, Capacity = 0;
 };
-// Refuses a refill interval or capacity not above 0 (Message set, nothing
-// stored). The next arrival is the first call from now during a run.
+// Refuses a refill interval or capacity not above 0, or a capacity beyond
+// its range (Message set, nothing stored). The next arrival is the first call from now during a
+// run.
 SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive);
 
 // The use flag of an incident record (1..9), as its check box sets it:

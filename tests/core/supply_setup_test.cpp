@@ -204,7 +204,14 @@ TEST(SupplyIncidents, SubPanelsStoreWithTheirLimits) {
   EXPECT_EQ(s->Tender.NextArrival, 900);
   EXPECT_EQ(SetTender(*s, {300, kNeverTime, 1000}, true).Message, kRefillRefusedText);
   EXPECT_EQ(SetTender(*s, {300, 60, 0}, true).Message, kTenderCapacityRefusedText);
+  EXPECT_EQ(SetTender(*s, {300, 60, 2e5}, true).Message,
+            "TenderCapacity 200000 is outside its range, 0 to 100000 gal.  Value unchanged.");
   EXPECT_EQ(s->Tender.TenderCapacity, 1000);
+
+  // A collapse or shift pressure no supply has keeps the one before.
+  SetCollapsePress(*s, -8);
+  SetCollapsePress(*s, 1e20);
+  EXPECT_EQ(s->Incidents[kIncidentHardSuctionCollapse].EventPress[1], -8);
 
   s->Incidents[kIncidentKink].StartTime() = 50;
   SetIncidentUse(*s, kIncidentKink, true);
