@@ -493,6 +493,36 @@ inline constexpr int kPushPullStickLength = 68;
 inline constexpr int kPushPullHandleWidth = 25;
 inline constexpr int kPushPullHandleHeight = 26;
 
+// The electronic controls (the press regions are those of
+// panel/controls): the electronic throttle 80 x 60 (raise and lower keys in
+// its right quarter, the idle key along the top left, the speed display at
+// (22, 29) in a silver window); the Electronic 2 governor 64 x 124 (its
+// display at the top, the upper toggle at (19, 48), the lower at (15, 90));
+// the Class1 governor 75 x 62 (mode and idle keys along the top, the preset
+// key at the left, decrease and increase along the bottom, the display's
+// black box at (17, 28)); the electronic valve 37 x 50 (open and close keys
+// right of x 21, above and below y 24; three lamps stacked at the left,
+// whose glass the window lights: LampAt are their centres); the ball valve
+// lever 44 x 44, drawn shut with its hub at the picture's centre, so that it
+// turns about the centre as it opens.
+inline constexpr int kElecThrottleWidth = 80;
+inline constexpr int kElecThrottleHeight = 60;
+inline constexpr FacePoint kElecThrottleDisplayAt{22, 29};
+inline constexpr FaceBox kElecThrottleDisplayWindow{19, 26, 40, 18};
+inline constexpr int kGovern1Width = 64;
+inline constexpr int kGovern1Height = 124;
+inline constexpr FaceBox kGovern1Display{5, 4, 54, 16};
+inline constexpr FacePoint kGovern1UpperToggleAt{19, 48};
+inline constexpr FacePoint kGovern1LowerToggleAt{15, 90};
+inline constexpr int kGovernClass1Width = 75;
+inline constexpr int kGovernClass1Height = 62;
+inline constexpr FaceBox kGovernClass1Display{17, 28, 42, 12};
+inline constexpr int kElecValveWidth = 37;
+inline constexpr int kElecValveHeight = 50;
+inline constexpr FacePoint kElecValveLampAt[3] = {{10, 10}, {10, 25}, {10, 40}};
+inline constexpr double kElecValveLampRadius = 3.6;
+inline constexpr int kBallHandleSize = 44;
+
 // Every panel picture the image tool draws, with its layout size.
 inline constexpr PanelPictureSize kPanelPictureSizes[] = {
     {"GRN_LIGHT_PIC", 15, 15},
@@ -601,6 +631,11 @@ inline constexpr PanelPictureSize kPanelPictureSizes[] = {
     {"PUSHPULL_STICK", kPushPullStickWidth, kPushPullStickLength},
     {"PUSHPULL_STICK_H", kPushPullStickLength, kPushPullStickWidth},
     {"PUSHPULL_HANDLE", kPushPullHandleWidth, kPushPullHandleHeight},
+    {"ELEC_THROTTLE1", kElecThrottleWidth, kElecThrottleHeight},
+    {"GOVERN1", kGovern1Width, kGovern1Height},
+    {"GOVERN_CLASS1", kGovernClass1Width, kGovernClass1Height},
+    {"ELEC_VALVE_AKRON_PIC", kElecValveWidth, kElecValveHeight},
+    {"BALL_HANDLE", kBallHandleSize, kBallHandleSize},
 };
 
 // The layout size of a panel picture of the list above, or nullptr.
