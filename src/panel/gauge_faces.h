@@ -17,6 +17,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "panel/gauge_scale.h"
 
@@ -40,8 +41,9 @@ inline constexpr double kPsiToKpa = 6.894;
 inline constexpr double kPsiToInHg = 2.03602;  // vacuum: inHg below atmosphere
 
 // One ring of graduations. Ticks are marked at every multiple of MinorStep
-// and MajorStep from First to Last (marked units); numerals at every
-// multiple of NumeralStep. Radii are distances from the needle centre.
+// and MajorStep from First to Last (marked units); numerals at
+// NumeralOrigin plus every multiple of NumeralStep. Radii are distances
+// from the needle centre.
 struct FaceGraduation {
   double Factor;  // marked = stored * Factor + Offset
   double Offset;
@@ -57,6 +59,7 @@ struct FaceGraduation {
   double NumeralRadius;  // distance of the numerals' centres
   double NumeralHeight;  // cap height of the numerals
   bool Inward;           // ticks run inwards from TickRadius
+  double NumeralOrigin = 0;
 };
 
 // The stored value that a marked value of ring g stands for.
@@ -179,7 +182,9 @@ inline constexpr FaceGraduation kBigKpa{
     kPsiToKpa, 0, -100, 600 * kPsiToKpa, 100, 500, 1000, 23, 4, 2, 18, 4.0, false};
 
 // Engine faces: a few numerals above the ticks.
-inline constexpr FaceGraduation kTempF{1, 0, 100, 250, 10, 50, 50, 22.5, 4, 2, 15, 4.6, true};
+// The Fahrenheit face has room for three numerals: 100, 175 and 250.
+inline constexpr FaceGraduation kTempF{1,    0, 100, 250, 12.5, 25,   75,
+                                       22.5, 4, 2,   15,  4.6,  true, 100};
 inline constexpr FaceGraduation kTempC{5.0 / 9.0, -160.0 / 9.0, 40,  120, 5, 20, 40, 22.5, 4,
                                        2,         15,           4.6, true};
 inline constexpr FaceGraduation kOilPsi{1, 0, 0, 80, 5, 20, 40, 22.5, 4, 2, 15, 4.6, true};
@@ -388,6 +393,16 @@ inline double FaceNeedleAngle(const GaugeFace& f, double value) {
 
 // A point at distance r from the face centre in the direction of angle.
 FacePoint FacePointAt(const GaugeFace& f, double angle, double r);
+
+// The marked values that ring g carries numerals for, in rising order.
+std::vector<double> NumeralValues(const FaceGraduation& g);
+
+// The centre of the numeral for marked value m of ring `ring` of face f,
+// for a numeral textWidth wide and the ring's NumeralHeight tall: at the
+// ring's numeral radius, or nearer the hub where the numeral's box would
+// reach the ticks. The vacuum ring's numeral stands at the end of the red
+// band, just beyond the sweep's start.
+FacePoint NumeralCentre(const GaugeFace& f, int ring, double m, double textWidth);
 
 // The needle triangle of face f at angle: tip, then the two tail corners.
 struct NeedleTriangle {
