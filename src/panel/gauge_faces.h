@@ -660,17 +660,18 @@ constexpr const PanelPictureSize* FindPanelPictureSize(std::string_view name) {
   return nullptr;
 }
 
-// Suggested places of a gauge's companions, relative to its picture's
-// top-left corner (the layout may move them): the title plate above, the
-// pressure and flow readouts below; the lamp of an engine gauge below its
-// right side; the tachometer's readout below it.
-inline constexpr FaceBox kSmallGaugeTitle{0, -15, 79, 13};
-inline constexpr FaceBox kSmallGaugePressReadout{1, 80, 38, 13};
-inline constexpr FaceBox kSmallGaugeFlowReadout{40, 80, 38, 13};
-inline constexpr FaceBox kBigGaugeTitle{0, -15, 103, 13};
-inline constexpr FaceBox kBigGaugePressReadout{2, 99, 49, 14};
-inline constexpr FaceBox kBigGaugeFlowReadout{52, 99, 49, 14};
-inline constexpr FaceBox kEngineGaugeLamp{49, 48, 9, 9};
-inline constexpr FaceBox kTachReadout{5, 60, 50, 13};
+// The places of a gauge's companions relative to its picture's top-left
+// corner, as the default layout puts them (a panel file may move them):
+// the title plate right above, the pressure and flow readouts side by side
+// right below; the lamp of an engine gauge at its upper right; the
+// tachometer's readout below it.
+inline constexpr FaceBox kSmallGaugeTitle{0, -12, 79, 12};
+inline constexpr FaceBox kSmallGaugePressReadout{1, 80, 38, 12};
+inline constexpr FaceBox kSmallGaugeFlowReadout{40, 80, 38, 12};
+inline constexpr FaceBox kBigGaugeTitle{0, -12, 103, 12};
+inline constexpr FaceBox kBigGaugePressReadout{1, 99, 50, 13};
+inline constexpr FaceBox kBigGaugeFlowReadout{52, 99, 50, 13};
+inline constexpr FaceBox kEngineGaugeLamp{60, 0, 9, 9};
+inline constexpr FaceBox kTachReadout{0, 61, 60, 13};
 
 }  // namespace pumpdrill
