@@ -49,6 +49,9 @@ class WindowHost : public Host, public RadioCallHost {
   void RefreshPanelAfterInit() override;
   void RefreshPanelForRun() override;
   void RefreshPanelDisplays() override;
+  void RefreshChangedPumpControls() override;
+  void RefreshFlaggedPanelWidget() override;
+  void RefreshChangedLineWidgets() override;
   void CavitationIndicator(bool shown) override;
   void PrimedIndicator(PrimedShown shown) override;
   void TankLevelChanged() override;

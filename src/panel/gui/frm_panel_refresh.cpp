@@ -43,6 +43,8 @@ void TfrmPanel::RefreshPanel(bool force) {
   for (int g = 1; g < kGaugeSlots; ++g) DrawGaugeFace(g, false);
   if (force) ShowReadoutOptions();
 
+  // The flowmeter shows the position its selector was turned to.
+  flowmeter_.Position = Controls_.Flowmeter.Position;
   const PanelReading r =
       ReadPanel(s, p_.config.Units, {active, vibrationRaised_}, flowmeter_);
   if (s.ShowOptions.NeedleVibration) vibrationRaised_ = !vibrationRaised_;
@@ -57,7 +59,9 @@ void TfrmPanel::RefreshPanel(bool force) {
     if (IsPressureGauge(g)) gauges_[g]->SetAngle(r.Needle[g], force);
   // 4. Flowmeter, with the flow unit after the number.
   LblFlowmeter->SetText(r.Flowmeter + " " + FlowUnitText(p_.config.Units));
-  // 5. The controls' own displays.
+  // 5. The controls' own displays: the throttle's and the governor's among
+  // them; forced, every control.
+  SyncControls(force);
   if (RefreshControlDisplays) RefreshControlDisplays();
   // 6. Engine speed.
   LblRpmGauge->SetText(r.Rpm);
