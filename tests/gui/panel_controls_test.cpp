@@ -2,20 +2,20 @@
 // during a run: the state changes at once, the hydraulics and readouts
 // follow on the ticks, held buttons step on the tick, screen readers get
 // names and values.
+#include "panel/controls/panel_controls.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QtTest/QTest>
-
 #include <cmath>
 #include <numbers>
 
 #include "frame/gui/frm_main.h"
 #include "main_window_fixture.h"
 #include "panel/controls/governor_set_point.h"
-#include "panel/controls/panel_controls.h"
 #include "panel/controls/push_pull.h"
 #include "panel/controls/relief_setting.h"
 #include "panel/controls/throttle_effect.h"
@@ -27,10 +27,10 @@ namespace pumpdrill {
 namespace {
 
 class PanelControlsTest : public testing::MainWindowFixture {
-protected:
+ protected:
   void SetUp() override { OpenMainWindow(); }
-  TfrmPanel &panel() { return *w->frmPanel(); }
-  State &s() { return p.S(); }
+  TfrmPanel& panel() { return *w->frmPanel(); }
+  State& s() { return p.S(); }
 
   void StartRun() {
     w->BtnStart->click();
@@ -53,26 +53,24 @@ protected:
                   static_cast<int>(std::lround(layout.y() * z)));
   }
   // A drag with the left button from a to a + d in steps (layout pixels).
-  void Drag(QWidget *c, QPointF a, QPointF d, int steps = 10) {
+  void Drag(QWidget* c, QPointF a, QPointF d, int steps = 10) {
     QTest::mousePress(c, Qt::LeftButton, {}, At(a));
-    for (int i = 1; i <= steps; ++i)
-      QTest::mouseMove(c, At(a + d * (double(i) / steps)));
+    for (int i = 1; i <= steps; ++i) QTest::mouseMove(c, At(a + d * (double(i) / steps)));
     QTest::mouseRelease(c, Qt::LeftButton, {}, At(a + d));
   }
   // The mouse taken round a centre, counter-clockwise on the screen or
   // clockwise, `turns` times.
-  void Circle(QWidget *c, QPointF centre, double r, int turns, bool ccw) {
+  void Circle(QWidget* c, QPointF centre, double r, int turns, bool ccw) {
     constexpr int kSteps = 32;
     auto point = [&](int i) {
       const double a = (ccw ? 1 : -1) * 2 * std::numbers::pi * i / kSteps;
       return centre + QPointF(r * std::cos(a), -r * std::sin(a));
     };
     QTest::mousePress(c, Qt::LeftButton, {}, At(point(0)));
-    for (int i = 1; i <= turns * kSteps; ++i)
-      QTest::mouseMove(c, At(point(i)));
+    for (int i = 1; i <= turns * kSteps; ++i) QTest::mouseMove(c, At(point(i)));
     QTest::mouseRelease(c, Qt::LeftButton, {}, At(point(turns * kSteps)));
   }
-  static QString Accessible(QWidget *c, QAccessible::Text t) {
+  static QString Accessible(QWidget* c, QAccessible::Text t) {
     return QAccessible::queryAccessibleInterface(c)->text(t);
   }
 };
@@ -85,39 +83,38 @@ TEST_F(PanelControlsTest, DraggingAHandleOpensTheLineAndItsGaugeShowsTheFlow) {
   Ticks(20);
   ASSERT_EQ(panel().FlowReadout(1)->Text().toStdString(), "0.0");
   // Type 1: shut at the top; the handle's middle dragged to the bottom.
-  ValveHandleWidget *handle = panel().ValveHandle(1);
+  ValveHandleWidget* handle = panel().ValveHandle(1);
   Drag(handle, {18.5, 15}, {0, 120});
   EXPECT_EQ(s().Discharges[1].ValveOpen, 1.0);
   EXPECT_FALSE(s().Discharges[1].ValveShut);
   Ticks(20);
   EXPECT_GT(s().Discharges[1].Flow, 50);
-  EXPECT_EQ(panel().FlowReadout(1)->Text().toStdString(),
-            FixedText(s().Discharges[1].Flow, 1));
+  EXPECT_EQ(panel().FlowReadout(1)->Text().toStdString(), FixedText(s().Discharges[1].Flow, 1));
 }
 
 TEST_F(PanelControlsTest, APushPullHandleOpensByItsTravel) {
   struct Case {
     int type;
-    QPointF drag; // layout pixels from the shut handle's middle
+    QPointF drag;  // layout pixels from the shut handle's middle
     double opening;
   };
   // Short slots travel 84 px, long ones 140; past the end stays open.
-  const Case cases[] = {
-      {1, {0, 42}, 0.5},   {2, {0, -42}, 0.5}, {3, {0, 70}, 0.5},
-      {4, {0, -140}, 1.0}, {5, {-42, 0}, 0.5}, {6, {42, 0}, 0.5},
-      {7, {-500, 0}, 1.0}, {8, {35, 0}, 0.25}, {1, {0, -30}, 0.0}};
+  const Case cases[] = {{1, {0, 42}, 0.5},   {2, {0, -42}, 0.5}, {3, {0, 70}, 0.5},
+                        {4, {0, -140}, 1.0}, {5, {-42, 0}, 0.5}, {6, {42, 0}, 0.5},
+                        {7, {-500, 0}, 1.0}, {8, {35, 0}, 0.25}, {1, {0, -30}, 0.0}};
+  // Points are the picture's own: the zoom is divided out.
+  panel().ZoomBy(1.5);
   StartRun();
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     panel().SetValveHandleType(2, c.type);
     s().Discharges[2].ValveOpen = 0;
     panel().SyncControls(true);
-    ValveHandleWidget *handle = panel().ValveHandle(2);
+    ValveHandleWidget* handle = panel().ValveHandle(2);
     const PushPullGeometry g = PushPullGeometryOf(c.type);
     const double along = PushPullPlace(g, 0) + g.HandleLength / 2.0;
-    const QPointF middle = g.Vertical ? QPointF(g.SlotWidth / 2.0, along)
-                                      : QPointF(along, g.SlotWidth / 2.0);
-    EXPECT_NEAR(handle->width(),
-                (g.Vertical ? g.SlotWidth : g.SlotLength) * panel().Zoom(), 1)
+    const QPointF middle =
+        g.Vertical ? QPointF(g.SlotWidth / 2.0, along) : QPointF(along, g.SlotWidth / 2.0);
+    EXPECT_NEAR(handle->width(), (g.Vertical ? g.SlotWidth : g.SlotLength) * panel().Zoom(), 1)
         << c.type;
     Drag(handle, middle, c.drag);
     EXPECT_NEAR(s().Discharges[2].ValveOpen, c.opening, 0.02) << c.type;
@@ -127,7 +124,7 @@ TEST_F(PanelControlsTest, APushPullHandleOpensByItsTravel) {
 TEST_F(PanelControlsTest, AHandWheelTurnsItsValveByItsDirection) {
   s().DischargeList.RotaryOpensCCW[3] = 1;
   panel().SetValveHandleType(3, kHandleWheel);
-  ValveHandleWidget *wheel = panel().ValveHandle(3);
+  ValveHandleWidget* wheel = panel().ValveHandle(3);
   const ControlSize size = panel().Controls().PictureSize[kRotaryFirstWheel];
   EXPECT_NEAR(wheel->width(), size.Width * panel().Zoom(), 1);
   StartRun();
@@ -138,14 +135,13 @@ TEST_F(PanelControlsTest, AHandWheelTurnsItsValveByItsDirection) {
   const double opened = s().Discharges[3].ValveOpen;
   EXPECT_NEAR(opened, 0.064, 0.002);
   EXPECT_EQ(Accessible(wheel, QAccessible::Value).toStdString(),
-            std::to_string(static_cast<int>(std::lround(opened * 100))) +
-                " % open");
+            std::to_string(static_cast<int>(std::lround(opened * 100))) + " % open");
   Circle(wheel, centre, 20, 5, false);
   EXPECT_EQ(s().Discharges[3].ValveOpen, 0.0);
 }
 
 TEST_F(PanelControlsTest, TurningTheThrottleRaisesTheEngineAtOnce) {
-  RotaryControlWidget *throttle = panel().Throttle;
+  RotaryControlWidget* throttle = panel().Throttle;
   ASSERT_EQ(throttle->Kind(), kRotaryPierceThrottle);
   EXPECT_TRUE(throttle->isVisible());
   StartRun();
@@ -163,7 +159,7 @@ TEST_F(PanelControlsTest, TurningTheThrottleRaisesTheEngineAtOnce) {
 
 TEST_F(PanelControlsTest, TheElectronicValveStepsWhileItsButtonIsHeld) {
   panel().SetValveHandleType(4, kHandleElectronic);
-  ValveHandleWidget *valve = panel().ValveHandle(4);
+  ValveHandleWidget* valve = panel().ValveHandle(4);
   StartRun();
   QTest::mousePress(valve, Qt::LeftButton, {}, At({30, 10}));
   // 0.8 s of held open button: 20 steps of 0.025.
@@ -186,11 +182,11 @@ TEST_F(PanelControlsTest, TheElectronicValveStepsWhileItsButtonIsHeld) {
 TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
   StartRun();
   struct Case {
-    const char *what;
+    const char* what;
     std::function<void()> keys;
     std::function<bool()> check;
   };
-  ValveHandleWidget *v5 = panel().ValveHandle(5);
+  ValveHandleWidget* v5 = panel().ValveHandle(5);
   const double rpm = s().Engine.RpmDemand;
   const double relief = s().PumpControl.ReliefSetPress;
   const Case cases[] = {
@@ -199,10 +195,7 @@ TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
          QTest::keyClick(&panel(), Qt::Key_5);
          QTest::keyClick(v5, Qt::Key_Up);
        },
-       [&] {
-         return v5->hasFocus() &&
-                std::abs(s().Discharges[5].ValveOpen - 0.05) < 1e-9;
-       }},
+       [&] { return v5->hasFocus() && std::abs(s().Discharges[5].ValveOpen - 0.05) < 1e-9; }},
       {"PageUp", [&] { QTest::keyClick(v5, Qt::Key_PageUp); },
        [&] { return std::abs(s().Discharges[5].ValveOpen - 0.30) < 1e-9; }},
       {"End", [&] { QTest::keyClick(v5, Qt::Key_End); },
@@ -211,33 +204,21 @@ TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
        [&] { return std::abs(s().Discharges[5].ValveOpen - 0.95) < 1e-9; }},
       {"Home", [&] { QTest::keyClick(v5, Qt::Key_Home); },
        [&] { return s().Discharges[5].ValveOpen == 0.0; }},
-      {"Ctrl+Up on a valve",
-       [&] { QTest::keyClick(v5, Qt::Key_Up, Qt::ControlModifier); },
-       [&] {
-         return s().Engine.RpmDemand > rpm + 30 &&
-                s().Engine.Rpm == s().Engine.RpmDemand;
-       }},
-      {"relief Down",
-       [&] { QTest::keyClick(panel().PressureControl, Qt::Key_Down); },
-       [&] {
-         return std::abs(s().PumpControl.ReliefSetPress - (relief - 5)) < 1e-9;
-       }},
+      {"Ctrl+Up on a valve", [&] { QTest::keyClick(v5, Qt::Key_Up, Qt::ControlModifier); },
+       [&] { return s().Engine.RpmDemand > rpm + 30 && s().Engine.Rpm == s().Engine.RpmDemand; }},
+      {"relief Down", [&] { QTest::keyClick(panel().PressureControl, Qt::Key_Down); },
+       [&] { return std::abs(s().PumpControl.ReliefSetPress - (relief - 5)) < 1e-9; }},
       {"P", [&] { QTest::keyClick(v5, Qt::Key_P); },
        [&] {
-         return s().PumpControl.PrimerState == 1 &&
-                panel().ImgPrimer->Picture() == "PRIMER_ON";
+         return s().PumpControl.PrimerState == 1 && panel().ImgPrimer->Picture() == "PRIMER_ON";
        }},
-      {"Space on the primer",
-       [&] { QTest::keyClick(panel().ImgPrimer, Qt::Key_Space); },
+      {"Space on the primer", [&] { QTest::keyClick(panel().ImgPrimer, Qt::Key_Space); },
        [&] {
-         return s().PumpControl.PrimerState == 2 &&
-                panel().ImgPrimer->Picture() == "PRIMER_OFF";
+         return s().PumpControl.PrimerState == 2 && panel().ImgPrimer->Picture() == "PRIMER_OFF";
        }},
-      {"Space on the cooler",
-       [&] { QTest::keyClick(panel().ImgEngCooler, Qt::Key_Space); },
+      {"Space on the cooler", [&] { QTest::keyClick(panel().ImgEngCooler, Qt::Key_Space); },
        [&] { return s().Pump.EngineCooler == 1; }},
-      {"flowmeter Right",
-       [&] { QTest::keyClick(panel().ImgFlowMeter, Qt::Key_Right); },
+      {"flowmeter Right", [&] { QTest::keyClick(panel().ImgFlowMeter, Qt::Key_Right); },
        [&] { return panel().Controls().Flowmeter.Position == 10; }},
       {"transfer Down, 3 s later",
        [&] {
@@ -246,7 +227,7 @@ TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
        },
        [&] { return s().Pump.StageMode == 2; }},
   };
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     c.keys();
     EXPECT_TRUE(c.check()) << c.what;
   }
@@ -254,7 +235,7 @@ TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
 
 TEST_F(PanelControlsTest, ControlsTellScreenReadersTheirNameRoleAndValue) {
   struct Case {
-    QWidget *control;
+    QWidget* control;
     QAccessible::Role role;
     std::string name, value;
   };
@@ -262,14 +243,13 @@ TEST_F(PanelControlsTest, ControlsTellScreenReadersTheirNameRoleAndValue) {
   const Case cases[] = {
       {panel().ValveHandle(1), QAccessible::Slider, title + " valve", "shut"},
       {panel().Throttle, QAccessible::Dial, "Throttle", "1050 RPM"},
-      {panel().PressureControl, QAccessible::Dial, "Relief valve",
-       "150 psi, off"},
+      {panel().PressureControl, QAccessible::Dial, "Relief valve", "150 psi, off"},
       {panel().ImgPrimer, QAccessible::Button, "Primer", "at rest"},
-      {panel().ImgTransferValve, QAccessible::Slider, "Transfer valve",
-       "pressure"},
+      {panel().ImgTransferValve, QAccessible::Slider, "Transfer valve", "pressure"},
+      {panel().Gauge(1), QAccessible::Indicator, title + " gauge", "0.0 psi"},
   };
-  for (const Case &c : cases) {
-    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c.control);
+  for (const Case& c : cases) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.control);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), c.role) << c.name;
     EXPECT_EQ(a->text(QAccessible::Name).toStdString(), c.name);
@@ -278,7 +258,7 @@ TEST_F(PanelControlsTest, ControlsTellScreenReadersTheirNameRoleAndValue) {
   }
   // The value follows a change; Tab goes on to the next handle.
   StartRun();
-  ValveHandleWidget *v1 = panel().ValveHandle(1);
+  ValveHandleWidget* v1 = panel().ValveHandle(1);
   v1->setFocus();
   QTest::keyClick(v1, Qt::Key_PageUp);
   EXPECT_EQ(Accessible(v1, QAccessible::Value).toStdString(), "25 % open");
@@ -289,30 +269,24 @@ TEST_F(PanelControlsTest, ControlsTellScreenReadersTheirNameRoleAndValue) {
 // Pictures to look at: every handle type shut, half and open; the
 // throttles at idle, half and full; the relief valves and governors.
 class PanelControlPictures : public PanelControlsTest {
-protected:
+ protected:
   struct Shot {
     std::string label;
     QPixmap picture;
   };
-  Shot Grab(QWidget *c, std::string label) {
+  Shot Grab(QWidget* c, std::string label) {
     testing::ProcessEventsFor(10);
     return {std::move(label), c->grab()};
   }
-  void SaveSheet(const std::vector<Shot> &shots, int columns,
-                 const char *name) {
+  void SaveSheet(const std::vector<Shot>& shots, int columns, const char* name) {
     const double dpr = panel().devicePixelRatioF();
     int cellW = 0, cellH = 0;
-    for (const Shot &s : shots) {
-      cellW = std::max(
-          cellW,
-          static_cast<int>(s.picture.deviceIndependentSize().width()) + 12);
-      cellH = std::max(
-          cellH,
-          static_cast<int>(s.picture.deviceIndependentSize().height()) + 26);
+    for (const Shot& s : shots) {
+      cellW = std::max(cellW, static_cast<int>(s.picture.deviceIndependentSize().width()) + 12);
+      cellH = std::max(cellH, static_cast<int>(s.picture.deviceIndependentSize().height()) + 26);
     }
     const int rows = (static_cast<int>(shots.size()) + columns - 1) / columns;
-    QImage sheet(QSize(cellW * columns, cellH * rows) * dpr,
-                 QImage::Format_ARGB32);
+    QImage sheet(QSize(cellW * columns, cellH * rows) * dpr, QImage::Format_ARGB32);
     sheet.setDevicePixelRatio(dpr);
     sheet.fill(QColor(196, 199, 202));
     QPainter painter(&sheet);
@@ -323,17 +297,14 @@ protected:
       const QPoint cell(static_cast<int>(i % columns) * cellW,
                         static_cast<int>(i / columns) * cellH);
       painter.drawPixmap(cell + QPoint(6, 4), shots[i].picture);
-      painter.drawText(QRect(cell + QPoint(0, cellH - 20), QSize(cellW, 18)),
-                       Qt::AlignCenter, QString::fromStdString(shots[i].label));
+      painter.drawText(QRect(cell + QPoint(0, cellH - 20), QSize(cellW, 18)), Qt::AlignCenter,
+                       QString::fromStdString(shots[i].label));
     }
     painter.end();
-    const testing::fs::path dir =
-        testing::BuildMainDirectory() / "tests" / "screenshots";
+    const testing::fs::path dir = testing::BuildMainDirectory() / "tests" / "screenshots";
     testing::fs::create_directories(dir);
-    const std::string scale =
-        qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? "_2x" : "";
-    sheet.save(QString::fromStdString(
-        (dir / (std::string(name) + scale + ".png")).string()));
+    const std::string scale = qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? "_2x" : "";
+    sheet.save(QString::fromStdString((dir / (std::string(name) + scale + ".png")).string()));
   }
 };
 
@@ -345,10 +316,9 @@ TEST_F(PanelControlPictures, HandlesThrottlesAndPressureControls) {
     for (double open : {0.0, 0.5, 1.0}) {
       s().Discharges[1].ValveOpen = open;
       panel().SyncControls(true);
-      handles.push_back(Grab(panel().ValveHandle(1),
-                             std::to_string(type) + " at " +
-                                 std::to_string(static_cast<int>(open * 100)) +
-                                 " %"));
+      handles.push_back(Grab(
+          panel().ValveHandle(1),
+          std::to_string(type) + " at " + std::to_string(static_cast<int>(open * 100)) + " %"));
     }
   }
   SaveSheet(handles, 9, "panel_control_handles");
@@ -360,27 +330,26 @@ TEST_F(PanelControlPictures, HandlesThrottlesAndPressureControls) {
     for (double rpm : {s().Engine.IdleRpm, 1800.0, double(s().Engine.MaxRpm)}) {
       ApplyThrottleDemand(s(), rpm);
       panel().SyncControls(true);
-      rotary.push_back(
-          Grab(panel().Throttle, "code " + std::to_string(code) + " at " +
-                                     std::to_string(static_cast<int>(rpm))));
+      rotary.push_back(Grab(panel().Throttle, "code " + std::to_string(code) + " at " +
+                                                  std::to_string(static_cast<int>(rpm))));
     }
   }
   for (int code : {60, 61, 66, 68}) {
-    SelectPressureControl(panel().Controls(), panel().Layout(), s(), code,
-                          host);
+    SelectPressureControl(panel().Controls(), panel().Layout(), s(), code, host);
     panel().ApplyLayout();
     for (double psi : {117.0, 233.0}) {
       SetReliefPressure(s(), psi);
       SetGovernorPressure(s(), psi);
       panel().SyncControls(true);
-      rotary.push_back(
-          Grab(panel().PressureControl, "code " + std::to_string(code) + " " +
-                                            std::to_string(int(psi))));
+      rotary.push_back(Grab(panel().PressureControl,
+                            "code " + std::to_string(code) + " " + std::to_string(int(psi))));
     }
   }
   SaveSheet(rotary, 6, "panel_control_rotary");
+  panel().ValveHandle(6)->setFocus(Qt::TabFocusReason);
+  testing::ProcessEventsFor(20);
   testing::Screenshot(*w, "panel_controls_running");
 }
 
-} // namespace
-} // namespace pumpdrill
+}  // namespace
+}  // namespace pumpdrill

@@ -16,15 +16,14 @@ namespace pumpdrill {
 
 namespace {
 
-bool Plain(QKeyEvent *e) {
-  return !(e->modifiers() &
-           (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+bool Plain(QKeyEvent* e) {
+  return !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
-} // namespace
+}  // namespace
 
-PrimerHandle::PrimerHandle(PanelSurface &surface, QWidget *parent,
-                           const char *name, ControlSite &site)
+PrimerHandle::PrimerHandle(PanelSurface& surface, QWidget* parent, const char* name,
+                           ControlSite& site)
     : PictureControl(surface, parent, name, site, QAccessible::Button) {
   setAccessibleDescription("P or Space pulls or lets go the primer");
   SetPicture("PRIMER_OFF");
@@ -35,29 +34,24 @@ std::string PrimerHandle::ValueText() const {
 }
 
 void PrimerHandle::Sync(bool force) {
-  SetPicture(PrimerHandlePulled(site_.ControlState()) ? "PRIMER_ON"
-                                                      : "PRIMER_OFF");
-  if (force)
-    update();
+  SetPicture(PrimerHandlePulled(site_.ControlState()) ? "PRIMER_ON" : "PRIMER_OFF");
+  if (force) update();
 }
 
 bool PrimerHandle::Click() {
-  return PrimerClick(site_.ControlState(), site_.Run(), site_.SoundOn(),
-                     site_.ControlHost());
+  return PrimerClick(site_.ControlState(), site_.Run(), site_.SoundOn(), site_.ControlHost());
 }
 
 bool PrimerHandle::Press(ControlPoint) { return Click(); }
 
-bool PrimerHandle::Key(QKeyEvent *event) {
-  if (!Plain(event) ||
-      (event->key() != Qt::Key_Space && event->key() != Qt::Key_P))
-    return false;
+bool PrimerHandle::Key(QKeyEvent* event) {
+  if (!Plain(event) || (event->key() != Qt::Key_Space && event->key() != Qt::Key_P)) return false;
   Click();
   return true;
 }
 
-EngineCoolerSwitch::EngineCoolerSwitch(PanelSurface &surface, QWidget *parent,
-                                       const char *name, ControlSite &site)
+EngineCoolerSwitch::EngineCoolerSwitch(PanelSurface& surface, QWidget* parent, const char* name,
+                                       ControlSite& site)
     : PictureControl(surface, parent, name, site, QAccessible::CheckBox) {
   setAccessibleDescription("Space switches the engine cooler on or off");
   SetPicture("ENG_COOLER_OFF");
@@ -68,56 +62,49 @@ std::string EngineCoolerSwitch::ValueText() const {
 }
 
 void EngineCoolerSwitch::Sync(bool force) {
-  SetPicture(EngineCoolerOn(site_.ControlState()) ? "ENG_COOLER_ON"
-                                                  : "ENG_COOLER_OFF");
-  if (force)
-    update();
+  SetPicture(EngineCoolerOn(site_.ControlState()) ? "ENG_COOLER_ON" : "ENG_COOLER_OFF");
+  if (force) update();
 }
 
 bool EngineCoolerSwitch::Press(ControlPoint) {
   return EngineCoolerClick(site_.ControlState(), site_.Run());
 }
 
-bool EngineCoolerSwitch::Key(QKeyEvent *event) {
-  if (!Plain(event) || event->key() != Qt::Key_Space)
-    return false;
+bool EngineCoolerSwitch::Key(QKeyEvent* event) {
+  if (!Plain(event) || event->key() != Qt::Key_Space) return false;
   EngineCoolerClick(site_.ControlState(), site_.Run());
   return true;
 }
 
-TransferValveSwitch::TransferValveSwitch(PanelSurface &surface, QWidget *parent,
-                                         const char *name, ControlSite &site,
-                                         std::string plate)
-    : ControlWidget(surface, parent, name, site, QAccessible::Slider),
-      plate_(std::move(plate)) {
+TransferValveSwitch::TransferValveSwitch(PanelSurface& surface, QWidget* parent, const char* name,
+                                         ControlSite& site, std::string plate)
+    : ControlWidget(surface, parent, name, site, QAccessible::Slider), plate_(std::move(plate)) {
   setAccessibleDescription("Up asks for pressure, Down for volume");
 }
 
 std::string TransferValveSwitch::ValueText() const {
-  const State &s = site_.ControlState();
+  const State& s = site_.ControlState();
   std::string v = s.Pump.StageMode == kStageVolume ? "volume" : "pressure";
   const int pending = site_.Controls().Transfer.PendingMode;
   if (pending != 0)
-    v += pending == kStageVolume ? ", changing to volume"
-                                 : ", changing to pressure";
+    v += pending == kStageVolume ? ", changing to volume" : ", changing to pressure";
   return v;
 }
 
-const char *TransferValveSwitch::TogglePicture() const {
+const char* TransferValveSwitch::TogglePicture() const {
   switch (site_.Controls().Transfer.Shown) {
-  case TransferToggle::Up:
-    return "TOGGLE_UP";
-  case TransferToggle::Down:
-    return "TOGGLE_DN";
-  case TransferToggle::Mid:
-    break;
+    case TransferToggle::Up:
+      return "TOGGLE_UP";
+    case TransferToggle::Down:
+      return "TOGGLE_DN";
+    case TransferToggle::Mid:
+      break;
   }
   return "TOGGLE_MID";
 }
 
 void TransferValveSwitch::Sync(bool force) {
-  const TransferLamps l =
-      TransferLampsFor(site_.ControlState(), site_.Run().SimActive);
+  const TransferLamps l = TransferLampsFor(site_.ControlState(), site_.Run().SimActive);
   const std::string shown = std::string(TogglePicture()) +
                             (l.Pressure == TransferLamp::Green ? "P" : "-") +
                             (l.Volume == TransferLamp::Green ? "V" : "-");
@@ -127,24 +114,21 @@ void TransferValveSwitch::Sync(bool force) {
   }
 }
 
-void TransferValveSwitch::Paint(QPainter &p) {
-  PanelPictures &pictures = surface_.Pictures();
+void TransferValveSwitch::Paint(QPainter& p) {
+  PanelPictures& pictures = surface_.Pictures();
   DrawPictureAt(p, plate_, QRectF(0, 0, Place.Width, Place.Height));
-  const TransferLamps l =
-      TransferLampsFor(site_.ControlState(), site_.Run().SimActive);
+  const TransferLamps l = TransferLampsFor(site_.ControlState(), site_.Run().SimActive);
   const TransferLamp lamps[2] = {l.Pressure, l.Volume};
   for (int i = 0; i < 2; ++i) {
-    const std::string name =
-        lamps[i] == TransferLamp::Green ? "GRN_LIGHT_PIC" : "DARK_LIGHT_PIC";
+    const std::string name = lamps[i] == TransferLamp::Green ? "GRN_LIGHT_PIC" : "DARK_LIGHT_PIC";
     const QPointF at(kTransferLampAt[i].X, kTransferLampAt[i].Y);
-    if (pictures.Has(name))
-      DrawPictureAt(p, name, QRectF(at, pictures.LogicalSize(name)));
+    if (pictures.Has(name)) DrawPictureAt(p, name, QRectF(at, pictures.LogicalSize(name)));
   }
   const std::string toggle = TogglePicture();
   if (pictures.Has(toggle))
-    DrawPictureAt(p, toggle,
-                  QRectF(QPointF(kTransferToggleAt.X, kTransferToggleAt.Y),
-                         pictures.LogicalSize(toggle)));
+    DrawPictureAt(
+        p, toggle,
+        QRectF(QPointF(kTransferToggleAt.X, kTransferToggleAt.Y), pictures.LogicalSize(toggle)));
 }
 
 bool TransferValveSwitch::Press(ControlPoint point) {
@@ -153,36 +137,27 @@ bool TransferValveSwitch::Press(ControlPoint point) {
 }
 
 bool TransferValveSwitch::Move(ControlPoint point) {
-  return TransferMove(site_.Controls().Transfer, site_.ControlState(),
-                      site_.Run(), point);
+  return TransferMove(site_.Controls().Transfer, site_.ControlState(), site_.Run(), point);
 }
 
-bool TransferValveSwitch::Key(QKeyEvent *event) {
-  if (!Plain(event))
-    return false;
-  const int direction = event->key() == Qt::Key_Up     ? 1
-                        : event->key() == Qt::Key_Down ? -1
-                                                       : 0;
-  if (direction == 0)
-    return false;
+bool TransferValveSwitch::Key(QKeyEvent* event) {
+  if (!Plain(event)) return false;
+  const int direction = event->key() == Qt::Key_Up ? 1 : event->key() == Qt::Key_Down ? -1 : 0;
+  if (direction == 0) return false;
   KeyTransfer(site_.Controls(), site_.ControlState(), site_.Run(), direction);
   return true;
 }
 
-FlowmeterSelector::FlowmeterSelector(PanelSurface &surface, QWidget *parent,
-                                     const char *name, ControlSite &site,
-                                     std::string picture)
-    : ControlWidget(surface, parent, name, site, QAccessible::Dial),
-      picture_(std::move(picture)) {
+FlowmeterSelector::FlowmeterSelector(PanelSurface& surface, QWidget* parent, const char* name,
+                                     ControlSite& site, std::string picture)
+    : ControlWidget(surface, parent, name, site, QAccessible::Dial), picture_(std::move(picture)) {
   setAccessibleDescription("Left and Right turn the selector");
 }
 
 std::string FlowmeterSelector::ValueText() const {
   const int position = site_.Controls().Flowmeter.Position;
-  if (position == kFlowmeterTotal)
-    return "total flow";
-  if (position == kFlowmeterScan)
-    return "scanning the lines";
+  if (position == kFlowmeterTotal) return "total flow";
+  if (position == kFlowmeterScan) return "scanning the lines";
   return "line " + std::to_string(position);
 }
 
@@ -194,18 +169,16 @@ void FlowmeterSelector::Sync(bool force) {
   }
 }
 
-void FlowmeterSelector::Paint(QPainter &p) {
+void FlowmeterSelector::Paint(QPainter& p) {
   DrawPictureAt(p, picture_, QRectF(0, 0, Place.Width, Place.Height));
-  const std::string knob =
-      FrameName(kFlowmeterKnobBase, site_.Controls().Flowmeter.Position);
-  PanelPictures &pictures = surface_.Pictures();
-  if (!pictures.Has(knob))
-    return;
+  const std::string knob = FrameName(kFlowmeterKnobBase, site_.Controls().Flowmeter.Position);
+  PanelPictures& pictures = surface_.Pictures();
+  if (!pictures.Has(knob)) return;
   const QSizeF s = pictures.LogicalSize(knob);
-  DrawPictureAt(p, knob,
-                QRectF(QPointF(kFlowmeterDialHub.X - s.width() / 2,
-                               kFlowmeterDialHub.Y - s.height() / 2),
-                       s));
+  DrawPictureAt(
+      p, knob,
+      QRectF(QPointF(kFlowmeterDialHub.X - s.width() / 2, kFlowmeterDialHub.Y - s.height() / 2),
+             s));
 }
 
 bool FlowmeterSelector::Press(ControlPoint point) {
@@ -216,16 +189,12 @@ bool FlowmeterSelector::Move(ControlPoint point) {
   return FlowmeterMove(site_.Controls().Flowmeter, site_.Run(), point);
 }
 
-bool FlowmeterSelector::Key(QKeyEvent *event) {
-  if (!Plain(event))
-    return false;
-  const int direction = event->key() == Qt::Key_Right  ? 1
-                        : event->key() == Qt::Key_Left ? -1
-                                                       : 0;
-  if (direction == 0)
-    return false;
+bool FlowmeterSelector::Key(QKeyEvent* event) {
+  if (!Plain(event)) return false;
+  const int direction = event->key() == Qt::Key_Right ? 1 : event->key() == Qt::Key_Left ? -1 : 0;
+  if (direction == 0) return false;
   KeyFlowmeter(site_.Controls(), site_.Run(), direction);
   return true;
 }
 
-} // namespace pumpdrill
+}  // namespace pumpdrill

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -24,8 +23,7 @@ namespace {
 
 constexpr int kThrottleKinds[] = {kRotaryPierceThrottle, kRotaryHaleThrottle,
                                   kRotaryElectronicThrottle};
-constexpr int kPressureKinds[] = {kRotaryWaterousRelief, kRotaryHaleRelief,
-                                  kRotaryClass1Governor,
+constexpr int kPressureKinds[] = {kRotaryWaterousRelief, kRotaryHaleRelief, kRotaryClass1Governor,
                                   kRotaryElectronic2Governor};
 
 // Where the pictures' moving parts and displays stand.
@@ -37,28 +35,26 @@ constexpr QPointF kGov2UpperToggleAt(19, 48);
 constexpr QPointF kGov2LowerToggleAt(15, 90);
 constexpr QRectF kGov2Display(8, 6, 48, 16);
 
-const char *KnobBase(int kind) {
-  if (kind == kRotaryWaterousRelief)
-    return kReliefKnobBase;
-  if (IsRotaryThrottleKind(kind))
-    return kThrottleKnobBase;
+const char* KnobBase(int kind) {
+  if (kind == kRotaryWaterousRelief) return kReliefKnobBase;
+  if (IsRotaryThrottleKind(kind)) return kThrottleKnobBase;
   return kHandWheelBase;
 }
 
-const char *WholePicture(int kind) {
+const char* WholePicture(int kind) {
   switch (kind) {
-  case kRotaryWaterousRelief:
-    return kReliefKnobBackPicture;
-  case kRotaryPierceThrottle:
-    return kThrottleBackPicture;
-  case kRotaryElectronicThrottle:
-    return kElectronicThrottlePicture;
-  case kRotaryElectronic2Governor:
-    return kGovernor2Picture;
-  case kRotaryClass1Governor:
-    return kClass1GovernorPicture;
-  default:
-    return nullptr;
+    case kRotaryWaterousRelief:
+      return kReliefKnobBackPicture;
+    case kRotaryPierceThrottle:
+      return kThrottleBackPicture;
+    case kRotaryElectronicThrottle:
+      return kElectronicThrottlePicture;
+    case kRotaryElectronic2Governor:
+      return kGovernor2Picture;
+    case kRotaryClass1Governor:
+      return kClass1GovernorPicture;
+    default:
+      return nullptr;
   }
 }
 
@@ -70,7 +66,7 @@ QFont DisplayFont(double pixels, bool bold) {
 }
 
 // A control whose picture the library lacks: a plain plate with its name.
-void PlainPlate(QPainter &p, QRectF r, const char *caption) {
+void PlainPlate(QPainter& p, QRectF r, const char* caption) {
   p.setPen(QPen(QColor(40, 40, 44), 0.6));
   p.setBrush(QColor(150, 153, 158));
   p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
@@ -79,104 +75,89 @@ void PlainPlate(QPainter &p, QRectF r, const char *caption) {
   p.drawText(r.adjusted(2, 1, -2, 0), Qt::AlignHCenter | Qt::AlignTop, caption);
 }
 
-const char *ToggleUpright(TogglePos pos) {
-  return pos == TogglePos::Up     ? "TOGGLE_UP"
-         : pos == TogglePos::Down ? "TOGGLE_DN"
-                                  : "TOGGLE_MID";
+const char* ToggleUpright(TogglePos pos) {
+  return pos == TogglePos::Up ? "TOGGLE_UP" : pos == TogglePos::Down ? "TOGGLE_DN" : "TOGGLE_MID";
 }
-const char *ToggleSideways(TogglePos pos) {
-  return pos == TogglePos::Left    ? "TOGGLE_LF"
-         : pos == TogglePos::Right ? "TOGGLE_RT"
-                                   : "TOGGLE_VT";
+const char* ToggleSideways(TogglePos pos) {
+  return pos == TogglePos::Left ? "TOGGLE_LF" : pos == TogglePos::Right ? "TOGGLE_RT" : "TOGGLE_VT";
 }
 
 std::string Rounded(double v) {
-  return std::to_string(
-      static_cast<long>(std::lround(std::isfinite(v) ? v : 0.0)));
+  return std::to_string(static_cast<long>(std::lround(std::isfinite(v) ? v : 0.0)));
 }
 
-} // namespace
+}  // namespace
 
-RotaryControlWidget::RotaryControlWidget(PanelSurface &surface, QWidget *parent,
-                                         const char *name, ControlSite &site,
-                                         Which which)
-    : ControlWidget(surface, parent, name, site, QAccessible::Dial),
-      which_(which) {
-  setAccessibleDescription(
-      which == Which::Throttle
-          ? "Up and Down, or Ctrl+Up and Ctrl+Down anywhere, work the throttle"
-          : "Up and Down raise or lower the setting");
+RotaryControlWidget::RotaryControlWidget(PanelSurface& surface, QWidget* parent, const char* name,
+                                         ControlSite& site, Which which)
+    : ControlWidget(surface, parent, name, site, QAccessible::Dial), which_(which) {
+  setAccessibleDescription(which == Which::Throttle
+                               ? "Up and Down, or Ctrl+Up and Ctrl+Down anywhere, work the throttle"
+                               : "Up and Down raise or lower the setting");
 }
 
-RotaryControl *RotaryControlWidget::Control() const {
-  PanelControls &pc = site_.Controls();
+RotaryControl* RotaryControlWidget::Control() const {
+  PanelControls& pc = site_.Controls();
   if (which_ == Which::Throttle) {
     for (int k : kThrottleKinds)
-      if (RotaryControl *rc = pc.Find(k))
-        return rc;
+      if (RotaryControl* rc = pc.Find(k)) return rc;
   } else {
     for (int k : kPressureKinds)
-      if (RotaryControl *rc = pc.Find(k))
-        return rc;
+      if (RotaryControl* rc = pc.Find(k)) return rc;
   }
   return nullptr;
 }
 
 int RotaryControlWidget::Kind() const {
-  const RotaryControl *rc = Control();
+  const RotaryControl* rc = Control();
   return rc ? rc->Kind : 0;
 }
 
 std::string RotaryControlWidget::DisplayText() const {
-  const State &s = site_.ControlState();
+  const State& s = site_.ControlState();
   switch (Kind()) {
-  case kRotaryElectronicThrottle:
-    return ElectronicThrottleText(s);
-  case kRotaryClass1Governor:
-    return Class1DisplayText(s, site_.Units());
-  case kRotaryElectronic2Governor:
-    return Gov2DisplayText(s, site_.Units());
-  default:
-    return {};
+    case kRotaryElectronicThrottle:
+      return ElectronicThrottleText(s);
+    case kRotaryClass1Governor:
+      return Class1DisplayText(s, site_.Units());
+    case kRotaryElectronic2Governor:
+      return Gov2DisplayText(s, site_.Units());
+    default:
+      return {};
   }
 }
 
 std::string RotaryControlWidget::Title() const {
   const int kind = Kind();
-  if (which_ == Which::Throttle)
-    return "Throttle";
-  if (IsGovernorKind(kind))
-    return "Pressure governor";
+  if (which_ == Which::Throttle) return "Throttle";
+  if (IsGovernorKind(kind)) return "Pressure governor";
   return "Relief valve";
 }
 
 std::string RotaryControlWidget::ValueText() const {
-  const State &s = site_.ControlState();
-  const DisplayUnits &u = site_.Units();
+  const State& s = site_.ControlState();
+  const DisplayUnits& u = site_.Units();
   const int kind = Kind();
-  if (kind == 0)
-    return "none";
-  if (which_ == Which::Throttle)
-    return Rounded(s.Engine.RpmDemand) + " RPM";
+  if (kind == 0) return "none";
+  if (which_ == Which::Throttle) return Rounded(s.Engine.RpmDemand) + " RPM";
   const std::string unit = u.Label[kUnitPressure];
   if (IsReliefKind(kind))
     return GovernorPressureText(u, s.PumpControl.ReliefSetPress) + " " + unit +
            (ReliefSwitchOn(s) ? ", on" : ", off");
   switch (s.PumpControl.GovernorMode) {
-  case 0:
-    return "pressure mode, " +
-           GovernorPressureText(u, s.PumpControl.GovernorSetPress) + " " + unit;
-  case 1:
-    return "RPM mode, " + Rounded(s.PumpControl.GovernorSetRpm) + " RPM";
-  default:
-    return "idle";
+    case 0:
+      return "pressure mode, " + GovernorPressureText(u, s.PumpControl.GovernorSetPress) + " " +
+             unit;
+    case 1:
+      return "RPM mode, " + Rounded(s.PumpControl.GovernorSetRpm) + " RPM";
+    default:
+      return "idle";
   }
 }
 
-void RotaryControlWidget::FollowState(RotaryControl &rc) {
-  if (rc.Dragging)
-    return;
-  const State &s = site_.ControlState();
+void RotaryControlWidget::FollowState(RotaryControl& rc) {
+  if (rc.Dragging) return;
+  const State& s = site_.ControlState();
   bool differs = false;
   if (IsReliefKind(rc.Kind)) {
     differs = std::abs(ReliefPressureForPosition(s.PumpControl, rc.Position) -
@@ -184,8 +165,8 @@ void RotaryControlWidget::FollowState(RotaryControl &rc) {
   } else if (IsRotaryThrottleKind(rc.Kind)) {
     // The knob stands where it was left while the demand is what it gives.
     const double lo = std::min(s.Engine.IdleRpm, s.Engine.MaxRpm);
-    const double given = std::clamp(ThrottleDemandForPosition(s, rc.Position),
-                                    lo, double(s.Engine.MaxRpm));
+    const double given =
+        std::clamp(ThrottleDemandForPosition(s, rc.Position), lo, double(s.Engine.MaxRpm));
     differs = std::abs(given - s.Engine.RpmDemand) > 0.5;
   }
   if (differs) {
@@ -195,8 +176,8 @@ void RotaryControlWidget::FollowState(RotaryControl &rc) {
 }
 
 void RotaryControlWidget::Sync(bool force) {
-  RotaryControl *rc = Control();
-  State &s = site_.ControlState();
+  RotaryControl* rc = Control();
+  State& s = site_.ControlState();
   std::string shown = "none";
   frame_ = -1;
   if (rc) {
@@ -204,18 +185,15 @@ void RotaryControlWidget::Sync(bool force) {
       FollowState(*rc);
       frame_ = RotaryFrame(*rc, site_.ControlHost());
     }
-    if (rc->Kind == kRotaryClass1Governor &&
-        firstDisplayKind_ != kRotaryClass1Governor) {
+    if (rc->Kind == kRotaryClass1Governor && firstDisplayKind_ != kRotaryClass1Governor) {
       Class1FirstDisplay(s);
     }
     firstDisplayKind_ = rc->Kind;
-    const PanelControls &pc = site_.Controls();
+    const PanelControls& pc = site_.Controls();
     shown = std::to_string(rc->Kind) + "|" + std::to_string(frame_) + "|" +
             std::to_string(rc->Width) + "x" + std::to_string(rc->Height) + "|" +
-            (rc->Kind == kRotaryWaterousRelief && ReliefSwitchOn(s) ? "on"
-                                                                    : "off") +
-            "|" + DisplayText() + "|" +
-            std::to_string(static_cast<int>(pc.Gov2.Grabbed)) +
+            (rc->Kind == kRotaryWaterousRelief && ReliefSwitchOn(s) ? "on" : "off") + "|" +
+            DisplayText() + "|" + std::to_string(static_cast<int>(pc.Gov2.Grabbed)) +
             std::to_string(static_cast<int>(pc.Gov2.Pos)) +
             std::to_string(static_cast<int>(pc.ElectronicThrottle.Button)) +
             std::to_string(static_cast<int>(pc.Class1.Button)) +
@@ -229,79 +207,69 @@ void RotaryControlWidget::Sync(bool force) {
   }
 }
 
-void RotaryControlWidget::Paint(QPainter &p) {
-  const RotaryControl *rc = Control();
-  if (!rc)
-    return;
+void RotaryControlWidget::Paint(QPainter& p) {
+  const RotaryControl* rc = Control();
+  if (!rc) return;
   switch (rc->Kind) {
-  case kRotaryElectronicThrottle:
-    PaintElectronicThrottle(p, *rc);
-    break;
-  case kRotaryClass1Governor:
-    PaintClass1(p, *rc);
-    break;
-  case kRotaryElectronic2Governor:
-    PaintGovernor2(p, *rc);
-    break;
-  default:
-    PaintTurning(p, *rc);
-    break;
+    case kRotaryElectronicThrottle:
+      PaintElectronicThrottle(p, *rc);
+      break;
+    case kRotaryClass1Governor:
+      PaintClass1(p, *rc);
+      break;
+    case kRotaryElectronic2Governor:
+      PaintGovernor2(p, *rc);
+      break;
+    default:
+      PaintTurning(p, *rc);
+      break;
   }
 }
 
-void RotaryControlWidget::PaintTurning(QPainter &p, const RotaryControl &rc) {
+void RotaryControlWidget::PaintTurning(QPainter& p, const RotaryControl& rc) {
   const QRectF whole(0, 0, rc.Width, rc.Height);
-  if (const char *back = WholePicture(rc.Kind))
-    DrawPictureAt(p, back, whole);
-  PanelPictures &pictures = surface_.Pictures();
+  if (const char* back = WholePicture(rc.Kind)) DrawPictureAt(p, back, whole);
+  PanelPictures& pictures = surface_.Pictures();
   const std::string knob = FrameName(KnobBase(rc.Kind), std::max(0, frame_));
-  const QSizeF s =
-      pictures.Has(knob) ? pictures.LogicalSize(knob) : QSizeF(44, 44);
-  const QRectF at(
-      QPointF(rc.Centre.x - s.width() / 2, rc.Centre.y - s.height() / 2), s);
+  const QSizeF s = pictures.Has(knob) ? pictures.LogicalSize(knob) : QSizeF(44, 44);
+  const QRectF at(QPointF(rc.Centre.x - s.width() / 2, rc.Centre.y - s.height() / 2), s);
   if (!DrawPictureAt(p, knob, at)) {
     p.setPen(QPen(QColor(10, 10, 10), 0.6));
     p.setBrush(QColor(30, 30, 32));
     p.drawEllipse(at);
   }
   if (rc.Kind == kRotaryWaterousRelief) {
-    const std::string sw =
-        ReliefSwitchOn(site_.ControlState()) ? "RV_SW_ON" : "RV_SW_OFF";
-    if (pictures.Has(sw))
-      DrawPictureAt(p, sw, QRectF(kWaterousSwitchAt, pictures.LogicalSize(sw)));
+    const std::string sw = ReliefSwitchOn(site_.ControlState()) ? "RV_SW_ON" : "RV_SW_OFF";
+    if (pictures.Has(sw)) DrawPictureAt(p, sw, QRectF(kWaterousSwitchAt, pictures.LogicalSize(sw)));
   }
 }
 
-void RotaryControlWidget::PaintElectronicThrottle(QPainter &p,
-                                                  const RotaryControl &rc) {
+void RotaryControlWidget::PaintElectronicThrottle(QPainter& p, const RotaryControl& rc) {
   const QRectF whole(0, 0, rc.Width, rc.Height);
   if (!DrawPictureAt(p, kElectronicThrottlePicture, whole)) {
     PlainPlate(p, whole, "THROTTLE");
     // The buttons where the press regions are: raise, lower, idle.
     p.setPen(QPen(QColor(30, 30, 32), 0.5));
     p.setBrush(QColor(60, 140, 60));
-    p.drawRoundedRect(QRectF(rc.Width * 0.75 + 2, 4, rc.Width * 0.25 - 5,
-                             rc.Height * 0.5 - 6),
-                      2, 2);
+    p.drawRoundedRect(QRectF(rc.Width * 0.75 + 2, 4, rc.Width * 0.25 - 5, rc.Height * 0.5 - 6), 2,
+                      2);
     p.setBrush(QColor(160, 50, 40));
-    p.drawRoundedRect(QRectF(rc.Width * 0.75 + 2, rc.Height * 0.5 + 2,
-                             rc.Width * 0.25 - 5, rc.Height * 0.5 - 6),
-                      2, 2);
+    p.drawRoundedRect(
+        QRectF(rc.Width * 0.75 + 2, rc.Height * 0.5 + 2, rc.Width * 0.25 - 5, rc.Height * 0.5 - 6),
+        2, 2);
     p.setBrush(QColor(200, 170, 40));
-    p.drawRoundedRect(QRectF(4, 9, rc.Width * 0.75 - 8, rc.Height * 0.25 - 10),
-                      2, 2);
+    p.drawRoundedRect(QRectF(4, 9, rc.Width * 0.75 - 8, rc.Height * 0.25 - 10), 2, 2);
   }
   p.setPen(QPen(QColor(90, 90, 90), 0.5));
   p.setBrush(QColor(192, 192, 192));
   p.drawRect(kElectronicThrottleDisplay);
   p.setFont(DisplayFont(10, false));
   p.setPen(Qt::black);
-  p.drawText(kElectronicThrottleDisplay.adjusted(2, 0, 0, 0),
-             Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(kElectronicThrottleDisplay.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
              QString::fromStdString(DisplayText()));
 }
 
-void RotaryControlWidget::PaintClass1(QPainter &p, const RotaryControl &rc) {
+void RotaryControlWidget::PaintClass1(QPainter& p, const RotaryControl& rc) {
   const QRectF whole(0, 0, rc.Width, rc.Height);
   if (!DrawPictureAt(p, kClass1GovernorPicture, whole)) {
     PlainPlate(p, whole, "");
@@ -319,89 +287,70 @@ void RotaryControlWidget::PaintClass1(QPainter &p, const RotaryControl &rc) {
   p.setFont(DisplayFont(10, false));
   p.setPen(text);
   const QRectF number(kClass1Display.left() + 2, kClass1Display.top(),
-                      kClass1NumberEnd - kClass1Display.left() - 2,
-                      kClass1Display.height());
-  p.drawText(number, Qt::AlignRight | Qt::AlignVCenter,
-             QString::fromStdString(DisplayText()));
+                      kClass1NumberEnd - kClass1Display.left() - 2, kClass1Display.height());
+  p.drawText(number, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(DisplayText()));
 }
 
-void RotaryControlWidget::PaintGovernor2(QPainter &p, const RotaryControl &rc) {
+void RotaryControlWidget::PaintGovernor2(QPainter& p, const RotaryControl& rc) {
   const QRectF whole(0, 0, rc.Width, rc.Height);
-  if (!DrawPictureAt(p, kGovernor2Picture, whole))
-    PlainPlate(p, whole, "");
-  const PanelControls &pc = site_.Controls();
-  const TogglePos upper =
-      pc.Gov2.Grabbed == Gov2Toggle::Upper ? pc.Gov2.Pos : TogglePos::Mid;
-  const TogglePos lower =
-      pc.Gov2.Grabbed == Gov2Toggle::Lower ? pc.Gov2.Pos : TogglePos::Mid;
-  PanelPictures &pictures = surface_.Pictures();
-  for (const auto &[name, at] :
-       {std::pair{ToggleUpright(upper), kGov2UpperToggleAt},
-        std::pair{ToggleSideways(lower), kGov2LowerToggleAt}}) {
-    if (pictures.Has(name))
-      DrawPictureAt(p, name, QRectF(at, pictures.LogicalSize(name)));
+  if (!DrawPictureAt(p, kGovernor2Picture, whole)) PlainPlate(p, whole, "");
+  const PanelControls& pc = site_.Controls();
+  const TogglePos upper = pc.Gov2.Grabbed == Gov2Toggle::Upper ? pc.Gov2.Pos : TogglePos::Mid;
+  const TogglePos lower = pc.Gov2.Grabbed == Gov2Toggle::Lower ? pc.Gov2.Pos : TogglePos::Mid;
+  PanelPictures& pictures = surface_.Pictures();
+  for (const auto& [name, at] : {std::pair{ToggleUpright(upper), kGov2UpperToggleAt},
+                                 std::pair{ToggleSideways(lower), kGov2LowerToggleAt}}) {
+    if (pictures.Has(name)) DrawPictureAt(p, name, QRectF(at, pictures.LogicalSize(name)));
   }
   p.setPen(QPen(QColor(90, 90, 90), 0.6));
   p.setBrush(QColor(10, 24, 12));
   p.drawRoundedRect(kGov2Display, 1.5, 1.5);
   p.setFont(DisplayFont(9, true));
   p.setPen(site_.Run().SimActive ? QColor(120, 255, 120) : QColor(40, 80, 40));
-  p.drawText(kGov2Display, Qt::AlignCenter,
-             QString::fromStdString(DisplayText()));
+  p.drawText(kGov2Display, Qt::AlignCenter, QString::fromStdString(DisplayText()));
 }
 
 bool RotaryControlWidget::Press(ControlPoint point) {
-  RotaryControl *rc = Control();
-  if (!rc)
-    return false;
-  PanelControls &pc = site_.Controls();
-  State &s = site_.ControlState();
+  RotaryControl* rc = Control();
+  if (!rc) return false;
+  PanelControls& pc = site_.Controls();
+  State& s = site_.ControlState();
   const ControlRun run = site_.Run();
   switch (rc->Kind) {
-  case kRotaryElectronicThrottle:
-    return ElectronicThrottlePress(pc.ElectronicThrottle, s, run, point,
-                                   rc->Width, rc->Height);
-  case kRotaryClass1Governor:
-    return Class1Press(pc.Class1, s, run, point);
-  case kRotaryElectronic2Governor:
-    return Gov2Press(pc.Gov2, s, run, point);
-  default:
-    RotaryPress(*rc, run, point);
-    return false;
+    case kRotaryElectronicThrottle:
+      return ElectronicThrottlePress(pc.ElectronicThrottle, s, run, point, rc->Width, rc->Height);
+    case kRotaryClass1Governor:
+      return Class1Press(pc.Class1, s, run, point);
+    case kRotaryElectronic2Governor:
+      return Gov2Press(pc.Gov2, s, run, point);
+    default:
+      RotaryPress(*rc, run, point);
+      return false;
   }
 }
 
 bool RotaryControlWidget::Move(ControlPoint point) {
-  RotaryControl *rc = Control();
-  if (!rc)
-    return false;
+  RotaryControl* rc = Control();
+  if (!rc) return false;
   const ControlRun run = site_.Run();
-  State &s = site_.ControlState();
-  if (rc->Kind == kRotaryElectronic2Governor)
-    return Gov2Move(site_.Controls().Gov2, s, run, point);
-  const RotaryMoveResult r =
-      RotaryMove(*rc, s, run, point, site_.ControlHost());
+  State& s = site_.ControlState();
+  if (rc->Kind == kRotaryElectronic2Governor) return Gov2Move(site_.Controls().Gov2, s, run, point);
+  const RotaryMoveResult r = RotaryMove(*rc, s, run, point, site_.ControlHost());
   return r.Moved || r.SwitchChanged;
 }
 
-bool RotaryControlWidget::Key(QKeyEvent *event) {
-  if (event->modifiers() & Qt::AltModifier)
-    return false;
-  const int direction = event->key() == Qt::Key_Up     ? 1
-                        : event->key() == Qt::Key_Down ? -1
-                                                       : 0;
-  if (direction == 0)
-    return false;
-  PanelControls &pc = site_.Controls();
+bool RotaryControlWidget::Key(QKeyEvent* event) {
+  if (event->modifiers() & Qt::AltModifier) return false;
+  const int direction = event->key() == Qt::Key_Up ? 1 : event->key() == Qt::Key_Down ? -1 : 0;
+  if (direction == 0) return false;
+  PanelControls& pc = site_.Controls();
   if (which_ == Which::Throttle) {
-    KeyThrottle(pc, site_.ControlState(), site_.Run(), direction,
-                site_.ControlHost());
+    KeyThrottle(pc, site_.ControlState(), site_.Run(), direction, site_.ControlHost());
     return true;
   }
-  if (event->modifiers() & Qt::ControlModifier)
-    return false; // the throttle's, anywhere
+  if (event->modifiers() & Qt::ControlModifier) return false;  // the throttle's, anywhere
   KeyPressureControl(pc, site_.ControlState(), site_.Run(), direction);
   return true;
 }
 
-} // namespace pumpdrill
+}  // namespace pumpdrill

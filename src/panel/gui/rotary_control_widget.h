@@ -10,13 +10,13 @@
 namespace pumpdrill {
 
 class RotaryControlWidget : public ControlWidget {
-public:
+ public:
   enum class Which { Throttle, PressureControl };
-  RotaryControlWidget(PanelSurface &surface, QWidget *parent, const char *name,
-                      ControlSite &site, Which which);
+  RotaryControlWidget(PanelSurface& surface, QWidget* parent, const char* name, ControlSite& site,
+                      Which which);
 
   // The control standing at this place, or nullptr.
-  RotaryControl *Control() const;
+  RotaryControl* Control() const;
   int Kind() const;
   // The display text shown (electronic throttle, governors), or empty.
   std::string DisplayText() const;
@@ -25,26 +25,25 @@ public:
   std::string ValueText() const override;
   void Sync(bool force) override;
 
-protected:
-  void Paint(QPainter &p) override;
+ protected:
+  void Paint(QPainter& p) override;
   bool Press(ControlPoint point) override;
   bool Move(ControlPoint point) override;
-  bool Key(QKeyEvent *event) override;
+  bool Key(QKeyEvent* event) override;
 
-private:
-  void PaintTurning(QPainter &p, const RotaryControl &rc);
-  void PaintElectronicThrottle(QPainter &p, const RotaryControl &rc);
-  void PaintClass1(QPainter &p, const RotaryControl &rc);
-  void PaintGovernor2(QPainter &p, const RotaryControl &rc);
+ private:
+  void PaintTurning(QPainter& p, const RotaryControl& rc);
+  void PaintElectronicThrottle(QPainter& p, const RotaryControl& rc);
+  void PaintClass1(QPainter& p, const RotaryControl& rc);
+  void PaintGovernor2(QPainter& p, const RotaryControl& rc);
   // Brings a turning control's position to the state when the state was
   // changed elsewhere (a governor moving the throttle, a key, a file).
-  void FollowState(RotaryControl &rc);
+  void FollowState(RotaryControl& rc);
 
   Which which_;
-  std::string shown_; // what the picture shows, to repaint only on change
+  std::string shown_;  // what the picture shows, to repaint only on change
   int frame_ = -1;
-  int firstDisplayKind_ =
-      0; // the Class1 governor's first display done for this placing
+  int firstDisplayKind_ = 0;  // the Class1 governor's first display done for this placing
 };
 
-} // namespace pumpdrill
+}  // namespace pumpdrill
