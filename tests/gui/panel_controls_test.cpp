@@ -15,6 +15,8 @@
 
 #include "frame/gui/frm_main.h"
 #include "main_window_fixture.h"
+#include "panel/controls/electronic_throttle.h"
+#include "panel/controls/engine_cooler.h"
 #include "panel/controls/governor_set_point.h"
 #include "panel/controls/push_pull.h"
 #include "panel/controls/relief_setting.h"
@@ -264,6 +266,104 @@ TEST_F(PanelControlsTest, ControlsTellScreenReadersTheirNameRoleAndValue) {
   EXPECT_EQ(Accessible(v1, QAccessible::Value).toStdString(), "25 % open");
   QTest::keyClick(v1, Qt::Key_Tab);
   EXPECT_TRUE(panel().ValveHandle(2)->hasFocus());
+}
+
+TEST_F(PanelControlsTest, TheMouseWorksEverySwitchKnobAndButton) {
+  for (PanelItem item : {PanelItem::FlowMeter, PanelItem::EngCooler})
+    panel().Layout().Item(item).Visible = true;
+  panel().ApplyLayout();
+  StartRun();
+  auto press = [&](QWidget* c, QPointF at) { QTest::mousePress(c, Qt::LeftButton, {}, At(at)); };
+  auto move = [&](QWidget* c, QPointF at) { QTest::mouseMove(c, At(at)); };
+  auto release = [&](QWidget* c, QPointF at) {
+    QTest::mouseRelease(c, Qt::LeftButton, {}, At(at));
+  };
+  auto pressure = [&](int code) {
+    SelectPressureControl(panel().Controls(), panel().Layout(), s(), code, host);
+    panel().ApplyLayout();
+  };
+  double before = 0;
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> check;
+  };
+  const Case cases[] = {
+      {"Waterous switch thrown left: on",
+       [&] {
+         press(panel().PressureControl, {25, 68});
+         move(panel().PressureControl, {19, 68});
+       },
+       [&] { return s().PumpControl.ReliefMode == 1; }},
+      {"and right: off",
+       [&] {
+         move(panel().PressureControl, {31, 68});
+         release(panel().PressureControl, {31, 68});
+       },
+       [&] { return s().PumpControl.ReliefMode == 2; }},
+      {"transfer toggle held down",
+       [&] {
+         press(panel().ImgTransferValve, {33, 48});
+         move(panel().ImgTransferValve, {33, 60});
+       },
+       [&] { return std::string(panel().ImgTransferValve->TogglePicture()) == "TOGGLE_DN"; }},
+      {"let go: volume 3 s after the throw",
+       [&] {
+         release(panel().ImgTransferValve, {33, 60});
+         Ticks(195);
+       },
+       [&] {
+         const bool waiting = s().Pump.StageMode == 1;
+         Ticks(6);
+         return waiting && s().Pump.StageMode == 2 &&
+                std::string(panel().ImgTransferValve->TogglePicture()) == "TOGGLE_MID";
+       }},
+      {"flowmeter pressed at 126 degrees: line 1",
+       [&] {
+         press(panel().ImgFlowMeter, {88 - 11.76, 39 + 16.18});
+         release(panel().ImgFlowMeter, {88 - 11.76, 39 + 16.18});
+       },
+       [&] { return panel().Controls().Flowmeter.Position == 1; }},
+      {"primer clicked", [&] { QTest::mouseClick(panel().ImgPrimer, Qt::LeftButton); },
+       [&] {
+         return s().PumpControl.PrimerState == 1 && panel().ImgPrimer->Picture() == "PRIMER_ON";
+       }},
+      {"cooler clicked", [&] { QTest::mouseClick(panel().ImgEngCooler, Qt::LeftButton); },
+       [&] { return EngineCoolerOn(s()) && panel().ImgEngCooler->Picture() == "ENG_COOLER_ON"; }},
+      {"Class1 increase: a step at once",
+       [&] {
+         pressure(68);
+         before = s().PumpControl.GovernorSetRpm;
+         press(panel().PressureControl, {60, 50});
+       },
+       [&] { return s().PumpControl.GovernorSetRpm == before + 5; }},
+      {"held 0.5 s: the second step",
+       [&] {
+         Ticks(34);
+         release(panel().PressureControl, {60, 50});
+         Ticks(40);
+       },
+       [&] { return s().PumpControl.GovernorSetRpm == before + 10; }},
+      {"electronic throttle raise held 0.4 s: six steps",
+       [&] {
+         pressure(62);  // none: no governor holds the engine
+         SelectThrottle(panel().Controls(), panel().Layout(), s(), 72, host);
+         panel().ApplyLayout();
+         before = s().Engine.RpmDemand;
+         const ControlSize size = panel().Controls().PictureSize[kRotaryElectronicThrottle];
+         press(panel().Throttle, {size.Width * 0.9, size.Height * 0.25});
+         Ticks(27);
+         release(panel().Throttle, {size.Width * 0.9, size.Height * 0.25});
+       },
+       [&] {
+         return s().Engine.RpmDemand == before + 60 &&
+                panel().Throttle->DisplayText() == ElectronicThrottleText(s());
+       }},
+  };
+  for (const Case& c : cases) {
+    c.act();
+    EXPECT_TRUE(c.check()) << c.what;
+  }
 }
 
 // Pictures to look at: every handle type shut, half and open; the
