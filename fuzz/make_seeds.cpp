@@ -14,7 +14,10 @@
 #include "frame/evolution_earlier.h"
 #include "frame/evolution_file.h"
 #include "fuzz_run.h"
+#include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
 #include "panel/image_library.h"
+#include "panel/panel_layout.h"
 #include "records/data_file.h"
 #include "records/plot_setup.h"
 #include "sound/call_text_file.h"
@@ -110,6 +113,39 @@ int main(int argc, char** argv) {
                                         {"KNOB", "BM"}}))
     return 1;
   WriteBytes(out / "image_library" / "two-pictures.dll", ReadBytes(dll));
+
+  // Panel files: the default panel as saved, and one with every optional
+  // part (wheels, governor, foam with air valves, plates).
+  {
+    PanelLayout layout = DefaultPanelLayout();
+    PanelControls pc;
+    PanelFileTarget t{r.s, layout, pc, scratch.string() + "/", {}};
+    t.screen.MainVisible = true;
+    t.screen.MainWindow = {10, 10, 800, 600};
+    t.screen.ScreenWidth = 1024;
+    t.screen.ScreenHeight = 768;
+    if (!TransferPanelConfiguration(t, "DEFAULT.PNL", kPanelFileSave, r.host).Done) return 1;
+    WriteBytes(out / "panel_file" / "default.PNL", ReadBytes(scratch / "DEFAULT.PNL"));
+    State& s = r.s;
+    s.DischargeList.LineCount = 12;
+    SetValveHandleType(pc, layout, s, 2, 14, r.host);
+    SetValveHandleType(pc, layout, s, 3, 10, r.host);
+    SetValveHandleType(pc, layout, s, 4, 12, r.host);
+    SelectThrottle(pc, layout, s, 72, r.host);
+    ApplyPressureControlStyle(pc, layout, s, 10, 400, 120, r.host);
+    s.FoamSetup.SYS_TYPE = kFoamDirectInjection;
+    s.FoamSetup.NR_TANKS = 2;
+    s.FoamSetup.TANK_CAP = 20;
+    s.FoamSetup.USE_CAFS = 1;
+    for (int n : {1, 2, 11}) {
+      s.FoamSetup.FOAM_LINES.Add(n);
+      s.FoamSetup.CAFS_AIR_V_SEL.Add(n);
+    }
+    layout.Plates[3] = {true, 2, {100, 200, 0, 0, true}};
+    layout.Plates[12] = {true, 3, {300, 250, 0, 0, true}};
+    if (!TransferPanelConfiguration(t, "FULL.PNL", kPanelFileSave, r.host).Done) return 1;
+    WriteBytes(out / "panel_file" / "full.PNL", ReadBytes(scratch / "FULL.PNL"));
+  }
 
   // Sounds: 8-bit mono and 16-bit stereo.
   WriteBytes(out / "wav" / "mono8.wav", Wav(1, 8, 11025, 16));

@@ -4,6 +4,9 @@
 #include <ostream>
 
 #include "frame/program.h"
+#include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
+#include "panel/panel_layout.h"
 #include "sound/radio_steps.h"
 
 namespace pumpdrill {
@@ -44,6 +47,17 @@ void RunnerHost::ShowIncidentCall(const IncidentCall& call) {
   if (quiet_) return;
   err_ << "Incident " << call.Time << ": " << call.Caption << '\n';
   for (const std::string& line : call.Lines) err_ << "  " << line << '\n';
+}
+
+void RunnerHost::AttachEvolutionPanel() {
+  if (!program_) return;
+  State& s = program_->S();
+  // A panel of the runner's own, as the program's panel window starts.
+  PanelLayout layout = DefaultPanelLayout();
+  PanelControls controls;
+  PanelFileTarget t{s, layout, controls, program_->run.Dirs.PanelsDirectory, {}};
+  if (!PanelFileExists(t.panelsDirectory, CurrentPanelFileName(s))) return;
+  TransferPanelConfiguration(t, CurrentPanelFileName(s), kPanelFileLoad, *this);
 }
 
 void RunnerHost::PriorityRadioCall(const std::string& file) {

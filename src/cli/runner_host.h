@@ -51,7 +51,12 @@ class RunnerHost : public Host {
   // The tender's arrival call is decided as a scheduled one is; the runner
   // counts as having sound as long as its settings say so.
   void PriorityRadioCall(const std::string& file) override;
-  void SetProgram(const Program* program) { program_ = program; }
+  void SetProgram(Program* program) { program_ = program; }
+
+  // An Evolution opened by the runner brings its panel file's effects on
+  // the apparatus (line count, titles, throttle and pressure control, foam
+  // settings), as the program's panel does.
+  void AttachEvolutionPanel() override;
 
   // Set while the tick runs.
   void SetInTick(bool inTick) { inTick_ = inTick; }
@@ -64,7 +69,7 @@ class RunnerHost : public Host {
   bool inTick_ = false;
   int shown_ = 0;
   double startOfDay_;
-  const Program* program_ = nullptr;
+  Program* program_ = nullptr;
 };
 
 }  // namespace pumpdrill

@@ -8,15 +8,14 @@
 #include <string>
 
 #include "frame/units.h"
+#include "panel/controls/flowmeter_selector.h"
 #include "panel/panel_layout.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
 
-// The flowmeter's selector (positions 1 to 8 one line, 9 the total, 10 scan)
-// and the line its scan shows.
-inline constexpr int kFlowmeterTotal = 9;
-inline constexpr int kFlowmeterScan = 10;
+// The flowmeter's selector (positions 1 to 8 one line, kFlowmeterTotal the
+// total, kFlowmeterScan scan) and the line its scan shows.
 inline constexpr double kFlowmeterDwell = 2.0;  // seconds a scanned line is shown
 
 struct FlowmeterState {

@@ -49,6 +49,12 @@ struct MemberTraits<ShortString> {
   static constexpr FieldType type = FieldType::ShortString;
   static constexpr int count = 0;
 };
+// A set of lines reads and writes as its bits.
+template <>
+struct MemberTraits<LineSet> {
+  static constexpr FieldType type = FieldType::SmallInt;
+  static constexpr int count = 0;
+};
 template <typename T, int N>
 struct MemberTraits<Array1<T, N>> {
   static constexpr FieldType type = MemberTraits<T>::type;
@@ -256,7 +262,13 @@ const RecordDesc& FoamSetupDesc() {
       FLD(R, SYS_TYPE), FLD(R, FoamTankSelect), BOOL(R, FoamLow), BOOL(R, PROP_SEL),
       FLD(R, PropDisplayMode), PAD(R, Pad005), FLD(R, TANK_CAP), FLD(R, FoamTankA),
       FLD(R, FoamTankB), FLD(R, FoamFraction), FLD(R, FoamWaterTotal), FLD(R, FoamUsed),
-      PAD(R, Reserved038)}};
+      FLD(R, EDU_INLET_PSI), FLD(R, EDU_RATED_GPM), FLD(R, EDU_PSI_LOSS), FLD(R, NR_TANKS),
+      BOOL(R, USE_CAFS), FLD(R, CTRL_MFG), FLD(R, TK_SW_TYPE), BOOL(R, TK_SW_SEL),
+      FLD(R, PROP_TYPE), FLD(R, PCT_RANGE), BOOL(R, CAFS_ON_OFF_SEL), BOOL(R, CAFS_MODE_SEL),
+      PAD(R, Pad059), FLD(R, TK_SW_TOP), FLD(R, TK_SW_LEFT), FLD(R, PROP_TOP), FLD(R, PROP_LEFT),
+      FLD(R, CAFS_ON_OFF_TOP), FLD(R, CAFS_ON_OFF_LEFT), FLD(R, CAFS_MODE_TOP),
+      FLD(R, CAFS_MODE_LEFT), FLD(R, FOAM_LINES), FLD(R, CAFS_AIR_V_SEL), FLD(R, CAFS_AIR_V_TOP),
+      FLD(R, CAFS_AIR_V_LEFT), PAD(R, Reserved0AA)}};
   return d;
 }
 

@@ -35,7 +35,7 @@ TEST(Registry, RecordOrder) {
   const auto& f = StateFields();
   ASSERT_FALSE(f.empty());
   EXPECT_EQ(f.front().name, "Discharges[1].Name");
-  EXPECT_EQ(f.back().name, "FoamSetup.FoamUsed");
+  EXPECT_EQ(f.back().name, "FoamSetup.CAFS_AIR_V_LEFT[15]");
   // Offsets within the state only grow: records, fields and items in order.
   for (std::size_t i = 1; i < f.size(); ++i)
     EXPECT_LT(f[i - 1].StateOffset(), f[i].StateOffset()) << f[i].name;

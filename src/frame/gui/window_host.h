@@ -48,6 +48,9 @@ class WindowHost : public Host {
   void RefreshPanelAfterInit() override;
   void RefreshPanelForRun() override;
   void RefreshPanelDisplays() override;
+  void RefreshChangedPumpControls() override;
+  void RefreshFlaggedPanelWidget() override;
+  void RefreshChangedLineWidgets() override;
   void CavitationIndicator(bool shown) override;
   void PrimedIndicator(PrimedShown shown) override;
   void TankLevelChanged() override;
