@@ -66,6 +66,29 @@ void BM_RefreshPanelEveryNeedleMoving(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshPanelEveryNeedleMoving)->Unit(benchmark::kMicrosecond);
 
+// The picture cache after the panel has been drawn whole at a zoom (percent
+// of the layout's size) on this screen: the scaled pictures, and the
+// pictures as read (drawn at 4x). Run it with QT_SCALE_FACTOR=2 for a
+// screen of twice the pixel density. The time is that of a forced refresh.
+void BM_PictureCache(benchmark::State& state) {
+  PanelBench b;
+  const double zoom = state.range(0) / 100.0;
+  b.panel->resize(static_cast<int>(636 * zoom), static_cast<int>(420 * zoom));
+  b.Paint();
+  for (auto _ : state) {
+    b.panel->RefreshPanel(true);
+    b.Paint();
+  }
+  PanelPictures& pictures = b.panel->Pictures();
+  constexpr double kMegabyte = 1024.0 * 1024.0;
+  state.counters["zoom"] = b.panel->Zoom();
+  state.counters["dpr"] = b.panel->devicePixelRatioF();
+  state.counters["cache_MB"] = pictures.CacheBytes() / kMegabyte;
+  state.counters["read_MB"] = pictures.SourceBytes() / kMegabyte;
+  state.counters["total_MB"] = (pictures.CacheBytes() + pictures.SourceBytes()) / kMegabyte;
+}
+BENCHMARK(BM_PictureCache)->Arg(60)->Arg(100)->Arg(180)->Arg(300)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -99,7 +99,7 @@ double SheetValue(const GaugeFace& f) {
 
 QImage ContactSheet(const ImageLibrary& lib, double ratio, TestWindowHost& host) {
   const int width = 1000, columns = 8;
-  QImage sheet(int(width * ratio), int(1400 * ratio), QImage::Format_ARGB32_Premultiplied);
+  QImage sheet(int(width * ratio), int(1560 * ratio), QImage::Format_ARGB32_Premultiplied);
   sheet.setDevicePixelRatio(ratio);
   sheet.fill(QColor(128, 128, 128));
   QPainter p(&sheet);

@@ -97,11 +97,18 @@ const QPixmap& PanelPictures::Cached(const std::string& key, QSizeF logicalSize,
   return scaled_.emplace(full, std::move(out)).first->second;
 }
 
-std::size_t PanelPictures::CacheBytes() const {
+namespace {
+template <class Map>
+std::size_t PixelBytes(const Map& pictures) {
   std::size_t bytes = 0;
-  for (const auto& [key, pixmap] : scaled_)
+  for (const auto& [key, pixmap] : pictures)
     bytes += static_cast<std::size_t>(pixmap.width()) * pixmap.height() * 4;
   return bytes;
 }
+}  // namespace
+
+std::size_t PanelPictures::CacheBytes() const { return PixelBytes(scaled_); }
+
+std::size_t PanelPictures::SourceBytes() const { return PixelBytes(sources_); }
 
 }  // namespace pumpdrill

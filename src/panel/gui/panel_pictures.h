@@ -41,6 +41,8 @@ class PanelPictures {
 
   // Bytes held by the scaled pictures.
   std::size_t CacheBytes() const;
+  // Bytes held by the pictures as read (at the scale they were drawn at).
+  std::size_t SourceBytes() const;
   void ClearCache() { scaled_.clear(); }
 
  private:

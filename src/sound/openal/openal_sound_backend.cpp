@@ -64,6 +64,14 @@ class QuietDeviceOpen {
   int saved_ = -1;
 };
 
+// The program's sounds are made at 22 050 Hz (tools/sounds), and so is the
+// radio speech. Mixing them at the 48 kHz most devices default to took
+// twice the processor time for nothing: about 2 % of one core during a run
+// instead of 1 %. The device, or its sound server, takes the mix at its
+// own rate.
+constexpr ALCint kMixRate = 22050;
+constexpr ALCint kMixAttributes[] = {ALC_FREQUENCY, kMixRate, 0};
+
 ALCdevice* OpenDefaultDevice() {
   QuietDeviceOpen quiet;
   return alcOpenDevice(nullptr);
@@ -85,7 +93,7 @@ bool OpenAlSoundBackend::Open(std::string& step, std::string& error) {
     if (error == "ALC error 0") error = "ALC_INVALID_DEVICE";
     return false;
   }
-  context_ = alcCreateContext(device_, nullptr);
+  context_ = alcCreateContext(device_, kMixAttributes);
   if (!context_ || !alcMakeContextCurrent(context_)) {
     step = "Create sound context";
     error = AlcErrorName(alcGetError(device_));
