@@ -162,6 +162,10 @@ TEST_F(PanelFileTest, FreshSaveWritesTheTableInOrder) {
   EXPECT_NE(text.find("LABEL BG TRANSP=1\nLABEL FG=0\nOPENS CCW=0\n"), std::string::npos);
   EXPECT_NE(text.find("LABEL FG=0\nOPENS CCW=\n"), std::string::npos);
   EXPECT_EQ(s.PumpControl.PanelFileName.str(), "ORDER.PNL");
+  // Every value written reads back without a word.
+  Panel back;
+  ASSERT_TRUE(Load(back, "ORDER.PNL").Done);
+  EXPECT_TRUE(host.messages.empty()) << host.Texts();
 }
 
 TEST_F(PanelFileTest, SavedPanelComesBackWhole) {
@@ -278,6 +282,20 @@ TEST_F(PanelFileTest, LoadKeepsOffsetsOfCompanions) {
   EXPECT_EQ(g.Gauge.Left, 90);
   EXPECT_EQ(g.Title.Left - g.Gauge.Left, g0.Title.Left - g0.Gauge.Left);
   EXPECT_EQ(g.PressReadout.Top - g.Gauge.Top, g0.PressReadout.Top - g0.Gauge.Top);
+}
+
+TEST_F(PanelFileTest, PanelGrowsToHoldItemsLaidOutFurtherOut) {
+  WriteText(File("WIDE.PNL"),
+            "[DISCHARGE LINES]\nNR_DISCHARGES=12\n[GAUGE 11]\nLEFT=900\nTOP=10\n"
+            "[GAUGE 13]\nLEFT=5000\nTOP=5000\n");
+  ASSERT_TRUE(Load(panel, "WIDE.PNL").Done);
+  const PanelLayout& l = panel.layout;
+  EXPECT_EQ(l.Width, l.Gauges[11].Gauge.Right());  // gauge 13 is hidden: 12 lines
+  EXPECT_EQ(l.Height, kDefaultPanelHeight);
+  EXPECT_EQ(l.Item(I::LowerBar).Width, l.Width);
+  WriteText(File("NARROW.PNL"), "[DISCHARGE LINES]\nNR_DISCHARGES=8\n[GAUGE 11]\nLEFT=2\n");
+  ASSERT_TRUE(Load(panel, "NARROW.PNL").Done);
+  EXPECT_EQ(panel.layout.Width, kDefaultPanelWidth);
 }
 
 TEST_F(PanelFileTest, FileOfOnlyTheLineCountKeepsEverythingElse) {

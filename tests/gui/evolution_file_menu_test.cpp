@@ -10,6 +10,7 @@
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/gui/frm_main.h"
 #include "frame/program.h"
+#include "panel/gui/frm_panel.h"
 #include "main_window_fixture.h"
 #include "window_test_support.h"
 
@@ -61,7 +62,8 @@ class EvolutionFileMenuTest : public testing::MainWindowFixture {
       win.SetEvolutionDialogs(std::move(owned));
     });
     host.messages.clear();
-    p.S().PumpControl.PanelFileName = "RIG.PNL";
+    // The Evolutions are attached to a panel that was saved.
+    ASSERT_TRUE(w->frmPanel()->TransferPanelConfiguration("RIG.PNL", kPanelFileSave));
   }
   std::string Evols() const { return p.Dirs().EvolutionsDirectory; }
   std::string Label() const { return w->LblEvolutionFName->text().toStdString(); }
@@ -103,7 +105,7 @@ TEST_F(EvolutionFileMenuTest, SaveAsThenSaveThenOpen) {
   dialogs->choices = {std::nullopt};  // cancelled: nothing happens
   w->mOpen->trigger();
   EXPECT_EQ(dialogs->lastHistory, p.run.EvolutionHistory);
-  EXPECT_TRUE(host.messages.empty());
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
 }
 
 TEST_F(EvolutionFileMenuTest, SaveAsAsksForTheTemporaryPanelFirst) {

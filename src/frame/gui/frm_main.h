@@ -22,6 +22,7 @@
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
 #include "records/gui/data_file_dialogs.h"
+#include "panel/gui/panel_dialogs.h"
 #include "panel/image_library.h"
 
 namespace pumpdrill {
@@ -216,6 +217,15 @@ class TfrmMain : public QMainWindow {
   // The dialogs that choose the files of the Data Records menu (tests put their own).
   void SetDataFileDialogs(std::unique_ptr<DataFileDialogs> dialogs);
   DataFileDialogs& dataFileDialogs() { return *dataFileDialogs_; }
+  // Setup > Panel: the dialogs that choose the panel files (tests put
+  // their own), and the commands (frm_main_panel_file.cpp).
+  void SetPanelDialogs(std::unique_ptr<PanelDialogs> dialogs);
+  void mPanelOpenClick();
+  void mPanelSaveClick();
+  bool mPanelSaveAsClick();  // true when the panel was saved
+  void mPanelDeleteClick();
+  // Loads the panel file of PumpControl.PanelFileName and rebuilds the panel.
+  void AttachPanelFile();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -265,6 +275,9 @@ class TfrmMain : public QMainWindow {
   QPointer<TfrmOptions> frmOptions_;
   QPointer<TfrmHelp> frmHelp_;
   void ConnectStudents();
+  void ConnectPanelMenu();
+  void PanelMenuShow();
+  std::unique_ptr<PanelDialogs> panelDialogs_;
   QPointer<TfrmRecs> frmRecs_;
   QPointer<QMdiSubWindow> recsWindow_;
 };

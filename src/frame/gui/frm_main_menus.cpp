@@ -56,6 +56,7 @@ void TfrmMain::BuildMenus() {
   mPanelSave = Item(mnuSetupPanel, "Save", "mPanelSave");
   mPanelSaveAs = Item(mnuSetupPanel, "Save As...", "mPanelSaveAs");
   mPanelDelete = Item(mnuSetupPanel, "Delete...", "mPanelDelete");
+  ConnectPanelMenu();
   mnuFrictionAdjust = Submenu(mnuSetup, "Friction Adjust", "mnuFrictionAdjust");
   mFrictionHoses = Item(mnuFrictionAdjust, "Hoses", "mFrictionHoses");
   mFrictionValves = Item(mnuFrictionAdjust, "Valves", "mFrictionValves");

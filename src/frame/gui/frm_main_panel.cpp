@@ -17,6 +17,7 @@ TfrmPanel* TfrmMain::frmPanel() const { return frmPanel_; }
 void TfrmMain::CreatePanelWindow() {
   if (frmPanel_) return;
   frmPanel_ = new TfrmPanel(p_, host_);
+  frmPanel_->SaveMissingPanelFile = [panel = frmPanel_.data()] { panel->SaveLayoutWhenMissing(); };
   panelWindow_ = mdiArea_->addSubWindow(frmPanel_, Qt::SubWindow | Qt::WindowTitleHint |
                                                        Qt::WindowSystemMenuHint |
                                                        Qt::WindowMinMaxButtonsHint);

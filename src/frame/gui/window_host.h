@@ -45,6 +45,10 @@ class WindowHost : public Host {
   // The panel window's refreshes (window_host_panel.cpp).
   void RefreshGauges() override;
   void RebuildPanelItems() override;
+  // An opened Evolution's panel file, and the panel's Save As before Save
+  // Evo As (window_host_panel.cpp).
+  void AttachEvolutionPanel() override;
+  bool SavePanelAs() override;
   void RefreshPanelAfterInit() override;
   void RefreshPanelForRun() override;
   void RefreshPanelDisplays() override;

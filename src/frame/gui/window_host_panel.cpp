@@ -19,6 +19,12 @@ void WindowHost::RebuildPanelItems() {
   if (TfrmPanel* panel = Panel(main_)) panel->RebuildPanel();
 }
 
+void WindowHost::AttachEvolutionPanel() {
+  if (main_) main_->AttachPanelFile();
+}
+
+bool WindowHost::SavePanelAs() { return main_ && main_->mPanelSaveAsClick(); }
+
 void WindowHost::RefreshPanelAfterInit() {
   if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel(true);
 }

@@ -163,7 +163,7 @@ LineSet ReadLineSet(PanelFileReader& r, const char* key) {
 void ReadFoam(PanelFileReader& r, TFoamSetupRec& f) {
   constexpr double kMostFoamValue = 1e6;
   f.SYS_TYPE = ReadByte(r, "SYS_TYPE", f.SYS_TYPE, kFoamNone, kFoamInLineEductor);
-  f.NR_TANKS = ReadByte(r, "NR_TANKS", f.NR_TANKS, 1, 2);
+  f.NR_TANKS = ReadByte(r, "NR_TANKS", f.NR_TANKS, 0, 2);  // 0 before a foam system is set up
   f.TANK_CAP = r.Real("FOAM", "TANK_CAP", f.TANK_CAP, 0, kMostFoamValue);
   f.USE_CAFS = r.Bool("FOAM", "USE_CAFS", f.USE_CAFS != 0);
   f.CTRL_MFG = ReadByte(r, "CTRL_MFG", f.CTRL_MFG);
@@ -250,6 +250,32 @@ void ReadScreen(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, H
   out.MainWindow = Inside(moved, sc.Available);
 }
 
+// A panel laid out on a larger screen keeps every item: the layout grows
+// to hold them (never below the built-in extent), and the bars span it.
+void GrowToHoldItems(PanelLayout& l, int lineCount) {
+  int right = kDefaultPanelWidth, bottom = kDefaultPanelHeight;
+  // A gauge's own flag may still be the one of the previous line count.
+  auto hold = [&](const PanelPlace& p, bool always = false) {
+    if (!p.Visible && !always) return;
+    right = std::max(right, std::min(p.Right(), kMostPanelPosition));
+    bottom = std::max(bottom, std::min(p.Bottom(), kMostPanelPosition));
+  };
+  for (int i = 0; i < kPanelItemCount; ++i)
+    if (i != static_cast<int>(I::UpperBar) && i != static_cast<int>(I::LowerBar)) hold(l.Items[i]);
+  for (int g = 1; g < kGaugeSlots; ++g)
+    if (IsPressureGauge(g) && (g > kMaxDischarges || g <= lineCount)) {
+      hold(l.Gauges[g].Gauge, true);
+      hold(l.Gauges[g].Title, true);
+    }
+  for (int v = 1; v <= kValveCount; ++v) {
+    hold(l.Valves[v].Handle);
+    hold(l.Valves[v].Title);
+  }
+  l.Width = right;
+  l.Height = bottom;
+  for (I bar : {I::UpperBar, I::LowerBar}) l.Item(bar).Width = l.Width;
+}
+
 void ApplyFile(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, Host& host) {
   PanelLayout& l = t.layout;
   TDischargeListRec& list = t.s.DischargeList;
@@ -283,6 +309,7 @@ void ApplyFile(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, Ho
   ReadShown(r, l, "STOP ENGINE LT", I::StopEngineLt, false);
   ReadFoam(r, t.s.FoamSetup);
   ReadPlates(r, l);
+  GrowToHoldItems(l, list.LineCount);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include "frame/program.h"
 #include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
 #include "panel/gui/control_widget.h"
 #include "panel/gui/gauge_dial.h"
 #include "panel/gui/panel_background.h"
@@ -123,6 +124,29 @@ class TfrmPanel : public QWidget, public ControlSite {
   RotaryControlWidget *Throttle = nullptr, *PressureControl = nullptr;
   QCheckBox* FocusCtrl = nullptr;
 
+  // The panel configuration file (frm_panel_file.cpp). Mode 1 saves the
+  // panel as fileName, 2 loads it and places every item again; true when
+  // the file was written, or read and applied.
+  bool TransferPanelConfiguration(const std::string& fileName, int mode);
+  // Carries out what a load decided: the main window's place, scrolling,
+  // every item, plate and gauge face placed again.
+  void ApplyFileOutcome(const PanelFileOutcome& out);
+  // What a save or load works on: the state, layout and controls, the
+  // Panels folder, the main window and the screen.
+  PanelFileTarget FileTarget();
+  // One key of the panel file (IOToPanelFile mode 1 reads, 2 writes).
+  std::string ReadFromPanelFile(const std::string& section, const std::string& key,
+                                const std::string& fallback);
+  void WriteToPanelFile(const std::string& section, const std::string& key,
+                        const std::string& value);
+  std::string IOToPanelFile(int mode, const std::string& section, const std::string& key,
+                            const std::string& value);
+  // The first rebuild's check: the layout is saved when the file named by
+  // PanelFileName is missing.
+  void SaveLayoutWhenMissing();
+  // Shows the layout's hose connection plates.
+  void ApplyPlates();
+
   // Hose connection plates (1 to 19) placed by the panel file.
   void SetPlate(int plate, int type, PanelPlace place);
   void RemovePlate(int plate);
@@ -169,6 +193,7 @@ class TfrmPanel : public QWidget, public ControlSite {
   bool closing_ = false;
   std::map<int, std::pair<int, PicturePlate*>> plates_;  // plate -> type, picture
   FlowmeterState flowmeter_;
+  bool keyReported_ = false;  // a missing file was reported in this operation
   bool built_ = false;
   bool shownOnce_ = false;
   bool vibrationRaised_ = false;
