@@ -17,12 +17,13 @@ namespace pumpdrill {
 
 namespace {
 
-// Sizes of the pictures a library may lack, until it has them.
-constexpr QSize kLeverPictureSize(44, 40);
-constexpr QSize kElectronicValveSize(40, 48);
-constexpr double kLampRadius = 5;
+// Sizes of the pictures a library may lack, until it has them, and the
+// electronic valve's lamps where its picture has their glass.
+constexpr QSize kLeverPictureSize(44, 44);
+constexpr QSize kElectronicValveSize(37, 50);
+constexpr double kLampRadius = 3.6;
 constexpr double kLampX = 10;
-constexpr double kLampY[3] = {10, 24, 38};
+constexpr double kLampY[3] = {10, 25, 40};
 constexpr double kButtonsLeft = 21;
 constexpr double kButtonsDivide = 24;
 
