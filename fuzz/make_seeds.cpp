@@ -14,9 +14,14 @@
 #include "frame/evolution_earlier.h"
 #include "frame/evolution_file.h"
 #include "fuzz_run.h"
+#include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
 #include "panel/image_library.h"
+#include "panel/panel_layout.h"
 #include "records/data_file.h"
 #include "records/plot_setup.h"
+#include "sound/call_text_file.h"
+#include "sound/radio_call_file.h"
 
 using namespace pumpdrill;
 namespace fs = std::filesystem;
@@ -109,9 +114,60 @@ int main(int argc, char** argv) {
     return 1;
   WriteBytes(out / "image_library" / "two-pictures.dll", ReadBytes(dll));
 
+  // Panel files: the default panel as saved, and one with every optional
+  // part (wheels, governor, foam with air valves, plates).
+  {
+    PanelLayout layout = DefaultPanelLayout();
+    PanelControls pc;
+    PanelFileTarget t{r.s, layout, pc, scratch.string() + "/", {}};
+    t.screen.MainVisible = true;
+    t.screen.MainWindow = {10, 10, 800, 600};
+    t.screen.ScreenWidth = 1024;
+    t.screen.ScreenHeight = 768;
+    if (!TransferPanelConfiguration(t, "DEFAULT.PNL", kPanelFileSave, r.host).Done) return 1;
+    WriteBytes(out / "panel_file" / "default.PNL", ReadBytes(scratch / "DEFAULT.PNL"));
+    State& s = r.s;
+    s.DischargeList.LineCount = 12;
+    SetValveHandleType(pc, layout, s, 2, 14, r.host);
+    SetValveHandleType(pc, layout, s, 3, 10, r.host);
+    SetValveHandleType(pc, layout, s, 4, 12, r.host);
+    SelectThrottle(pc, layout, s, 72, r.host);
+    ApplyPressureControlStyle(pc, layout, s, 10, 400, 120, r.host);
+    s.FoamSetup.SYS_TYPE = kFoamDirectInjection;
+    s.FoamSetup.NR_TANKS = 2;
+    s.FoamSetup.TANK_CAP = 20;
+    s.FoamSetup.USE_CAFS = 1;
+    for (int n : {1, 2, 11}) {
+      s.FoamSetup.FOAM_LINES.Add(n);
+      s.FoamSetup.CAFS_AIR_V_SEL.Add(n);
+    }
+    layout.Plates[3] = {true, 2, {100, 200, 0, 0, true}};
+    layout.Plates[12] = {true, 3, {300, 250, 0, 0, true}};
+    if (!TransferPanelConfiguration(t, "FULL.PNL", kPanelFileSave, r.host).Done) return 1;
+    WriteBytes(out / "panel_file" / "full.PNL", ReadBytes(scratch / "FULL.PNL"));
+  }
+
   // Sounds: 8-bit mono and 16-bit stereo.
   WriteBytes(out / "wav" / "mono8.wav", Wav(1, 8, 11025, 16));
   WriteBytes(out / "wav" / "stereo16.wav", Wav(2, 16, 22050, 8));
+
+  // Radio calls: an Evolution's schedule as the dialog writes it, and a
+  // hand-edited one out of time order with a bad time, a bad name and a
+  // missing NAME that ends the list.
+  WriteText(out / "radio_calls" / "three-calls.ITX",
+            RadioCallsText("DEFAULT", {{"01", "ENGINE1.WAV", "", 30, CallFault::None},
+                                       {"02", "ALARM.WTX", "", 95, CallFault::None},
+                                       {"03", "MAYDAY.WAV", "", kNoTimeSeconds, CallFault::None}}));
+  WriteText(out / "radio_calls" / "hand-edited.ITX",
+            "[Incident and Command Radio Files for Evolution: Drill]\nrel=2.0\n"
+            "[01]\nNAME=LATE.WAV\nTIME=02:00\n[02]\nname = early.wtx\ntime = 00:05\n"
+            "[03]\nNAME=BAD.WAV\nTIME=1:75\n[04]\nNAME=../UP.WAV\nTIME=00:10\n"
+            "[05]\nTIME=00:20\n[06]\nNAME=NEVER.WAV\n");
+  // Call texts: a description and lines, one over a record long.
+  WriteText(out / "call_text" / "two-lines.WTX",
+            CallTextBytes({"Second alarm", {"Engine 7 to command: water on the fire.",
+                                            std::string(300, 'x') + " \xc3\xa9"}}));
+  WriteText(out / "call_text" / "description-only.WTX", CallTextBytes({"Tender arriving", {}}));
 
   // A script with every command.
   WriteText(

@@ -4,6 +4,9 @@
 #include <ostream>
 
 #include "frame/program.h"
+#include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
+#include "panel/panel_layout.h"
 #include "sound/radio_steps.h"
 
 namespace pumpdrill {
@@ -46,10 +49,20 @@ void RunnerHost::ShowIncidentCall(const IncidentCall& call) {
   for (const std::string& line : call.Lines) err_ << "  " << line << '\n';
 }
 
-bool RunnerHost::PriorityRadioCall(const std::string& file) {
-  if (!program_) return false;
+void RunnerHost::AttachEvolutionPanel() {
+  if (!program_) return;
+  State& s = program_->S();
+  // A panel of the runner's own, as the program's panel window starts.
+  PanelLayout layout = DefaultPanelLayout();
+  PanelControls controls;
+  PanelFileTarget t{s, layout, controls, program_->run.Dirs.PanelsDirectory, {}};
+  if (!PanelFileExists(t.panelsDirectory, CurrentPanelFileName(s))) return;
+  TransferPanelConfiguration(t, CurrentPanelFileName(s), kPanelFileLoad, *this);
+}
+
+void RunnerHost::PriorityRadioCall(const std::string& file) {
+  if (!program_) return Host::PriorityRadioCall(file);
   OfferPriorityCall(file, RadioOutputOf(program_->config, program_->run), *this);
-  return true;
 }
 
 double RunnerHost::TimeOfDaySeconds() { return std::fmod(startOfDay_ + clock_.Now(), kSecondsPerDay); }

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
+#include "frame/evolution_blocks.h"
 #include "frame/evolution_file.h"
 #include "frame/file_copy.h"
+#include "panel/file/panel_file.h"
 
 namespace pumpdrill {
 
@@ -16,6 +19,17 @@ void Remember(RunContext& run, const std::string& path) {
   while (history.size() > kEvolutionHistorySize) history.erase(history.begin());
 }
 
+// An Evolution whose panel file is missing keeps the discharge count it
+// was saved with (the panel file would otherwise bring it).
+void TakeStoredDischargeCount(State& s, const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(kEvolutionCountOffset));
+  char count = 0;
+  if (!in.get(count)) return;
+  const int n = static_cast<unsigned char>(count);
+  if (n >= 1 && n <= kMaxDischarges) s.DischargeList.LineCount = static_cast<Byte>(n);
+}
+
 }  // namespace
 
 std::string CallFileName(const std::string& evolutionPath) {
@@ -24,11 +38,12 @@ std::string CallFileName(const std::string& evolutionPath) {
 }
 
 bool OpenEvolution(State& s, const std::string& path, Configuration& cfg, RunContext& run, Host& host) {
-  const bool loaded = EvolutionFile(s, kEvolutionLoad, path, cfg, host);
-  // The panel the state names is attached whether or not the load worked:
-  // a failed load leaves the previous state, and with it its panel.
+  // A failed load leaves the state as it was, and with it the panel as it
+  // stands (with any changes not yet saved to its file).
+  if (!EvolutionFile(s, kEvolutionLoad, path, cfg, host)) return false;
+  if (!PanelFileExists(run.Dirs.PanelsDirectory, CurrentPanelFileName(s)))
+    TakeStoredDischargeCount(s, path);
   host.AttachEvolutionPanel();
-  if (!loaded) return false;
   run.CurrentEvolution = path;
   host.SelectPanelTab();
   host.WaitProcessingMessages(0);
@@ -61,7 +76,8 @@ bool PanelSavedFirst(State& s, Host& host) {
         MsgType::Confirmation, Buttons::YesCancel,
         "The current panel must be saved before saving the evolution.  Continue and save the panel now?");
     if (a != Answer::Yes) return false;
-    host.SavePanelAs();
+    // A cancelled or failed Save As ends the command.
+    if (!host.SavePanelAs()) return false;
   }
 }
 

@@ -24,9 +24,10 @@ inline constexpr const char* kTemporaryPanelName = "TMP.XNL";
 // name without folder, cut before the first ".", followed by ".ITX".
 std::string CallFileName(const std::string& evolutionPath);
 
-// Loads path; whatever the result, attaches the panel file the state names;
-// on success makes path the current Evolution, adds it to the history (at
-// most 10, the oldest dropped) and initialises the run.
+// Loads path; when that worked, attaches the panel file the state names
+// (when that file is missing, the Evolution's own discharge count stands),
+// makes path the current Evolution, adds it to the history (at most 10,
+// the oldest dropped) and initialises the run.
 bool OpenEvolution(State& s, const std::string& path, Configuration& cfg, RunContext& run, Host& host);
 
 // File > Open once a file is chosen: refused while a run is running or
@@ -39,7 +40,7 @@ bool SaveCurrentEvolution(State& s, Configuration& cfg, RunContext& run, Host& h
 
 // File > Save Evo As, first step: while the state's panel is unsaved (no
 // name, or the temporary panel), asks to save the panel and runs the
-// panel's Save As on Yes. False when the user cancels.
+// panel's Save As on Yes. False when the user cancels either.
 bool PanelSavedFirst(State& s, Host& host);
 
 // File > Save Evo As once a file is chosen: saves the state there, makes it

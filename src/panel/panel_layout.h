@@ -110,6 +110,17 @@ struct ValvePlace {
 
 inline constexpr int kValveCount = 18;
 
+// A hose connection plate (cap) beside a line's connection, 1 to 19.
+inline constexpr int kPlateCount = 19;
+inline constexpr int kPlateTwoInchAngled = 1;
+inline constexpr int kPlateTwoInchStraight = 2;
+inline constexpr int kPlateSixInch = 3;
+struct ConnectorPlate {
+  bool Present = false;
+  int Type = kPlateTwoInchAngled;
+  PanelPlace Place;  // the window gives it its picture's size
+};
+
 struct PanelLayout {
   int Width = 0;  // the layout's extent: the panel at 100 %
   int Height = 0;
@@ -117,6 +128,7 @@ struct PanelLayout {
   std::array<GaugeParts, kGaugeSlots> Gauges{};      // 1..15, 18, 19
   std::array<int, kGaugeSlots> FaceColour{};         // 1..15, 18, 19 (20..22 have one face each)
   std::array<ValvePlace, kValveCount + 1> Valves{};  // 1..18
+  std::array<ConnectorPlate, kPlateCount + 1> Plates{};  // 1..19
 
   PanelPlace& Item(PanelItem i) { return Items[static_cast<int>(i)]; }
   const PanelPlace& Item(PanelItem i) const { return Items[static_cast<int>(i)]; }

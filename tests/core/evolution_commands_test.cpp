@@ -99,7 +99,25 @@ TEST_F(EvolutionCommands, OpenRemembersTenNamesAndKeepsTheCurrentOneOnFailure) {
   EXPECT_EQ(host.Texts(), "Cannot find Evolution file " + Evo("MISSING.EVO") + "\n");
   EXPECT_EQ(run.CurrentEvolution, Evo("E12.EVO"));
   EXPECT_EQ(run.EvolutionHistory.size(), 10u);
-  EXPECT_EQ(host.Count("display:AttachPanel"), 14);  // the panel is attached whatever the result
+  EXPECT_EQ(host.Count("display:AttachPanel"), 13);  // the panel as it stands is kept
+}
+
+TEST_F(EvolutionCommands, WithoutItsPanelFileTheEvolutionKeepsItsLineCount) {
+  run.Dirs.PanelsDirectory = (dir / "Panels").string() + "/";
+  fs::create_directories(run.Dirs.PanelsDirectory);
+  s->PumpControl.PanelFileName = "RIG.PNL";
+  s->DischargeList.LineCount = 9;
+  SaveAs("NINE.EVO");
+  s->DischargeList.LineCount = 4;
+  ASSERT_TRUE(OpenEvolution(*s, Evo("NINE.EVO"), cfg, run, host));
+  EXPECT_EQ(s->DischargeList.LineCount, 9);
+
+  // With its panel file the count is the panel's to bring.
+  WriteText(fs::path(run.Dirs.PanelsDirectory) / "rig.pnl", "[DISCHARGE LINES]\nNR_DISCHARGES=2\n");
+  s->DischargeList.LineCount = 4;
+  ASSERT_TRUE(OpenEvolution(*s, Evo("NINE.EVO"), cfg, run, host));
+  EXPECT_EQ(s->DischargeList.LineCount, 4);
+  EXPECT_EQ(host.Count("display:AttachPanel"), 2);
 }
 
 TEST_F(EvolutionCommands, SaveAsCopiesTheCallFileAndReports) {
@@ -153,6 +171,14 @@ TEST_F(EvolutionCommands, TheUnsavedPanelIsSavedFirst) {
   host.answers = {Answer::Cancel};
   EXPECT_FALSE(PanelSavedFirst(*s, host));
   EXPECT_EQ(host.messages.size(), 1u);
+
+  // A cancelled panel Save As ends the command without asking again.
+  host.messages.clear();
+  host.panelSaves = 0;
+  host.answers = {Answer::Yes};
+  EXPECT_FALSE(PanelSavedFirst(*s, host));
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.panelSaves, 1);
 
   host.messages.clear();
   s->PumpControl.PanelFileName = "RIG.PNL";

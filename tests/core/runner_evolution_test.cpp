@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,33 @@ TEST_F(RunnerEvolution, OpensBeforeAndSavesAfter) {
   EXPECT_EQ(after->Pump.GearRatio, 2.5);
   EXPECT_GE(after->SimClock.Time, 2.0);
   EXPECT_EQ(after->RadioMessages.CallFile[0].str(), "ENGINE1.WAV");
+}
+
+TEST_F(RunnerEvolution, TheEvolutionsPanelFileBringsItsLines) {
+  auto s = std::make_unique<State>();
+  NullHost quiet;
+  SetDefaultState(*s, Configuration{}.Sim, quiet);
+  s->PumpControl.PanelFileName = "TWELVE.PNL";
+  ASSERT_EQ(s->DischargeList.LineCount, 8);
+  ASSERT_TRUE(SaveEvolution(*s, File("DRILL.EVO"), quiet));
+  const fs::path panels = mainDir.path() / "Panels";
+  fs::create_directories(panels);
+  std::ofstream(panels / "twelve.pnl") << "[DISCHARGE LINES]\nNR_DISCHARGES=12\n"
+                                          "[VALVE HANDLE12]\nCAPTION=Deck Gun\n";
+
+  std::ofstream(File("open.txt")) << "0 valve 17 1\n0 valve 1 1\n0 nozzle 1 1\n0 valve 12 1\n"
+                                     "0 nozzle 12 1\n0.5 throttle 1500\n";
+  RunnerOutput r = Run({"--evolution", File("DRILL.EVO"), "--script", File("open.txt"),
+                        "--duration", "3", "--save-evolution", File("AFTER.EVO"), "--quiet"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto after = std::make_unique<State>();
+  Configuration cfg;
+  ASSERT_TRUE(LoadEvolution(*after, File("AFTER.EVO"), cfg, quiet));
+  EXPECT_GT(after->Discharges[1].Flow, 10);
+  EXPECT_GT(after->Discharges[12].Flow, 10);  // solved as a line of the apparatus
+  r = Run({"--evolution", File("DRILL.EVO"), "--print-state"});
+  EXPECT_TRUE(Printed(r, "DischargeList.LineCount = 12")) << r.out.substr(0, 2000);
+  EXPECT_TRUE(Printed(r, "DischargeList.LineTitle[12] = Deck Gun"));
 }
 
 TEST_F(RunnerEvolution, FailuresReportTheMessageAndExitWithOne) {
