@@ -12,6 +12,7 @@
 #include "panel/controls/keyboard_actions.h"
 #include "panel/controls/relief_setting.h"
 #include "panel/controls/throttle_effect.h"
+#include "panel/gauge_faces.h"
 #include "panel/gui/panel_picture_names.h"
 #include "panel/gui/panel_pictures.h"
 #include "sim/pressure_control.h"
@@ -28,13 +29,15 @@ constexpr int kPressureKinds[] = {kRotaryWaterousRelief, kRotaryHaleRelief, kRot
 
 // Where the pictures' moving parts and displays stand.
 constexpr QPointF kWaterousSwitchAt(3, 60);
-constexpr QRectF kElectronicThrottleWindow(19, 26, 40, 18);
-constexpr QPointF kElectronicThrottleTextAt(22, 29);
-constexpr QRectF kClass1Display(17, 28, 42, 12);
+constexpr QRectF Rect(FaceBox b) { return QRectF(b.Left, b.Top, b.Width, b.Height); }
+constexpr QPointF Point(FacePoint p) { return QPointF(p.X, p.Y); }
+constexpr QRectF kElectronicThrottleWindow = Rect(kElecThrottleDisplayWindow);
+constexpr QPointF kElectronicThrottleTextAt = Point(kElecThrottleDisplayAt);
+constexpr QRectF kClass1Display = Rect(kGovernClass1Display);
 constexpr double kClass1NumberEnd = 57;
-constexpr QPointF kGov2UpperToggleAt(19, 48);
-constexpr QPointF kGov2LowerToggleAt(15, 90);
-constexpr QRectF kGov2Display(5, 4, 54, 16);
+constexpr QPointF kGov2UpperToggleAt = Point(kGovern1UpperToggleAt);
+constexpr QPointF kGov2LowerToggleAt = Point(kGovern1LowerToggleAt);
+constexpr QRectF kGov2Display = Rect(kGovern1Display);
 
 const char* KnobBase(int kind) {
   if (kind == kRotaryWaterousRelief) return kReliefKnobBase;
