@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "frame/tick.h"
+#include "panel/controls/transfer_valve.h"
+#include "sim/pump_curve.h"
 #include "setup/nozzle_operation.h"
 
 namespace pumpdrill {
@@ -51,6 +53,10 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
     sampler->WriteHeader(csv);
   };
 
+  // The panel's transfer switch: a throw changes the pump over after the
+  // transfer delay, as on the panel.
+  TransferSwitch transfer;
+
   const std::vector<ScriptAction>& actions = script.actions;
   std::size_t next = 0;
   for (long long n = 0;; ++n) {
@@ -63,6 +69,10 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
         result.terminated = true;
         break;
       }
+      if (a.command == ScriptCommand::TransferSwitch) {
+        ThrowTransferToggle(transfer, s, a.code == kStageVolume ? TransferToggle::Down : TransferToggle::Up);
+        TransferRelease(transfer);
+      }
       ApplyScriptAction(s, a, run.SimActive, host, cfg.Sim.HoseFriction);
       // A nozzle worked by hand is left alone by the automatic nozzle step.
       if (a.command == ScriptCommand::Nozzle) ClearAutoNozzlePending(run, a.index);
@@ -72,6 +82,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
 
     host.SetInTick(true);
     SimulationTick(s, cfg, run, host);
+    TransferTick(transfer, s, ControlRun{run.SimActive, false});
     host.SetInTick(false);
     KeepRunClockExact(s);
     ++result.ticks;

@@ -140,6 +140,13 @@ class LineReader {
     }
     if (cmd == "transfer") {
       a.command = ScriptCommand::Transfer;
+      // "transfer switch volume": the panel's switch, with its change-over delay.
+      if (words_.size() > 2 && LowerCase(words_[2]) == "switch") {
+        a.command = ScriptCommand::TransferSwitch;
+        std::string e = Count(2, "transfer switch pressure|volume");
+        if (!e.empty()) return e;
+        return Choice(3, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
+      }
       if (!Has(1, "transfer pressure|volume")) return fault_;
       return Choice(2, {{"pressure", kStagePressure}, {"volume", kStageVolume}}, a.code);
     }
@@ -437,6 +444,8 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
       // takes its delay to get there).
       s.Pump.StageMode = static_cast<SmallInt>(a.code);
       break;
+    case ScriptCommand::TransferSwitch:
+      break;  // the run's own: the switch waits out the change-over between ticks
     case ScriptCommand::Cooler:
       SetEngineCooler(s, a.code == kCoolerOn);
       break;

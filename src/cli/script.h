@@ -30,6 +30,7 @@ enum class ScriptCommand {
   GovernorPressure,  // governor pressure PSI
   GovernorRpm,       // governor rpm RPM
   Transfer,          // transfer pressure|volume (code: Pump.StageMode)
+  TransferSwitch,    // transfer switch pressure|volume: the panel's switch, changing over after its delay
   Cooler,            // cooler on|off (code: Pump.EngineCooler)
   Operator,          // fill, check, replace, reconnect: an Actions menu command
   Repair,            // repair K

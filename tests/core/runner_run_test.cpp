@@ -97,6 +97,24 @@ TEST_F(RunnerRun, ActionsApplyAtTheFirstTickThatReachesTheirTime) {
   EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Engine.Rpm", "1050", "1400", "1400"}));
 }
 
+TEST_F(RunnerRun, TheTransferSwitchChangesThePumpOverAfterItsDelay) {
+  // Thrown at 1 s: still in pressure at 3.9 s, in volume from 4 s on.
+  RunnerOutput r = Run({"--script", ScriptFile("1 transfer switch volume\n"), "--sample", "0.3",
+                        "--duration", "4.5", "--columns", "SimClock.Time,Pump.StageMode"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = Cells(lines[i]);
+    const double t = std::stod(cells.at(0));
+    if (t < 3.9) {
+      EXPECT_EQ(cells.at(1), "1") << t;
+    } else if (t > 4.02) {
+      EXPECT_EQ(cells.at(1), "2") << t;
+    }
+  }
+  EXPECT_EQ(Cells(lines.back()).at(1), "2");
+}
+
 TEST_F(RunnerRun, SamplesGoToTheCsvFileWholeOrNotAtAll) {
   const std::string csv = (dir / "out.csv").string();
   RunnerOutput toFile = Run({"--duration", "3", "--csv", csv});

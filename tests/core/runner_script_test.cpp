@@ -127,6 +127,7 @@ TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
       {"4 relief", "missing argument (relief on|off|PSI)"},
       {"4 governor rpm", "missing argument (governor pressure PSI | governor rpm RPM)"},
       {"4 transfer", "missing argument (transfer pressure|volume)"},
+      {"4 transfer switch", "missing argument (transfer switch pressure|volume)"},
       {"4 cooler", "missing argument (cooler on|off)"},
       {"4 fill", "missing argument (fill tank|dump|oil|primer-oil)"},
       {"4 repair", "missing argument (repair K)"},

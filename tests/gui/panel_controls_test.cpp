@@ -222,6 +222,14 @@ TEST_F(PanelControlsTest, KeysWorkTheControlsTheMouseWould) {
        [&] { return s().Pump.EngineCooler == 1; }},
       {"flowmeter Right", [&] { QTest::keyClick(panel().ImgFlowMeter, Qt::Key_Right); },
        [&] { return panel().Controls().Flowmeter.Position == 10; }},
+      {"transfer Down and the run ended: no change-over in the next run",
+       [&] {
+         QTest::keyClick(panel().ImgTransferValve, Qt::Key_Down);
+         w->mRunTerminate->trigger();
+         StartRun();
+         Ticks(250);
+       },
+       [&] { return s().Pump.StageMode == 1 && panel().Controls().Transfer.PendingMode == 0; }},
       {"transfer Down, 3 s later",
        [&] {
          QTest::keyClick(panel().ImgTransferValve, Qt::Key_Down);

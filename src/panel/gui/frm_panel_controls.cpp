@@ -156,6 +156,7 @@ void TfrmPanel::ReleaseAllControls() {
 }
 
 void TfrmPanel::RefreshChangedPumpControls() {
+  if (closing_) return;
   // A governor or the pressure control moved the throttle, or a setting
   // changed elsewhere: the knobs and displays follow.
   for (ControlWidget* w :

@@ -109,6 +109,11 @@ void TfrmPanel::TankLevelChanged() {
   ImgTankLts->SetLamps(tank);
 }
 
-void TfrmPanel::RunTerminated() { RefreshPanel(true); }
+void TfrmPanel::RunTerminated() {
+  // Nothing stays held, and a change-over under way ends with the run.
+  Controls_.Transfer.PendingMode = 0;
+  ReleaseAllControls();
+  RefreshPanel(true);
+}
 
 }  // namespace pumpdrill

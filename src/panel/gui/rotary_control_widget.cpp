@@ -12,6 +12,7 @@
 #include "panel/controls/keyboard_actions.h"
 #include "panel/controls/relief_setting.h"
 #include "panel/controls/throttle_effect.h"
+#include "panel/gauge_faces.h"
 #include "panel/gui/panel_picture_names.h"
 #include "panel/gui/panel_pictures.h"
 #include "sim/pressure_control.h"
@@ -28,12 +29,15 @@ constexpr int kPressureKinds[] = {kRotaryWaterousRelief, kRotaryHaleRelief, kRot
 
 // Where the pictures' moving parts and displays stand.
 constexpr QPointF kWaterousSwitchAt(3, 60);
-constexpr QRectF kElectronicThrottleDisplay(22, 29, 36, 12);
-constexpr QRectF kClass1Display(17, 28, 42, 13);
+constexpr QRectF Rect(FaceBox b) { return QRectF(b.Left, b.Top, b.Width, b.Height); }
+constexpr QPointF Point(FacePoint p) { return QPointF(p.X, p.Y); }
+constexpr QRectF kElectronicThrottleWindow = Rect(kElecThrottleDisplayWindow);
+constexpr QPointF kElectronicThrottleTextAt = Point(kElecThrottleDisplayAt);
+constexpr QRectF kClass1Display = Rect(kGovernClass1Display);
 constexpr double kClass1NumberEnd = 57;
-constexpr QPointF kGov2UpperToggleAt(19, 48);
-constexpr QPointF kGov2LowerToggleAt(15, 90);
-constexpr QRectF kGov2Display(8, 6, 48, 16);
+constexpr QPointF kGov2UpperToggleAt = Point(kGovern1UpperToggleAt);
+constexpr QPointF kGov2LowerToggleAt = Point(kGovern1LowerToggleAt);
+constexpr QRectF kGov2Display = Rect(kGovern1Display);
 
 const char* KnobBase(int kind) {
   if (kind == kRotaryWaterousRelief) return kReliefKnobBase;
@@ -260,12 +264,12 @@ void RotaryControlWidget::PaintElectronicThrottle(QPainter& p, const RotaryContr
     p.setBrush(QColor(200, 170, 40));
     p.drawRoundedRect(QRectF(4, 9, rc.Width * 0.75 - 8, rc.Height * 0.25 - 10), 2, 2);
   }
-  p.setPen(QPen(QColor(90, 90, 90), 0.5));
-  p.setBrush(QColor(192, 192, 192));
-  p.drawRect(kElectronicThrottleDisplay);
+  // Black on silver, from (22, 29) in the picture's display window.
+  const QRectF window = kElectronicThrottleWindow.adjusted(1, 1, -1, -1);
+  p.fillRect(window, QColor(192, 192, 192));
   p.setFont(DisplayFont(10, false));
   p.setPen(Qt::black);
-  p.drawText(kElectronicThrottleDisplay.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(QRectF(kElectronicThrottleTextAt, window.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
              QString::fromStdString(DisplayText()));
 }
 

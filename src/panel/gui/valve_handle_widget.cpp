@@ -8,6 +8,7 @@
 #include "panel/controls/keyboard_actions.h"
 #include "panel/controls/lever_handle.h"
 #include "panel/controls/push_pull.h"
+#include "panel/gauge_faces.h"
 #include "panel/gui/panel_picture_names.h"
 #include "panel/gui/panel_pictures.h"
 #include "panel/panel_layout.h"
@@ -17,12 +18,10 @@ namespace pumpdrill {
 
 namespace {
 
-// Sizes of the pictures a library may lack, until it has them.
-constexpr QSize kLeverPictureSize(44, 40);
-constexpr QSize kElectronicValveSize(40, 48);
-constexpr double kLampRadius = 5;
-constexpr double kLampX = 10;
-constexpr double kLampY[3] = {10, 24, 38};
+// Sizes of the pictures a library may lack, until it has them; the
+// electronic valve's lamps light the glass its picture has for them.
+constexpr QSize kLeverPictureSize(kBallHandleSize, kBallHandleSize);
+constexpr QSize kElectronicValveSize(kElecValveWidth, kElecValveHeight);
 constexpr double kButtonsLeft = 21;
 constexpr double kButtonsDivide = 24;
 
@@ -234,14 +233,14 @@ void ValveHandleWidget::PaintElectronic(QPainter& p) {
   }
   const auto lamps = ElectronicValveLamps(Opening(), site_.Run().SimActive);
   for (int i = 0; i < 3; ++i) {
-    const QPointF c(kLampX, kLampY[i]);
-    QRadialGradient g(c - QPointF(1.5, 1.5), kLampRadius * 1.4);
+    const QPointF c(kElecValveLampAt[i].X, kElecValveLampAt[i].Y);
+    QRadialGradient g(c - QPointF(1.5, 1.5), kElecValveLampRadius * 1.4);
     const QColor lit = LampQColor(lamps[i]);
     g.setColorAt(0, lit.lighter(150));
     g.setColorAt(1, lit.darker(130));
     p.setPen(QPen(QColor(10, 10, 10), 0.6));
     p.setBrush(g);
-    p.drawEllipse(c, kLampRadius, kLampRadius);
+    p.drawEllipse(c, kElecValveLampRadius, kElecValveLampRadius);
   }
 }
 
