@@ -244,6 +244,7 @@ class TfrmMain : public QMainWindow {
   void ConnectPrintMenu();
   void SetMinimumWindowSize();
   void AssignMenuKeys();
+  void ApplyReadOnlyMainDirectory();
 
   Program& p_;
   WindowHost& host_;
