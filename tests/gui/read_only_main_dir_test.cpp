@@ -1,5 +1,5 @@
 // A main directory the user may not write: one message at the start, and the
-// Save commands stay disabled, with their tip, whatever the menus do.
+// Save and Delete commands stay disabled, with their tip, whatever the menus do.
 #include <gtest/gtest.h>
 
 #include <QMenu>
@@ -31,7 +31,8 @@ class ReadOnlyMainDirTest : public MainWindowFixture {
     ProcessEventsFor(20);
   }
   std::vector<QAction*> SaveCommands() const {
-    return {w->mSaveEvo, w->mSaveEvoAs, w->mPanelSave, w->mPanelSaveAs, w->mDataSaveAs};
+    return {w->mSaveEvo,     w->mSaveEvoAs,   w->mDeleteEvo,  w->mPanelSave,
+            w->mPanelSaveAs, w->mPanelDelete, w->mDataSaveAs, w->mDataDelete};
   }
 };
 

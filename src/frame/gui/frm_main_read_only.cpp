@@ -1,5 +1,5 @@
-// A main directory the user may not write: the Save commands stay disabled
-// for the whole session, each with a tip that says why.
+// A main directory the user may not write: the Save and Delete commands
+// stay disabled for the whole session, each with a tip that says why.
 #include <QMenu>
 
 #include "frame/gui/frm_main.h"
@@ -8,9 +8,11 @@ namespace pumpdrill {
 
 void TfrmMain::ApplyReadOnlyMainDirectory() {
   if (!p_.ReadOnly()) return;
-  const QString tip = QString("Saving is off: the main directory %1 cannot be written")
-                          .arg(QString::fromStdString(p_.Dirs().MainDirectory));
-  for (QAction* save : {mSaveEvo, mSaveEvoAs, mPanelSave, mPanelSaveAs, mDataSaveAs}) {
+  const QString tip =
+      QString("Saving and deleting are off: the main directory %1 cannot be written")
+          .arg(QString::fromStdString(p_.Dirs().MainDirectory));
+  for (QAction* save : {mSaveEvo, mSaveEvoAs, mDeleteEvo, mPanelSave, mPanelSaveAs, mPanelDelete,
+                        mDataSaveAs, mDataDelete}) {
     save->setEnabled(false);
     save->setToolTip(tip);
     save->setStatusTip(tip);
