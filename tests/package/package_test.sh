@@ -95,6 +95,17 @@ if [ -n "$edited" ]; then
   [ "$(cat "$main/$edited")" = "the user's own" ] || fail "a reinstall replaced the user's $edited"
 fi
 
+# A main directory that cannot be written (here a read-only mount of it):
+# reported once, and the run still goes on.
+if [ -n "$hide" ]; then
+  plain=$hide
+  hide="$plain mount --bind '$main' '$main' && mount -o remount,bind,ro '$main' && "
+  run "$sim" --duration 1 > /dev/null 2> "$scratch/ro.err" || fail "a read-only main directory stopped the run"
+  [ "$(grep -c "cannot write to its main directory $main/" "$scratch/ro.err")" = 1 ] ||
+    { cat "$scratch/ro.err"; fail "a read-only main directory was not reported once"; }
+  hide=$plain
+fi
+
 # The windowed program starts from the package: its start-up log names the
 # main directory and the installation's image libraries, and the main
 # window is made (a missing library would stop it at a message).
