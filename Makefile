@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # ccache, where the machine has it, keeps rebuilds of several checkouts short.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench clean fuzz fuzz-build fuzz-seeds check-sanitize check-sanitize-core soak
+.PHONY: all deps configure build run test bench package clean fuzz fuzz-build fuzz-seeds check-sanitize check-sanitize-core soak
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in build/package (see "Installing" in the README).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	$(BUILD_DIR)/bin/pumpdrill-bench

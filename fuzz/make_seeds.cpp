@@ -98,6 +98,10 @@ int main(int argc, char** argv) {
   WriteText(out / "ini_file" / "odd.ini",
             "; comment\n[A]\nkey = value\n\n[B]\nx=1\ny\n=z\n[A]\nkey=again\n");
 
+  // The system's file naming a shared classroom folder, and one of no use.
+  WriteText(out / "system_config" / "shared.conf", "[Directories]\nMain Dir = /srv/pumpdrill\n");
+  WriteText(out / "system_config" / "relative.conf", "[directories]\nmain dir=class/rec\n");
+
   // A data file of a header and two samples.
   const fs::path dta = scratch / "SEED.DTA";
   fs::remove(dta);

@@ -31,8 +31,8 @@ void PrintHelp(std::ostream& out) {
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "  --main-dir DIR    the main directory (settings in DIR/Ini/Tw.INI, created\n"
-         "                    when missing); by default the program's own, found as\n"
-         "                    the windowed program finds it\n"
+         "                    when missing); by default the one the windowed program\n"
+         "                    uses\n"
          "  --print-state     print every field of the starting state as\n"
          "                    'Name = value', one a line, and exit\n"
          "  --evolution FILE  open the Evolution FILE before the run, as File > Open\n"
@@ -131,7 +131,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
       return kExitOk;
     }
     if (arg == "--version") {
-      out << kProductName << " " << kVersionText << " (revision " << kRevisionText << ")\n";
+      out << VersionReport("pumpdrill-sim");
       return kExitOk;
     }
     if (arg == "--soak" || arg.rfind("--soak=", 0) == 0) {

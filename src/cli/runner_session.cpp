@@ -48,13 +48,15 @@ bool StartRunnerSession(RunnerSession& rs, const std::string& programPath, const
   StartupInfo info;
   info.ProgramPath = programPath;
   info.MainDirectory = mainDir;
+  TakeUserFolders(info);
   info.WaveDevices = kRunnerWaveDevices;
   // The program works in its main directory; the runner goes back to where
   // it was started, so that the files named on its command line are found.
   std::error_code ec;
   fs::path startedIn = fs::current_path(ec);
-  AllocateAndResolve(p, info, rs.host);
+  const bool resolved = AllocateAndResolve(p, info, rs.host);
   if (!startedIn.empty()) fs::current_path(startedIn, ec);
+  if (!resolved) return false;
 
   p.ConfigRead = ReadStartupConfiguration(p.run.Dirs.MainDirectory, p.config, p.S().ShowOptions, kRunnerWaveDevices);
   for (const std::string& problem : p.ConfigRead.Problems) err << "pumpdrill-sim: warning: " << problem << "\n";

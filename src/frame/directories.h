@@ -20,6 +20,13 @@ struct Directories {
   std::string RecordsDirectory;     // "Recs/"
   std::string IniDirectory;         // "Ini/"
   std::string PanelsDirectory;      // "Panels/"
+  // An installed program's folder of read-only files (the image libraries),
+  // empty when the program is not installed.
+  std::string InstalledData;
+
+  // Where the image libraries lie: the installation's folder, or the main
+  // directory.
+  std::string LibraryDirectory() const { return InstalledData.empty() ? MainDirectory : InstalledData; }
 
   std::string HelpFile() const { return MainDirectory + "Tw.hlp"; }
 };

@@ -1,6 +1,10 @@
 #include "frame/program.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <clocale>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -29,24 +33,57 @@ std::string Join(const std::vector<std::string>& items) {
 
 }  // namespace
 
+void TakeUserFolders(StartupInfo& info) {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  info.XdgDataHome = xdg ? xdg : "";
+  const char* home = std::getenv("HOME");
+  if (home && *home) {
+    info.Home = home;
+  } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) {
+    info.Home = pw->pw_dir;
+  }
+}
+
 std::string MainCaption() { return std::string(kProductName) + "   v " + kVersionText; }
 
 std::string ApplicationTitle() {
   return std::string(kProductName) + " v " + kVersionText + " (" + kRevisionText + ")";
 }
 
-void AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts) {
+bool AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts, const WriteProbe& probe) {
   p.state = std::make_unique<State>();
   const std::lconv* lc = std::localeconv();
   p.DecimalSeparatorChar = (lc && lc->decimal_point && *lc->decimal_point)
                                ? std::string(1, lc->decimal_point[0])
                                : std::string(".");
-  p.run.Dirs = info.MainDirectory.empty()
+  p.run.WaveDevices = info.WaveDevices;
+  MainDirectoryQuestion q;
+  q.ProgramPath = info.ProgramPath;
+  q.CommandLine = info.MainDirectory;
+  q.XdgDataHome = info.XdgDataHome;
+  q.Home = info.Home;
+  q.SystemConfig = info.SystemConfig;
+  p.Where = ChooseMainDirectory(q);
+  const bool ownFolder = p.Where.Source == MainDirectorySource::SharedFolder ||
+                         p.Where.Source == MainDirectorySource::PerUser;
+  std::string error = p.Where.Error;
+  if (ownFolder && error.empty()) CreateMainDirectory(p.Where.MainDirectory, error);
+  if (!error.empty()) {
+    alerts.Message(MsgType::Error, Buttons::Ok, error);
+    return false;
+  }
+  p.run.Dirs = p.Where.Source == MainDirectorySource::ProgramPlace
                    ? ResolveDirectories(info.ProgramPath, alerts)
-                   : ResolveDirectoriesAt(info.ProgramPath, info.MainDirectory, alerts);
+                   : ResolveDirectoriesAt(info.ProgramPath, p.Where.MainDirectory, alerts);
+  p.run.Dirs.InstalledData = p.Where.InstalledData;
   // A missing data folder would make every later save fail: create it.
   p.CreatedFolders = CreateMissingDataFolders(p.run.Dirs);
-  p.run.WaveDevices = info.WaveDevices;
+  p.SeededFiles = SeedMainDirectory(p.Where.InstalledData, p.run.Dirs);
+  p.ReadOnlyFolders = UnwritableDataFolders(p.run.Dirs, probe);
+  if (p.ReadOnly())
+    alerts.Message(MsgType::Information, Buttons::Ok,
+                   ReadOnlyMessage(p.run.Dirs.MainDirectory, p.ReadOnlyFolders));
+  return true;
 }
 
 bool AcquireSingleInstance(const Program& p, SingleInstanceLock& lock, Alerts& alerts) {
@@ -67,8 +104,14 @@ void ReadSettingsAndStartLog(Program& p, const StartupInfo& info) {
   std::error_code ec;
   log.WriteInitLog("Directories", "Exe Dir", p.run.Dirs.ExeDirectory);
   log.WriteInitLog("Directories", "Main Dir", p.run.Dirs.MainDirectory);
+  log.WriteInitLog("Directories", "Main Dir Why", p.Where.Why);
+  log.WriteInitLog("Directories", "Library Dir", p.run.Dirs.LibraryDirectory());
   log.WriteInitLog("Directories", "Curr Dir", fs::current_path(ec).string());
   if (!p.CreatedFolders.empty()) log.WriteInitLog("Directories", "Created", Join(p.CreatedFolders));
+  if (!p.SeededFiles.empty()) log.WriteInitLog("Directories", "Seeded", Join(p.SeededFiles));
+  if (!p.Where.ConfigProblem.empty())
+    log.WriteInitLog("Directories", "System Config", p.Where.ConfigProblem);
+  if (p.ReadOnly()) log.WriteInitLog("Directories", "Read Only", Join(p.ReadOnlyFolders));
   log.WriteInitLog("Sound", "pre wav check", "OK");
   log.WriteInitLog("Sound", "WAV sound:",
                    std::string(info.WaveDevices > 0 ? "Sound Card Installed: "

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/configuration.h"
+#include "frame/main_directory.h"
 #include "frame/run_control.h"
 #include "frame/single_instance.h"
 #include "frame/startup_log.h"
@@ -20,10 +21,17 @@ namespace pumpdrill {
 struct StartupInfo {
   std::string ProgramPath;    // the program file's own path
   std::string MainDirectory;  // --main-dir: replaces the resolution from the program's path
+  std::string XdgDataHome;    // the environment's XDG_DATA_HOME
+  std::string Home;           // the user's home folder
+  std::string SystemConfig = kSystemConfigPath;
   int WaveDevices = 0;        // wave output devices of the machine
   int ScreenWidth = 0;
   int ScreenHeight = 0;
 };
+
+// Fills the user's folders of info from the environment (XDG_DATA_HOME,
+// HOME, or the user's entry in the system's user list).
+void TakeUserFolders(StartupInfo& info);
 
 struct Program {
   std::unique_ptr<State> state;
@@ -32,10 +40,15 @@ struct Program {
   StartupLog log;
   std::string DecimalSeparatorChar = ".";
   std::vector<std::string> CreatedFolders;  // data folders the start-up had to create
+  MainDirectoryAnswer Where;                // which main directory, and why
+  std::vector<std::string> SeededFiles;     // shipped files copied into it at this start
+  std::vector<std::string> ReadOnlyFolders; // data folders that cannot be written ("Name: reason")
   ConfigReport ConfigRead;                  // how reading the configuration went
 
   State& S() { return *state; }
   const Directories& Dirs() const { return run.Dirs; }
+  // The main directory cannot be written: nothing can be saved.
+  bool ReadOnly() const { return !ReadOnlyFolders.empty(); }
   std::string ConfigPath() const { return run.Dirs.IniDirectory + kConfigFileName; }
   std::string StartupLogPath() const { return run.Dirs.IniDirectory + kStartupLogName; }
 };
@@ -47,8 +60,14 @@ std::string MainCaption();
 std::string ApplicationTitle();
 
 // Start-up, first part: the state records allocated, the decimal separator
-// stored, the directories resolved (missing data folders are created).
-void AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts);
+// stored, the main directory chosen and the directories resolved (missing
+// data folders are created, an installed program's shipped files seeded).
+// A main directory that cannot be written is reported once and the program
+// goes on read-only. Returns false, after one message naming the folder and
+// the reason, when the main directory cannot be created: the program must
+// end.
+bool AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts,
+                        const WriteProbe& probe = WhyNotWritable);
 
 // One program per installation: takes the lock in the Ini folder, or shows
 // "Only one Pumpdrill can be running at one time." and returns false.

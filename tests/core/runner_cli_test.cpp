@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/runner.h"
+#include "frame/version.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ TEST(RunnerCli, HelpVersionAndUnknownOption) {
   EXPECT_EQ(RunCli({"--help"}, &out), 0);
   EXPECT_NE(out.find("Usage: pumpdrill-sim"), std::string::npos);
   EXPECT_EQ(RunCli({"--version"}, &out), 0);
-  EXPECT_NE(out.find("Tidewarden Pumpdrill"), std::string::npos);
+  EXPECT_EQ(out, pumpdrill::VersionReport("pumpdrill-sim"));
+  EXPECT_EQ(out.rfind(std::string("pumpdrill-sim ") + PUMPDRILL_VERSION + "\n", 0), 0u) << out;
+  EXPECT_NE(out.find("Evolution file format 2.0"), std::string::npos) << out;
   EXPECT_EQ(RunCli({"--frobnicate"}, &out, &err), 2);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
   EXPECT_NE(err.find("--frobnicate"), std::string::npos);

@@ -117,7 +117,7 @@ TEST_F(DirectoryTest, StartupLogRecordsEveryCheckpointInOrder) {
       "Program Initialization/global completed", "Program Initialization/Internal file0",
       "Program Initialization/Internal file", "Program Initialization/Temp Evol File0",
       "Program Initialization/Temp Evol File", "Directories/Exe Dir", "Directories/Main Dir",
-      "Directories/Curr Dir", "Directories/Created", "Sound/pre wav check", "Sound/WAV sound:",
+      "Directories/Main Dir Why", "Directories/Library Dir", "Directories/Curr Dir", "Directories/Created", "Sound/pre wav check", "Sound/WAV sound:",
       "Sound/post wav check", "System/free disk space", "Video/Nr Colors", "Video/Resolution"};
   EXPECT_EQ(LogKeys(root / "Ini" / "LASTINIT.TXT"), expected);
   std::string text = testing::ReadText(root / "Ini" / "LASTINIT.TXT");
@@ -142,8 +142,22 @@ TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstLetsGo) {
   SingleInstanceLock first, second;
   EXPECT_TRUE(first.Acquire(path));
   EXPECT_FALSE(second.Acquire(path));
+  EXPECT_TRUE(fs::exists(path));
   first.Release();
+  EXPECT_FALSE(fs::exists(path)) << "a clean end leaves no lock file behind";
   EXPECT_TRUE(second.Acquire(path));
+  EXPECT_TRUE(second.Held());
+}
+
+TEST(SingleInstance, TheLockFileGoesWithTheProgram) {
+  ScratchDir dir;
+  std::string path = (dir / "pumpdrill.lock").string();
+  {
+    SingleInstanceLock lock;
+    ASSERT_TRUE(lock.Acquire(path));
+    EXPECT_EQ(testing::ReadText(path), std::to_string(getpid()) + "\n");
+  }
+  EXPECT_FALSE(fs::exists(path));
 }
 
 TEST(SingleInstance, ALockLeftByACrashedProgramDoesNotBlock) {

@@ -14,6 +14,7 @@
 #include "frame/gui/frm_run_info.h"
 #include "frame/gui/help_topics.h"
 #include "frame/gui/setup_tabs.h"
+#include "frame/version.h"
 #include "main_window_fixture.h"
 #include "records/gui/chart_output.h"
 
@@ -234,7 +235,8 @@ TEST_F(HelpMenuTest, AboutNamesVersionQtLibrariesAndMainDirectory) {
   ProcessEventsFor(10);
   EXPECT_TRUE(about.isModal());
   const QString text = about.LblVersion->text();
-  EXPECT_TRUE(text.contains("Version 2.0")) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString("Version ") + kProgramVersion)) << text.toStdString();
+  EXPECT_TRUE(text.contains("Evolution file format 2.0")) << text.toStdString();
   EXPECT_TRUE(text.contains(qVersion()));
   EXPECT_TRUE(about.LblLibraries->text().contains("OpenAL Soft"));
   EXPECT_TRUE(

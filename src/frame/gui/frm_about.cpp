@@ -22,8 +22,9 @@ TfrmAboutB2::TfrmAboutB2(const std::string& mainDirectory, QWidget* parent) : QD
   purpose->setAlignment(Qt::AlignCenter);
   LblVersion = new QLabel(this);
   LblVersion->setObjectName("LblVersion");
-  LblVersion->setText(QString("Version %1, revision %2\nBuilt %3\nQt %4 (running on Qt %5)")
-                          .arg(QString(kVersionText), QString(kRevisionText),
+  LblVersion->setText(QString("Version %1\nEvolution file format %2, revision %3\nBuilt %4\n"
+                              "Qt %5 (running on Qt %6)")
+                          .arg(QString(kProgramVersion), QString(kVersionText), QString(kRevisionText),
                                QString::fromStdString(BuildDateText()), QString(QT_VERSION_STR),
                                QString(qVersion())));
   LblVersion->setAlignment(Qt::AlignCenter);

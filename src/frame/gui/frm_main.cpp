@@ -92,6 +92,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   ConnectBurnHouse();
   CreatePanelWindow();
   ConnectStudents();
+  ApplyReadOnlyMainDirectory();
   SetMinimumWindowSize();
 }
 
@@ -176,7 +177,7 @@ void TfrmMain::FormCreate(bool showSplash) {
 
   // 3. Splash: wait until the truck has stopped.
   if (showSplash) {
-    auto* splash = new TfrmSplash(p_.Dirs().MainDirectory, log, host_);
+    auto* splash = new TfrmSplash(p_.Dirs().LibraryDirectory(), log, host_);
     QEventLoop wait;
     connect(splash, &TfrmSplash::truckStopped, &wait, &QEventLoop::quit);
     connect(splash, &QObject::destroyed, &wait, &QEventLoop::quit);
@@ -197,7 +198,7 @@ void TfrmMain::FormCreate(bool showSplash) {
   QGuiApplication::setApplicationDisplayName(windowTitle());
 
   // 7. The picture library of the setup windows and the run panel.
-  OpenMiscImageLibrary(p_.Dirs().MainDirectory, miscLibrary_, host_);
+  OpenMiscImageLibrary(p_.Dirs().LibraryDirectory(), miscLibrary_, host_);
   LoadRunPanelGlyphs();
 
   // 8.

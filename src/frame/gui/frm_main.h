@@ -254,6 +254,7 @@ class TfrmMain : public QMainWindow {
   void ConnectPrintMenu();
   void SetMinimumWindowSize();
   void AssignMenuKeys();
+  void ApplyReadOnlyMainDirectory();
 
   Program& p_;
   WindowHost& host_;

@@ -24,9 +24,12 @@ const char* kUsage =
     "Usage: pumpdrill [options]\n"
     "The pump operator training simulator.\n\n"
     "  --no-splash       start without the splash window\n"
-    "  --main-dir DIR    use DIR as the main directory (Evols, Ini, ... and the\n"
-    "                    image libraries below it) instead of the one found from\n"
-    "                    the program's own place\n"
+    "  --main-dir DIR    use DIR as the main directory (Evols, Panels, Snd, Recs,\n"
+    "                    Ini, ...) instead of the usual one: for an installed\n"
+    "                    program $XDG_DATA_HOME/tidewarden-pumpdrill (by default\n"
+    "                    ~/.local/share/tidewarden-pumpdrill) or the shared folder\n"
+    "                    of /etc/tidewarden-pumpdrill.conf, otherwise the folder\n"
+    "                    found from the program's own place\n"
     "  --help            show this help and exit\n"
     "  --version         show the version and exit\n";
 
@@ -70,7 +73,7 @@ int RunProgram(int argc, char** argv) {
     return 0;
   }
   if (cmd.Version) {
-    std::printf("%s %s (revision %s)\n", kProductName, kVersionText, kRevisionText);
+    std::fputs(VersionReport("pumpdrill").c_str(), stdout);
     return 0;
   }
 
@@ -79,12 +82,13 @@ int RunProgram(int argc, char** argv) {
   StartupInfo info;
   info.ProgramPath = QCoreApplication::applicationFilePath().toStdString();
   info.MainDirectory = cmd.MainDirectory;
+  TakeUserFolders(info);
   info.WaveDevices = CountWaveDevices();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     info.ScreenWidth = screen->size().width();
     info.ScreenHeight = screen->size().height();
   }
-  AllocateAndResolve(program, info, host);
+  if (!AllocateAndResolve(program, info, host)) return 1;
   // Each session plays its chance events differently.
   program.run.Random.Seed(static_cast<std::uint64_t>(host.MonotonicSeconds() * 1e6));
 

@@ -25,7 +25,7 @@ std::string Numbered(const char* prefix, int n, const char* suffix = "") {
 }  // namespace
 
 TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
-    : QWidget(parent), p_(program), host_(host), pictures_(program.Dirs().MainDirectory) {
+    : QWidget(parent), p_(program), host_(host), pictures_(program.Dirs().LibraryDirectory()) {
   setObjectName("frmPanel");
   setWindowTitle("Panel Operation");
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate1", "OK");
