@@ -128,6 +128,7 @@ TEST_F(PanelControlsTest, AHandWheelTurnsItsValveByItsDirection) {
   s().DischargeList.RotaryOpensCCW[3] = 1;
   panel().SetValveHandleType(3, kHandleWheel);
   ValveHandleWidget* wheel = panel().ValveHandle(3);
+  EXPECT_EQ(wheel->Tag(), MakeValveHandleTag(3, kHandleWheel, kFirstWheelSlot));
   const ControlSize size = panel().Controls().PictureSize[kRotaryFirstWheel];
   EXPECT_NEAR(wheel->width(), size.Width * panel().Zoom(), 1);
   StartRun();
