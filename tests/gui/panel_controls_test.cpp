@@ -30,6 +30,7 @@ namespace {
 
 class PanelControlsTest : public testing::MainWindowFixture {
  protected:
+  explicit PanelControlsTest(bool withLibraries = true) : MainWindowFixture(withLibraries) {}
   void SetUp() override { OpenMainWindow(); }
   TfrmPanel& panel() { return *w->frmPanel(); }
   State& s() { return p.S(); }
@@ -127,6 +128,7 @@ TEST_F(PanelControlsTest, AHandWheelTurnsItsValveByItsDirection) {
   s().DischargeList.RotaryOpensCCW[3] = 1;
   panel().SetValveHandleType(3, kHandleWheel);
   ValveHandleWidget* wheel = panel().ValveHandle(3);
+  EXPECT_EQ(wheel->Tag(), MakeValveHandleTag(3, kHandleWheel, kFirstWheelSlot));
   const ControlSize size = panel().Controls().PictureSize[kRotaryFirstWheel];
   EXPECT_NEAR(wheel->width(), size.Width * panel().Zoom(), 1);
   StartRun();
@@ -372,6 +374,27 @@ TEST_F(PanelControlsTest, TheMouseWorksEverySwitchKnobAndButton) {
     c.act();
     EXPECT_TRUE(c.check()) << c.what;
   }
+}
+
+class PanelControlsWithoutLibraries : public PanelControlsTest {
+ protected:
+  PanelControlsWithoutLibraries() : PanelControlsTest(false) {}
+};
+
+TEST_F(PanelControlsWithoutLibraries, AControlWithoutItsPictureIsAskedForOnceAndStillDrawn) {
+  const std::size_t before = host.messages.size();
+  panel().SetValveHandleType(1, kHandleBall);
+  panel().ApplyLayout();
+  panel().ApplyLayout();
+  // Once: the library's loading error and the lookup's own message.
+  ASSERT_EQ(host.messages.size(), before + 2);
+  EXPECT_EQ(host.messages[before].text, "Error 2: loading " + dir.str() + "panel04.dll");
+  EXPECT_EQ(host.messages.back().text, "Cannot open picture library " + dir.str() + "panel04.dll");
+  EXPECT_GT(testing::ColourCount(panel().ValveHandle(1)->grab().toImage()), 4);
+  StartRun();
+  // (dx + dy) / 200, to the widget's whole pixels.
+  Drag(panel().ValveHandle(1), {30, 30}, {50, 50});
+  EXPECT_NEAR(s().Discharges[1].ValveOpen, 0.5, 0.02);
 }
 
 // Pictures to look at: every handle type shut, half and open; the

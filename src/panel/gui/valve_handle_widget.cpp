@@ -61,6 +61,10 @@ ValveHandleWidget::ValveHandleWidget(PanelSurface& surface, QWidget* parent, con
 
 int ValveHandleWidget::HandleType() const { return site_.Layout().Valves[valve_].HandleType; }
 
+std::uint32_t ValveHandleWidget::Tag() const {
+  return ValveHandleTag(site_.Controls(), site_.Layout(), valve_);
+}
+
 QSize ValveHandleWidget::SizeFor(int type, const PanelPictures& pictures, const PanelControls& pc,
                                  int valve) {
   if (IsPushPullHandle(type)) {

@@ -4,6 +4,8 @@
 // valve with its buttons and three lamps, or a hand wheel.
 #pragma once
 
+#include <cstdint>
+
 #include "panel/gui/control_widget.h"
 
 namespace pumpdrill {
@@ -15,6 +17,8 @@ class ValveHandleWidget : public ControlWidget {
 
   int Valve() const { return valve_; }
   int HandleType() const;
+  // The handle's identity: valve, type and the wheel's picture slot.
+  std::uint32_t Tag() const;
   // The handle's size in layout pixels for its type.
   static QSize SizeFor(int type, const PanelPictures& pictures, const PanelControls& pc, int valve);
 
