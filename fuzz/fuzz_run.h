@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/configuration.h"
 #include "frame/run_control.h"
@@ -20,11 +21,14 @@
 
 namespace pumpdrill::fuzz {
 
-// A host whose clock the harness moves; messages and sounds go nowhere.
+// A host whose clock the harness moves; messages and sounds go nowhere,
+// the radio calls shown as text are kept.
 class FuzzHost : public NullHost {
  public:
   double MonotonicSeconds() override { return now; }
+  void ShowIncidentCall(const IncidentCall& call) override { incidents.push_back(call); }
   double now = 1000.0;
+  std::vector<IncidentCall> incidents;
 };
 
 // A default state, configuration and run with a main directory of its own

@@ -20,6 +20,8 @@
 #include "panel/panel_layout.h"
 #include "records/data_file.h"
 #include "records/plot_setup.h"
+#include "sound/call_text_file.h"
+#include "sound/radio_call_file.h"
 
 using namespace pumpdrill;
 namespace fs = std::filesystem;
@@ -148,6 +150,24 @@ int main(int argc, char** argv) {
   // Sounds: 8-bit mono and 16-bit stereo.
   WriteBytes(out / "wav" / "mono8.wav", Wav(1, 8, 11025, 16));
   WriteBytes(out / "wav" / "stereo16.wav", Wav(2, 16, 22050, 8));
+
+  // Radio calls: an Evolution's schedule as the dialog writes it, and a
+  // hand-edited one out of time order with a bad time, a bad name and a
+  // missing NAME that ends the list.
+  WriteText(out / "radio_calls" / "three-calls.ITX",
+            RadioCallsText("DEFAULT", {{"01", "ENGINE1.WAV", "", 30, CallFault::None},
+                                       {"02", "ALARM.WTX", "", 95, CallFault::None},
+                                       {"03", "MAYDAY.WAV", "", kNoTimeSeconds, CallFault::None}}));
+  WriteText(out / "radio_calls" / "hand-edited.ITX",
+            "[Incident and Command Radio Files for Evolution: Drill]\nrel=2.0\n"
+            "[01]\nNAME=LATE.WAV\nTIME=02:00\n[02]\nname = early.wtx\ntime = 00:05\n"
+            "[03]\nNAME=BAD.WAV\nTIME=1:75\n[04]\nNAME=../UP.WAV\nTIME=00:10\n"
+            "[05]\nTIME=00:20\n[06]\nNAME=NEVER.WAV\n");
+  // Call texts: a description and lines, one over a record long.
+  WriteText(out / "call_text" / "two-lines.WTX",
+            CallTextBytes({"Second alarm", {"Engine 7 to command: water on the fire.",
+                                            std::string(300, 'x') + " \xc3\xa9"}}));
+  WriteText(out / "call_text" / "description-only.WTX", CallTextBytes({"Tender arriving", {}}));
 
   // A script with every command.
   WriteText(

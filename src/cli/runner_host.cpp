@@ -60,10 +60,9 @@ void RunnerHost::AttachEvolutionPanel() {
   TransferPanelConfiguration(t, CurrentPanelFileName(s), kPanelFileLoad, *this);
 }
 
-bool RunnerHost::PriorityRadioCall(const std::string& file) {
-  if (!program_) return false;
+void RunnerHost::PriorityRadioCall(const std::string& file) {
+  if (!program_) return Host::PriorityRadioCall(file);
   OfferPriorityCall(file, RadioOutputOf(program_->config, program_->run), *this);
-  return true;
 }
 
 double RunnerHost::TimeOfDaySeconds() { return std::fmod(startOfDay_ + clock_.Now(), kSecondsPerDay); }

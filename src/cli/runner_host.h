@@ -7,7 +7,6 @@
 #include <string>
 
 #include "sim/host.h"
-#include "sim/radio_host.h"
 
 namespace pumpdrill {
 
@@ -28,7 +27,7 @@ class SimulatedClock {
   long long tick_ = 0;
 };
 
-class RunnerHost : public Host, public RadioCallHost {
+class RunnerHost : public Host {
  public:
   // Messages go to err, each text exactly as the program shows it, on a
   // line of its own; quiet keeps them back.
@@ -51,7 +50,7 @@ class RunnerHost : public Host, public RadioCallHost {
   void ShowIncidentCall(const IncidentCall& call) override;
   // The tender's arrival call is decided as a scheduled one is; the runner
   // counts as having sound as long as its settings say so.
-  bool PriorityRadioCall(const std::string& file) override;
+  void PriorityRadioCall(const std::string& file) override;
   void SetProgram(Program* program) { program_ = program; }
 
   // An Evolution opened by the runner brings its panel file's effects on

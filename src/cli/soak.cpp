@@ -120,6 +120,10 @@ std::string SoakSampleFault(const State& s) {
     return "PumpOutput.DischargePress is " + Field(s, "PumpOutput.DischargePress");
   if (s.Tank.Volume < 0 || s.Tank.Volume > s.Tank.Capacity)
     return "Tank.Volume is " + Field(s, "Tank.Volume") + " of " + Field(s, "Tank.Capacity");
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type != FieldType::ShortString && !InFieldRange(f, GetFieldNumber(s, f)))
+      return f.name + " is " + GetFieldText(s, f) + ", outside " + RangeText(f);
+  }
   return {};
 }
 

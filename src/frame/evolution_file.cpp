@@ -159,6 +159,15 @@ bool LoadEvolution(State& s, const std::string& path, Configuration& config, Hos
   // The discharge count byte is read but not applied: the count comes with
   // the panel file.
   CopyImage(image, blocks);
+  // Numbers outside what any apparatus has (a gear ratio of 0, a hose of
+  // 1e20 ft) are brought to the nearest end of their range, and said so.
+  const std::vector<std::string> clamped = ClampToFieldRanges(s);
+  if (!clamped.empty()) {
+    std::string text = "Evolution file " + path +
+                       ": these values were outside their range and were set to its nearest end:";
+    for (const std::string& line : clamped) text += "\n" + line;
+    host.Notify(MsgType::Warning, text);
+  }
   UpperCaseCallFiles(s.RadioMessages);
   ApplyUnits(config, config.Options.MetricUnits);
   // The second lines of siamese pairs are not stored: each pair is rebuilt

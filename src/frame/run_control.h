@@ -14,6 +14,7 @@
 #include "sim/random_source.h"
 #include "sim/state.h"
 #include "sim/types.h"
+#include "sound/radio_call_state.h"
 
 namespace pumpdrill {
 
@@ -53,6 +54,7 @@ struct RunContext {
   Array1<bool, 15> AutoNozzlePending{};
   std::string ElapsedText;  // what the elapsed-time label shows
   RandomSource Random;      // the run's chance events (a sporadic supply)
+  RadioCallState Radio;     // the random radio calls of the run
   int WaveDevices = 0;      // wave output devices found at start-up
   Directories Dirs;
   StartupLog* Log = nullptr;  // the start-up log, when there is one

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "panel/gauge_scale.h"
 
@@ -40,8 +41,9 @@ inline constexpr double kPsiToKpa = 6.894;
 inline constexpr double kPsiToInHg = 2.03602;  // vacuum: inHg below atmosphere
 
 // One ring of graduations. Ticks are marked at every multiple of MinorStep
-// and MajorStep from First to Last (marked units); numerals at every
-// multiple of NumeralStep. Radii are distances from the needle centre.
+// and MajorStep from First to Last (marked units); numerals at
+// NumeralOrigin plus every multiple of NumeralStep. Radii are distances
+// from the needle centre.
 struct FaceGraduation {
   double Factor;  // marked = stored * Factor + Offset
   double Offset;
@@ -57,6 +59,7 @@ struct FaceGraduation {
   double NumeralRadius;  // distance of the numerals' centres
   double NumeralHeight;  // cap height of the numerals
   bool Inward;           // ticks run inwards from TickRadius
+  double NumeralOrigin = 0;
 };
 
 // The stored value that a marked value of ring g stands for.
@@ -179,7 +182,9 @@ inline constexpr FaceGraduation kBigKpa{
     kPsiToKpa, 0, -100, 600 * kPsiToKpa, 100, 500, 1000, 23, 4, 2, 18, 4.0, false};
 
 // Engine faces: a few numerals above the ticks.
-inline constexpr FaceGraduation kTempF{1, 0, 100, 250, 10, 50, 50, 22.5, 4, 2, 15, 4.6, true};
+// The Fahrenheit face has room for three numerals: 100, 175 and 250.
+inline constexpr FaceGraduation kTempF{1,    0, 100, 250, 12.5, 25,   75,
+                                       22.5, 4, 2,   15,  4.6,  true, 100};
 inline constexpr FaceGraduation kTempC{5.0 / 9.0, -160.0 / 9.0, 40,  120, 5, 20, 40, 22.5, 4,
                                        2,         15,           4.6, true};
 inline constexpr FaceGraduation kOilPsi{1, 0, 0, 80, 5, 20, 40, 22.5, 4, 2, 15, 4.6, true};
@@ -389,6 +394,16 @@ inline double FaceNeedleAngle(const GaugeFace& f, double value) {
 // A point at distance r from the face centre in the direction of angle.
 FacePoint FacePointAt(const GaugeFace& f, double angle, double r);
 
+// The marked values that ring g carries numerals for, in rising order.
+std::vector<double> NumeralValues(const FaceGraduation& g);
+
+// The centre of the numeral for marked value m of ring `ring` of face f,
+// for a numeral textWidth wide and the ring's NumeralHeight tall: at the
+// ring's numeral radius, or nearer the hub where the numeral's box would
+// reach the ticks. The vacuum ring's numeral stands at the end of the red
+// band, just beyond the sweep's start.
+FacePoint NumeralCentre(const GaugeFace& f, int ring, double m, double textWidth);
+
 // The needle triangle of face f at angle: tip, then the two tail corners.
 struct NeedleTriangle {
   FacePoint Tip;
@@ -492,6 +507,36 @@ inline constexpr int kPushPullStickWidth = 7;
 inline constexpr int kPushPullStickLength = 68;
 inline constexpr int kPushPullHandleWidth = 25;
 inline constexpr int kPushPullHandleHeight = 26;
+
+// The electronic controls (the press regions are those of
+// panel/controls): the electronic throttle 80 x 60 (raise and lower keys in
+// its right quarter, the idle key along the top left, the speed display at
+// (22, 29) in a silver window); the Electronic 2 governor 64 x 124 (its
+// display at the top, the upper toggle at (19, 48), the lower at (15, 90));
+// the Class1 governor 75 x 62 (mode and idle keys along the top, the preset
+// key at the left, decrease and increase along the bottom, the display's
+// black box at (17, 28)); the electronic valve 37 x 50 (open and close keys
+// right of x 21, above and below y 24; three lamps stacked at the left,
+// whose glass the window lights: LampAt are their centres); the ball valve
+// lever 44 x 44, drawn shut with its hub at the picture's centre, so that it
+// turns about the centre as it opens.
+inline constexpr int kElecThrottleWidth = 80;
+inline constexpr int kElecThrottleHeight = 60;
+inline constexpr FacePoint kElecThrottleDisplayAt{22, 29};
+inline constexpr FaceBox kElecThrottleDisplayWindow{19, 26, 40, 18};
+inline constexpr int kGovern1Width = 64;
+inline constexpr int kGovern1Height = 124;
+inline constexpr FaceBox kGovern1Display{5, 4, 54, 16};
+inline constexpr FacePoint kGovern1UpperToggleAt{19, 48};
+inline constexpr FacePoint kGovern1LowerToggleAt{15, 90};
+inline constexpr int kGovernClass1Width = 75;
+inline constexpr int kGovernClass1Height = 62;
+inline constexpr FaceBox kGovernClass1Display{17, 28, 42, 12};
+inline constexpr int kElecValveWidth = 37;
+inline constexpr int kElecValveHeight = 50;
+inline constexpr FacePoint kElecValveLampAt[3] = {{10, 10}, {10, 25}, {10, 40}};
+inline constexpr double kElecValveLampRadius = 3.6;
+inline constexpr int kBallHandleSize = 44;
 
 // Every panel picture the image tool draws, with its layout size.
 inline constexpr PanelPictureSize kPanelPictureSizes[] = {
@@ -601,6 +646,11 @@ inline constexpr PanelPictureSize kPanelPictureSizes[] = {
     {"PUSHPULL_STICK", kPushPullStickWidth, kPushPullStickLength},
     {"PUSHPULL_STICK_H", kPushPullStickLength, kPushPullStickWidth},
     {"PUSHPULL_HANDLE", kPushPullHandleWidth, kPushPullHandleHeight},
+    {"ELEC_THROTTLE1", kElecThrottleWidth, kElecThrottleHeight},
+    {"GOVERN1", kGovern1Width, kGovern1Height},
+    {"GOVERN_CLASS1", kGovernClass1Width, kGovernClass1Height},
+    {"ELEC_VALVE_AKRON_PIC", kElecValveWidth, kElecValveHeight},
+    {"BALL_HANDLE", kBallHandleSize, kBallHandleSize},
 };
 
 // The layout size of a panel picture of the list above, or nullptr.
@@ -610,17 +660,18 @@ constexpr const PanelPictureSize* FindPanelPictureSize(std::string_view name) {
   return nullptr;
 }
 
-// Suggested places of a gauge's companions, relative to its picture's
-// top-left corner (the layout may move them): the title plate above, the
-// pressure and flow readouts below; the lamp of an engine gauge below its
-// right side; the tachometer's readout below it.
-inline constexpr FaceBox kSmallGaugeTitle{0, -15, 79, 13};
-inline constexpr FaceBox kSmallGaugePressReadout{1, 80, 38, 13};
-inline constexpr FaceBox kSmallGaugeFlowReadout{40, 80, 38, 13};
-inline constexpr FaceBox kBigGaugeTitle{0, -15, 103, 13};
-inline constexpr FaceBox kBigGaugePressReadout{2, 99, 49, 14};
-inline constexpr FaceBox kBigGaugeFlowReadout{52, 99, 49, 14};
-inline constexpr FaceBox kEngineGaugeLamp{49, 48, 9, 9};
-inline constexpr FaceBox kTachReadout{5, 60, 50, 13};
+// The places of a gauge's companions relative to its picture's top-left
+// corner, as the default layout puts them (a panel file may move them):
+// the title plate right above, the pressure and flow readouts side by side
+// right below; the lamp of an engine gauge at its upper right; the
+// tachometer's readout below it.
+inline constexpr FaceBox kSmallGaugeTitle{0, -12, 79, 12};
+inline constexpr FaceBox kSmallGaugePressReadout{1, 80, 38, 12};
+inline constexpr FaceBox kSmallGaugeFlowReadout{40, 80, 38, 12};
+inline constexpr FaceBox kBigGaugeTitle{0, -12, 103, 12};
+inline constexpr FaceBox kBigGaugePressReadout{1, 99, 50, 13};
+inline constexpr FaceBox kBigGaugeFlowReadout{52, 99, 50, 13};
+inline constexpr FaceBox kEngineGaugeLamp{60, 0, 9, 9};
+inline constexpr FaceBox kTachReadout{0, 61, 60, 13};
 
 }  // namespace pumpdrill

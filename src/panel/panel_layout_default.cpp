@@ -7,16 +7,15 @@
 // handle at its lower right.
 #include <algorithm>
 
+#include "panel/gauge_faces.h"
 #include "panel/panel_layout.h"
 
 namespace pumpdrill {
 
 namespace {
 
-constexpr int kSmallGauge = 79;
-constexpr int kBigGaugeWidth = 103;
-constexpr int kBigGaugeHeight = 98;
-constexpr int kTitleHeight = 12;
+constexpr int kSmallGauge = kSmallFaceWidth;
+constexpr int kTitleHeight = static_cast<int>(kSmallGaugeTitle.Height);
 constexpr int kHandleWidth = 37;
 constexpr int kHandleHeight = 114;
 
@@ -24,26 +23,34 @@ PanelPlace At(int left, int top, int width, int height, bool visible = true) {
   return {left, top, width, height, visible};
 }
 
-// A discharge gauge whose title panel stands above it and whose pressure and
-// flow readouts stand side by side below it.
-GaugeParts SmallGaugeAt(int left, int top, bool visible) {
+// A companion of an item at (left, top), at the box relative to it.
+PanelPlace Beside(int left, int top, const FaceBox& b, bool visible = true) {
+  return At(left + static_cast<int>(b.Left), top + static_cast<int>(b.Top),
+            static_cast<int>(b.Width), static_cast<int>(b.Height), visible);
+}
+
+// A gauge whose title panel stands right above it and whose pressure and
+// flow readouts stand side by side below it; (left, top) is the title's
+// corner.
+GaugeParts GaugeAt(int left, int top, int width, int height, const FaceBox& title,
+                   const FaceBox& press, const FaceBox& flow, bool visible) {
   GaugeParts g;
-  g.Title = At(left, top, kSmallGauge, kTitleHeight, visible);
-  g.Gauge = At(left, top + kTitleHeight, kSmallGauge, kSmallGauge, visible);
-  const int readouts = g.Gauge.Bottom() + 1;
-  g.PressReadout = At(left + 1, readouts, 38, 12, visible);
-  g.FlowReadout = At(left + 40, readouts, 38, 12, visible);
+  const int gaugeTop = top - static_cast<int>(title.Top);
+  g.Gauge = At(left, gaugeTop, width, height, visible);
+  g.Title = Beside(left, gaugeTop, title, visible);
+  g.PressReadout = Beside(left, gaugeTop, press, visible);
+  g.FlowReadout = Beside(left, gaugeTop, flow, visible);
   return g;
 }
 
+GaugeParts SmallGaugeAt(int left, int top, bool visible) {
+  return GaugeAt(left, top, kSmallFaceWidth, kSmallFaceHeight, kSmallGaugeTitle,
+                 kSmallGaugePressReadout, kSmallGaugeFlowReadout, visible);
+}
+
 GaugeParts BigGaugeAt(int left, int top) {
-  GaugeParts g;
-  g.Title = At(left, top, kBigGaugeWidth, kTitleHeight);
-  g.Gauge = At(left, top + kTitleHeight, kBigGaugeWidth, kBigGaugeHeight);
-  const int readouts = g.Gauge.Bottom() + 1;
-  g.PressReadout = At(left + 1, readouts, 50, 13);
-  g.FlowReadout = At(left + 52, readouts, 50, 13);
-  return g;
+  return GaugeAt(left, top, kBigFaceWidth, kBigFaceHeight, kBigGaugeTitle, kBigGaugePressReadout,
+                 kBigGaugeFlowReadout, true);
 }
 
 // A valve handle with its title label: below the handle, or above it.
@@ -104,21 +111,21 @@ PanelLayout DefaultPanelLayout() {
   l.Item(I::Throttle) = At(253, 140, 56, 110);
   l.Item(I::PressureControl) = At(317, 140, 60, 110);
 
-  l.Item(I::EngTempGauge) = At(164, 140, 58, 57);
-  l.Item(I::TempLt) = At(224, 140, 9, 9);
+  l.Item(I::EngTempGauge) = At(164, 140, kEngineFaceWidth, kEngineFaceHeight);
+  l.Item(I::TempLt) = Beside(164, 140, kEngineGaugeLamp);
   l.Item(I::ChkEngineLt) = At(164, 200, 52, 41);
-  l.Item(I::RpmMeter) = At(381, 140, 60, 59);
-  l.Item(I::LblRpmGauge) = At(381, 201, 60, 13);
+  l.Item(I::RpmMeter) = At(381, 140, kTachFaceWidth, kTachFaceHeight);
+  l.Item(I::LblRpmGauge) = Beside(381, 140, kTachReadout);
   l.Item(I::FlowMeter) = At(381, 140, 135, 69, false);
   l.Item(I::LblFlowmeter) = At(405, 150, 70, 17, false);
 
   l.Item(I::PrimerBack) = At(252, 258, 44, 80);
   l.Item(I::Primer) = At(259, 272, 30, 56);
   l.Item(I::LblPrimedIndicator) = At(248, 341, 52, 12);
-  l.Item(I::OilPressGauge) = At(306, 258, 58, 57);
-  l.Item(I::OilPressureLt) = At(366, 258, 9, 9);
-  l.Item(I::PumpOilGauge) = At(306, 258, 58, 57, false);
-  l.Item(I::PumpOilLt) = At(366, 258, 9, 9, false);
+  l.Item(I::OilPressGauge) = At(306, 258, kEngineFaceWidth, kEngineFaceHeight);
+  l.Item(I::OilPressureLt) = Beside(306, 258, kEngineGaugeLamp);
+  l.Item(I::PumpOilGauge) = At(306, 258, kEngineFaceWidth, kEngineFaceHeight, false);
+  l.Item(I::PumpOilLt) = Beside(306, 258, kEngineGaugeLamp, false);
   l.Item(I::StopEngineLt) = At(378, 258, 52, 41);
   l.Item(I::ChkXmissionLt) = At(378, 258, 52, 41, false);
   l.Item(I::IdBox) = At(304, 330, 122, 33);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pumpdrill {
 
@@ -63,6 +64,17 @@ class SoundCues {
     (void)flag;
     (void)file;
   }
+  // Whether the cue is sounding now (radio calls wait for one another).
+  virtual bool CuePlaying(int cue) {
+    (void)cue;
+    return false;
+  }
+  // A priority radio call outside the schedule (the tender's arrival). Hosts
+  // that show calls as text decide, as the radio step does, whether it is
+  // heard or read; by default it is played as cue 12.
+  virtual void PriorityRadioCall(const std::string& file) {
+    SoundCue(SND_PRIORITY_RADIO_CALL, -1, false, file);
+  }
 };
 
 // What the panel's primed indicator shows at draft.
@@ -70,6 +82,13 @@ enum class PrimedShown { Hidden, NotPrimed, Primed };
 
 // The run buttons of the main window: at most one of them is shown down.
 enum class RunButton { None = 0, Start = 1, Pause = 2, Stop = 3 };
+
+// A radio call shown as text in the incident window.
+struct IncidentCall {
+  std::string Caption;             // the call's description, or its base name
+  std::vector<std::string> Lines;  // the exact text
+  std::string Time;                // the run time the main window showed when it came
+};
 
 // Refresh requests from the simulation and the run control to whatever
 // displays them. Each window adds the notifications it needs here; the
@@ -150,6 +169,9 @@ class Display {
   // A setup window changed what the panel's gauges or lamps show (oil and
   // coolant settings): the panel's displays are to be redrawn.
   virtual void RefreshPanelDisplays() {}
+  // A radio call that is not heard (text only, or no sound): the incident
+  // window shows it, without taking the keyboard from the panel.
+  virtual void ShowIncidentCall(const IncidentCall& call) { (void)call; }
 };
 
 // Time as the run clock and the records see it. The defaults read the

@@ -5,7 +5,7 @@
 
 #include "sim/constants.h"
 #include "sim/coefficients.h"
-#include "sim/radio_host.h"
+#include "sim/host.h"
 #include "sim/state.h"
 #include "sim/supply.h"
 
@@ -187,9 +187,7 @@ void ResetDraftSource(State& s, bool simActive) {
 }
 
 void TenderArrives(State& s, Host& host) {
-  RadioCallHost* radio = RadioSideOf(host);
-  if (!radio || !radio->PriorityRadioCall(kTenderArrivalSound))
-    host.SoundCue(SND_PRIORITY_RADIO_CALL, -1, false, kTenderArrivalSound);
+  host.PriorityRadioCall(kTenderArrivalSound);
   TDraftSourceRec& source = s.DraftSource;
   source.Volume = std::clamp(source.Volume + s.Tender.TenderCapacity, 0.0, std::max(source.Capacity, 0.0));
 }

@@ -8,7 +8,9 @@
 #include <limits>
 #include <system_error>
 #include <unordered_map>
+#include <utility>
 
+#include "sim/field_ranges.h"
 #include "sim/finite_state.h"
 
 namespace pumpdrill {
@@ -285,17 +287,42 @@ std::size_t ItemSize(FieldType t) {
   return 0;
 }
 
+// The range of a field's type: the integers' own, a real's 1e30 either way.
+FieldRange TypeRange(FieldType t) {
+  switch (t) {
+    case FieldType::Double:
+      return {-kLargestPlausibleReal, kLargestPlausibleReal, ""};
+    case FieldType::SmallInt:
+      return {std::numeric_limits<SmallInt>::min(), std::numeric_limits<SmallInt>::max(), ""};
+    case FieldType::Byte:
+      return {0, 255, ""};
+    case FieldType::Boolean:
+      return {0, 1, ""};
+    case FieldType::ShortString:
+      break;
+  }
+  return {0, 0, ""};
+}
+
+FieldInfo MakeField(std::string name, const std::string& record, std::size_t at, std::size_t offset,
+                    FieldType type, const FieldRange* listed) {
+  const FieldRange range = listed ? *listed : TypeRange(type);
+  return {std::move(name), record, at, offset, type, range.Min, range.Max, range.Unit};
+}
+
 void AddRecord(std::vector<FieldInfo>& out, const std::string& record, std::size_t at,
                const RecordDesc& desc) {
   for (const MemberDesc& m : desc.members) {
     if (m.pad) continue;
+    const FieldRange* listed = ListedFieldRange(desc.type, m.name);
     if (m.count == 0) {
-      out.push_back({record + "." + m.name, record, at, m.offset, m.type});
+      out.push_back(MakeField(record + "." + m.name, record, at, m.offset, m.type, listed));
       continue;
     }
     for (int i = 1; i <= m.count; ++i) {
-      out.push_back({record + "." + m.name + "[" + std::to_string(i) + "]", record, at,
-                     m.offset + static_cast<std::size_t>(i - 1) * ItemSize(m.type), m.type});
+      out.push_back(MakeField(record + "." + m.name + "[" + std::to_string(i) + "]", record, at,
+                              m.offset + static_cast<std::size_t>(i - 1) * ItemSize(m.type), m.type,
+                              listed));
     }
   }
 }
@@ -330,7 +357,8 @@ Registry BuildRegistry() {
   AddRecord(f, "SimClock", offsetof(State, SimClock), SimClockDesc());
   AddRecord(f, "DraftSource", offsetof(State, DraftSource), DraftSourceDesc());
   AddRecord(f, "Tender", offsetof(State, Tender), TenderDesc());
-  f.push_back({"MinIntakePress", "", offsetof(State, MinIntakePress), 0, FieldType::Double});
+  f.push_back(MakeField("MinIntakePress", "", offsetof(State, MinIntakePress), 0, FieldType::Double,
+                        nullptr));
   AddRecords<TIncidentRec, kIncidentCount>(f, "Incidents", offsetof(State, Incidents),
                                            IncidentDesc());
   AddRecord(f, "ShowOptions", offsetof(State, ShowOptions), ShowOptionsDesc());
@@ -424,13 +452,68 @@ bool ParseBoolean(std::string_view text, bool& out) {
   return false;
 }
 
-std::string Refusal(const FieldInfo& f, std::string_view text, const char* what) {
+std::string Refusal(const FieldInfo& f, std::string_view text, const std::string& what) {
   return f.name + ": \"" + std::string(text) + "\" " + what;
+}
+
+// Whole numbers below 1e15 in full ("1000000000"), others as short as
+// they read back ("0.1", "1e-06", "1e+20").
+std::string NumberText(double v) {
+  if (std::fabs(v) < 1e15 && v == std::trunc(v)) return std::to_string(static_cast<long long>(v));
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
+// Whether the field has a range of its own, narrower than its type's.
+bool HasListedRange(const FieldInfo& f) {
+  const FieldRange t = TypeRange(f.type);
+  return f.min != t.Min || f.max != t.Max;
+}
+
+std::string OutsideText(const FieldInfo& f) {
+  if (f.type == FieldType::Double && !HasListedRange(f))
+    return "is beyond any plausible value (1e30 either way)";
+  return "is outside its range, " + RangeText(f);
 }
 
 }  // namespace
 
 std::size_t FieldInfo::Size() const { return ItemSize(type); }
+
+std::string RangeText(const FieldInfo& f) {
+  std::string text = NumberText(f.min) + " to " + NumberText(f.max);
+  if (*f.unit) text += std::string(" ") + f.unit;
+  return text;
+}
+
+bool InFieldRange(const FieldInfo& f, double v) { return v >= f.min && v <= f.max; }
+
+std::vector<std::string> ClampToFieldRanges(State& s) {
+  std::vector<std::string> notes;
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type == FieldType::ShortString || f.type == FieldType::Boolean) continue;
+    const double v = GetFieldNumber(s, f);
+    if (std::isnan(v) || InFieldRange(f, v)) continue;
+    const double to = v < f.min ? f.min : f.max;
+    switch (f.type) {
+      case FieldType::Double:
+        Store<Double>(s, f, to);
+        break;
+      case FieldType::SmallInt:
+        Store<SmallInt>(s, f, static_cast<SmallInt>(to));
+        break;
+      case FieldType::Byte:
+        Store<Byte>(s, f, static_cast<Byte>(to));
+        break;
+      default:
+        break;
+    }
+    notes.push_back(f.name + ": " + NumberText(v) + " is outside " + RangeText(f) + ", set to " +
+                    NumberText(to));
+  }
+  return notes;
+}
 
 const std::vector<FieldInfo>& StateFields() { return TheRegistry().fields; }
 
@@ -475,8 +558,8 @@ bool SetFieldText(State& s, const FieldInfo& f, std::string_view text, std::stri
         message = Refusal(f, text, "is not a number");
         return false;
       }
-      if (!(std::fabs(v) <= kLargestPlausibleReal)) {
-        message = Refusal(f, text, "is beyond any plausible value (1e30 either way)");
+      if (!InFieldRange(f, v)) {
+        message = Refusal(f, text, OutsideText(f));
         return false;
       }
       Store<Double>(s, f, v);
@@ -489,6 +572,10 @@ bool SetFieldText(State& s, const FieldInfo& f, std::string_view text, std::stri
         message = Refusal(f, text, "is not a whole number from -32768 to 32767");
         return false;
       }
+      if (!InFieldRange(f, static_cast<double>(v))) {
+        message = Refusal(f, text, OutsideText(f));
+        return false;
+      }
       Store<SmallInt>(s, f, static_cast<SmallInt>(v));
       return true;
     }
@@ -496,6 +583,10 @@ bool SetFieldText(State& s, const FieldInfo& f, std::string_view text, std::stri
       long v = 0;
       if (!ParseInteger(text, 0, 255, v)) {
         message = Refusal(f, text, "is not a whole number from 0 to 255");
+        return false;
+      }
+      if (!InFieldRange(f, static_cast<double>(v))) {
+        message = Refusal(f, text, OutsideText(f));
         return false;
       }
       Store<Byte>(s, f, static_cast<Byte>(v));

@@ -24,6 +24,11 @@ struct FieldInfo {
   std::size_t recordOffset;    // where that record starts within State
   std::size_t offset;          // where the field starts within its record
   FieldType type;
+  // The plausible range in the stored unit (see field_ranges.h); a field
+  // without one of its own has its type's range, a real 1e30 either way.
+  double min = 0;
+  double max = 0;
+  const char* unit = "";
 
   std::size_t StateOffset() const { return recordOffset + offset; }
   std::size_t Size() const;
@@ -46,12 +51,24 @@ std::string GetFieldText(const State& s, const FieldInfo& f);
 // The value as a number (Booleans 0 or 1); a string field gives NaN.
 double GetFieldNumber(const State& s, const FieldInfo& f);
 
+// "0 to 20000 ft": the field's range as messages give it.
+std::string RangeText(const FieldInfo& f);
+// Whether a finite value lies within the field's range.
+bool InFieldRange(const FieldInfo& f, double v);
+
+// Brings every number of s that lies outside its field's range to the
+// nearest end and returns one line per field brought in, as
+// "Pump.GearRatio: 0 is outside 0.1 to 10, set to 0.1". NaN is left alone
+// (readers refuse it before).
+std::vector<std::string> ClampToFieldRanges(State& s);
+
 // Stores text into the field. Numbers are read the same way whatever the
-// locale ("." is the decimal point); integers must be whole and in the
-// field's range; Booleans accept 0/1, true/false, yes/no; strings at most
-// 255 characters. Surrounding blanks of a number are ignored. On a value
-// that does not fit, returns false, leaves the state unchanged and sets
-// `message` to a one-line text naming the field and the value.
+// locale ("." is the decimal point); integers must be whole; numbers must
+// lie in the field's range (RangeText); Booleans accept 0/1, true/false,
+// yes/no; strings at most 255 characters. Surrounding blanks of a number
+// are ignored. On a value that does not fit, returns false, leaves the
+// state unchanged and sets `message` to a one-line text naming the field
+// and the value.
 bool SetFieldText(State& s, const FieldInfo& f, std::string_view text, std::string& message);
 
 // The same by name; an unknown name is refused with a message naming it.

@@ -36,7 +36,7 @@ void OfferPriorityCall(const std::string& fileName, const RadioOutput& out, Host
     call.Caption = text.Description.empty() ? BaseName(fileName) : text.Description;
     call.Lines = text.Lines;
     call.Time = out.ElapsedText;
-    if (RadioCallHost* radio = RadioSideOf(host)) radio->ShowIncidentCall(call);
+    host.ShowIncidentCall(call);
     return;
   }
   const std::string sound = ResolveSoundFile(out.SoundsDirectory, fileName);

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "sim/host.h"
-#include "sim/radio_host.h"
 #include "sim/radio_messages.h"
 #include "sim/random_source.h"
 #include "sound/radio_call_file.h"
+#include "sound/radio_call_state.h"
 
 namespace pumpdrill {
 

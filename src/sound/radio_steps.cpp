@@ -7,13 +7,13 @@ namespace pumpdrill {
 
 namespace {
 
-void ScheduledCallStep(State& s, const RadioOutput& out, RadioCallHost& radio, Host& host) {
+void ScheduledCallStep(State& s, const RadioOutput& out, Host& host) {
   TRadioMessagesRec& r = s.RadioMessages;
   if (r.NextCall >= kRadioCallCount) return;
   const std::string file = r.CallFile[r.NextCall].str();
   if (file.empty() || s.SimClock.Time < r.CallTime[r.NextCall]) return;
   // A call due while another priority call sounds waits for its end.
-  if (radio.CuePlaying(SND_PRIORITY_RADIO_CALL)) return;
+  if (host.CuePlaying(SND_PRIORITY_RADIO_CALL)) return;
   ++r.NextCall;
   r.NextCallTime = r.NextCall < kRadioCallCount && !r.CallFile[r.NextCall].empty()
                        ? r.CallTime[r.NextCall]
@@ -21,12 +21,11 @@ void ScheduledCallStep(State& s, const RadioOutput& out, RadioCallHost& radio, H
   OfferPriorityCall(file, out, host);
 }
 
-void RandomCallStep(State& s, const Configuration& cfg, RunContext& run, RadioCallHost& side,
-                    Host& host) {
-  RadioCallState& radio = side.Radio();
+void RandomCallStep(State& s, const Configuration& cfg, RunContext& run, Host& host) {
+  RadioCallState& radio = run.Radio;
   if (!cfg.Options.RadioUse || radio.RandomCalls.empty() || s.SimClock.Time < radio.NextRandomTime)
     return;
-  if (side.CuePlaying(SND_PRIORITY_RADIO_CALL) || side.CuePlaying(SND_GENERAL_RADIO_CALL)) return;
+  if (host.CuePlaying(SND_PRIORITY_RADIO_CALL) || host.CuePlaying(SND_GENERAL_RADIO_CALL)) return;
   const std::string file = DrawRandomCall(radio, radio.Random);
   radio.NextRandomTime = NextRandomCallTime(s.SimClock.Time, cfg.Options.RadioMean,
                                             cfg.Options.RadioVariance, radio.Random);
@@ -51,17 +50,12 @@ RadioOutput RadioOutputOf(const Configuration& cfg, const RunContext& run) {
 }
 
 void RadioCallsStep(State& s, const Configuration& cfg, RunContext& run, Host& host) {
-  RadioCallHost none;
-  RadioCallHost* side = RadioSideOf(host);
-  RadioCallHost& radio = side ? *side : none;
-  ScheduledCallStep(s, RadioOutputOf(cfg, run), radio, host);
-  RandomCallStep(s, cfg, run, radio, host);
+  ScheduledCallStep(s, RadioOutputOf(cfg, run), host);
+  RandomCallStep(s, cfg, run, host);
 }
 
 void ReloadRadioCalls(State& s, const Configuration& cfg, RunContext& run, Host& host) {
-  RadioCallHost none;
-  RadioCallHost* side = RadioSideOf(host);
-  RadioCallState& radio = (side ? *side : none).Radio();
+  RadioCallState& radio = run.Radio;
   radio.NextRandomTime = NextRandomCallTime(s.SimClock.Time, cfg.Options.RadioMean,
                                             cfg.Options.RadioVariance, radio.Random);
   FindRandomCalls(radio, run.Dirs.SoundsDirectory);

@@ -109,15 +109,17 @@ TEST_F(EvolutionFileTest, SavedFileHasTheBlockLayoutAndReadsBackByteForByte) {
   Scramble(s->DraftSource, 10);
   Scramble(s->RadioMessages, 11);
   for (int i = 1; i <= 9; ++i) Scramble(s->Incidents[i], 20 + i);
-  // Reals that are not numbers, or beyond any plausible size, mark a
-  // damaged file; the patterns that make one become small numbers (their
-  // sign and exponent bits changed).
+  // Reals that are not numbers mark a damaged file, and numbers outside
+  // their field's range are brought into it by the load: such patterns
+  // become the bottom of the field's range.
   for (const FieldInfo& f : StateFields()) {
-    if (f.type != FieldType::Double) continue;
-    Byte* p = reinterpret_cast<Byte*>(s.get()) + f.StateOffset();
-    double v;
-    std::memcpy(&v, p, sizeof v);
-    if (!(std::fabs(v) <= kLargestPlausibleReal)) p[7] = 0x3F;
+    if (f.type == FieldType::ShortString || f.type == FieldType::Boolean) continue;
+    const double v = GetFieldNumber(*s, f);
+    if (!std::isnan(v) && InFieldRange(f, v)) continue;
+    const std::string low = f.type == FieldType::Double ? std::to_string(f.min)
+                                                        : std::to_string(static_cast<long>(f.min));
+    std::string message;
+    ASSERT_TRUE(SetFieldText(*s, f, low, message)) << message;
   }
   for (int line = 1; line <= 19; ++line) {
     s->Discharges[line].Spare260 = 1000 + line;
@@ -289,6 +291,28 @@ TEST_F(EvolutionFileTest, DamagedContentsAreRefusedAndTheStateIsUntouched) {
   EXPECT_TRUE(EvolutionFile(*t, kEvolutionLoad, path, config, host)) << host.Texts();
 }
 
+// A number no apparatus has, from a hand-made or older file, is brought to
+// its range's nearest end; the load goes on and says which values moved.
+TEST_F(EvolutionFileTest, ValuesOutsideTheirRangeAreClampedWithANote) {
+  s->Pump.GearRatio = 0;
+  s->Discharges[4].HoseLength = 1e9;
+  s->Tank.Capacity = 750;
+  ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host)) << host.Texts();
+  auto t = Fresh();
+  host.messages.clear();
+  ASSERT_TRUE(EvolutionFile(*t, kEvolutionLoad, path, config, host)) << host.Texts();
+  EXPECT_EQ(t->Pump.GearRatio, 0.1);
+  EXPECT_EQ(t->Discharges[4].HoseLength, 20000);
+  EXPECT_EQ(t->Tank.Capacity, 750);
+  ASSERT_EQ(host.messages.size(), 1u) << host.Texts();
+  EXPECT_EQ(host.messages[0].type, MsgType::Warning);
+  EXPECT_EQ(host.messages[0].text,
+            "Evolution file " + path +
+                ": these values were outside their range and were set to its nearest end:\n"
+                "Discharges[4].HoseLength: 1000000000 is outside 0 to 20000 ft, set to 20000\n"
+                "Pump.GearRatio: 0 is outside 0.1 to 10, set to 0.1");
+}
+
 TEST_F(EvolutionFileTest, FailedSavesReportAndKeepThePreviousFile) {
   ASSERT_TRUE(EvolutionFile(*s, kEvolutionSave, path, config, host));
   const std::vector<Byte> old = pumpdrill::testing::ReadBytes(path);
@@ -353,7 +377,8 @@ TEST_F(EvolutionFileTest, EarlierLayoutIsConvertedWithItsMessage) {
   src->Discharges[7].NozzleType = 3;
   src->Incidents[2].StopTime = 100.125;
   src->Incidents[2].Use = 1;
-  src->Tank.Capacity = -2.5;
+  src->Tank.Capacity = 1234.5;
+  src->PumpStatus.CompoundMinPress = -12.5;
   src->RadioMessages.CallTime[4] = 90.5;
   src->RadioMessages.CallFile[4] = "engine1.wav";
   src->BurnHouse.Description = "barn";
@@ -376,7 +401,8 @@ TEST_F(EvolutionFileTest, EarlierLayoutIsConvertedWithItsMessage) {
   EXPECT_EQ(t->Discharges[7].NozzleType, 3);
   EXPECT_EQ(t->Incidents[2].StopTime, 100.125);
   EXPECT_EQ(t->Incidents[2].Use, 1);
-  EXPECT_EQ(t->Tank.Capacity, -2.5);
+  EXPECT_EQ(t->Tank.Capacity, 1234.5);
+  EXPECT_EQ(t->PumpStatus.CompoundMinPress, -12.5);
   EXPECT_EQ(t->RadioMessages.CallTime[4], 90.5);
   EXPECT_EQ(t->RadioMessages.CallFile[4].str(), "ENGINE1.WAV");
   EXPECT_EQ(t->BurnHouse.Description.str(), "barn");

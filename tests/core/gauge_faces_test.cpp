@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <numbers>
 #include <string>
+#include <vector>
 
 namespace pumpdrill {
 namespace {
@@ -119,6 +122,55 @@ TEST(GaugeFaces, GraduationsAndNeedlesShareOneMapping) {
         const double v = StoredValue(g, m);
         EXPECT_GE(v, f.Minimum - 1e-6) << f.Name << " ring " << r;
         EXPECT_LE(v, f.Maximum + 1e-6) << f.Name << " ring " << r;
+      }
+    }
+}
+
+TEST(GaugeFaces, NumeralsByRing) {
+  struct Case {
+    const char* face;
+    int ring;
+    std::vector<double> numerals;
+  } const cases[] = {
+      {"GAUGE_SMALL_E", 0, {0, 100, 200, 300, 400, 500, 600}},
+      {"GAUGE_BIG_M", 0, {0, 10, 20, 30, 40}},  // from -1 bar: the first at 0
+      {"GAUGE_BIG_M", 1, {0, 1000, 2000, 3000, 4000}},
+      {"GAUGE_TEMP_ENGLISH", 0, {100, 175, 250}},
+      {"GAUGE_TEMP_METRIC", 0, {40, 80, 120}},
+  };
+  for (const Case& c : cases) {
+    const GaugeFace* f = FindGaugeFace(c.face);
+    ASSERT_NE(f, nullptr) << c.face;
+    const std::vector<double> got = NumeralValues(f->Rings[c.ring]);
+    ASSERT_EQ(got.size(), c.numerals.size()) << c.face;
+    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], c.numerals[i], 1e-9) << c.face;
+  }
+}
+
+// Neighbouring numerals of a ring leave at least half a pixel between their
+// boxes. Widths are taken generously: Liberation Sans digits are 0.556 em
+// wide, its capitals 0.729 em tall.
+TEST(GaugeFaces, NeighbouringNumeralsDoNotTouch) {
+  for (const GaugeFace& f : kGaugeFaces)
+    for (int r = 0; r < f.RingCount; ++r) {
+      const FaceGraduation& g = f.Rings[r];
+      struct Box {
+        FacePoint at;
+        double width;
+      };
+      std::vector<Box> boxes;
+      for (double m : NumeralValues(g)) {
+        if (g.Factor < 0 && m == 0) continue;  // the vacuum ring leaves 0 to the pressure ring
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", m);
+        const double width = std::strlen(text) * 0.556 / 0.729 * g.NumeralHeight;
+        boxes.push_back({NumeralCentre(f, r, m, width), width});
+      }
+      for (std::size_t i = 1; i < boxes.size(); ++i) {
+        const Box &a = boxes[i - 1], &b = boxes[i];
+        const bool apart = std::abs(a.at.X - b.at.X) >= (a.width + b.width) / 2 + 0.5 ||
+                           std::abs(a.at.Y - b.at.Y) >= g.NumeralHeight + 0.5;
+        EXPECT_TRUE(apart) << f.Name << " ring " << r << " numeral " << i;
       }
     }
 }

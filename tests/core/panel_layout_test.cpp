@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "panel/gauge_faces.h"
+
 #include <string>
 #include <vector>
 
@@ -83,6 +85,39 @@ TEST(DefaultPanelLayout, EachDischargeGaugeStandsAboveItsHandle) {
     EXPECT_LT(g.Bottom(), h.Top) << n;
     EXPECT_TRUE(h.Left < g.Right() && g.Left < h.Right()) << n;  // the columns meet
   }
+}
+
+// Titles, readouts and lamps stand where the faces' header puts them
+// beside their gauge, so that the pictures and the layout agree.
+TEST(DefaultPanelLayout, CompanionsStandWhereTheFacesHeaderPutsThem) {
+  const PanelLayout l = DefaultPanelLayout();
+  auto expectAt = [](const PanelPlace& item, const PanelPlace& gauge, const FaceBox& box,
+                     const std::string& what) {
+    EXPECT_EQ(item.Left - gauge.Left, box.Left) << what;
+    EXPECT_EQ(item.Top - gauge.Top, box.Top) << what;
+    EXPECT_EQ(item.Width, box.Width) << what;
+    EXPECT_EQ(item.Height, box.Height) << what;
+  };
+  for (int g : {1, 4, 8, 15, kIntakeGauge, kMasterGauge}) {
+    const GaugeParts& p = l.Gauges[g];
+    const bool big = g >= kIntakeGauge;
+    const std::string n = "gauge " + std::to_string(g);
+    expectAt(p.Title, p.Gauge, big ? kBigGaugeTitle : kSmallGaugeTitle, n + " title");
+    expectAt(p.PressReadout, p.Gauge, big ? kBigGaugePressReadout : kSmallGaugePressReadout,
+             n + " pressure");
+    expectAt(p.FlowReadout, p.Gauge, big ? kBigGaugeFlowReadout : kSmallGaugeFlowReadout,
+             n + " flow");
+  }
+  using I = PanelItem;
+  const struct {
+    I item, gauge;
+    FaceBox box;
+  } companions[] = {{I::TempLt, I::EngTempGauge, kEngineGaugeLamp},
+                    {I::OilPressureLt, I::OilPressGauge, kEngineGaugeLamp},
+                    {I::PumpOilLt, I::PumpOilGauge, kEngineGaugeLamp},
+                    {I::LblRpmGauge, I::RpmMeter, kTachReadout}};
+  for (const auto& c : companions)
+    expectAt(l.Item(c.item), l.Item(c.gauge), c.box, "item " + std::to_string(int(c.item)));
 }
 
 TEST(GaugeParts, MoveWithTheirGaugeByTheOffsetsNotedBefore) {

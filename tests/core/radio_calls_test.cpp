@@ -73,7 +73,7 @@ TEST_F(RadioTest, RandomCallsPlayOnlyWithRadioOnAndWaitForAnyRadioCall) {
   cfg.Options.RadioMean = 13;
   cfg.Options.RadioVariance = 0;
   ReloadRadioCalls(s, cfg, run, host);
-  EXPECT_DOUBLE_EQ(host.Radio().NextRandomTime, 13);
+  EXPECT_DOUBLE_EQ(run.Radio.NextRandomTime, 13);
   StepAt(12.9);
   EXPECT_FALSE(host.PlayedCue(SND_GENERAL_RADIO_CALL));
   host.playing = {SND_PRIORITY_RADIO_CALL};
@@ -83,7 +83,7 @@ TEST_F(RadioTest, RandomCallsPlayOnlyWithRadioOnAndWaitForAnyRadioCall) {
   StepAt(14);
   ASSERT_TRUE(host.PlayedCue(SND_GENERAL_RADIO_CALL));
   EXPECT_EQ(host.cues.back().file, Sound("call01.WAV").string());
-  EXPECT_DOUBLE_EQ(host.Radio().NextRandomTime, 27);
+  EXPECT_DOUBLE_EQ(run.Radio.NextRandomTime, 27);
   cfg.Options.RadioUse = false;
   host.Clear();
   StepAt(30);

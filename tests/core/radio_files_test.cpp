@@ -105,7 +105,7 @@ TEST_F(RadioTest, ABadItxIsReportedOnceAndLeftAsItIs) {
   };
   for (const Case& c : cases) {
     host.Clear();
-    host.Radio().Reported.clear();
+    run.Radio.Reported.clear();
     SetRadioMessagesDefaults(s.RadioMessages);
     WriteText(path, c.text);
     ReloadRadioCalls(s, cfg, run, host);

@@ -17,7 +17,7 @@
 
 namespace pumpdrill::testing {
 
-class RadioHost : public RecordingHost, public RadioCallHost {
+class RadioHost : public RecordingHost {
  public:
   bool CuePlaying(int cue) override { return playing.count(cue) > 0; }
   void ShowIncidentCall(const IncidentCall& call) override { shown.push_back(call); }

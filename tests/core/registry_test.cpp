@@ -134,12 +134,14 @@ TEST(Registry, ReadsTheDefaultsAsText) {
 TEST(Registry, EveryFieldRoundTrips) {
   auto s = MakeDefaultState();
   // Values that need all 17 digits, or are tiny, huge (as large as a real
-  // may plausibly be) or negative zero.
+  // may plausibly be) or negative zero; a third of its range for a field
+  // that cannot hold one.
   const double awkward[] = {0.1, 1.0 / 3, -2.5e-310, 9.8765432109876543e29, -0.0, 4.9e-324};
   int k = 0;
   for (const FieldInfo& f : StateFields()) {
     if (f.type == FieldType::Double) {
       double v = awkward[k++ % 6];
+      if (!InFieldRange(f, v)) v = f.min + (f.max - f.min) / 3;
       std::memcpy(reinterpret_cast<Byte*>(s.get()) + f.StateOffset(), &v, sizeof v);
     }
   }
@@ -158,8 +160,8 @@ TEST(Registry, SetsByName) {
   ASSERT_TRUE(SetStateField(*s, "Discharges[2].BranchDiam[1]", "0.25", m)) << m;
   EXPECT_EQ(s->Discharges[2].BranchDiam[1], 0.25);
   EXPECT_EQ(s->Discharges[2].BranchDiam[2], 2.5 / 12);
-  ASSERT_TRUE(SetStateField(*s, "Discharges[1].GpmSetting[5]", "-125", m)) << m;
-  EXPECT_EQ(s->Discharges[1].GpmSetting[5], -125);
+  ASSERT_TRUE(SetStateField(*s, "Discharges[1].GpmSetting[5]", "1250", m)) << m;
+  EXPECT_EQ(s->Discharges[1].GpmSetting[5], 1250);
   ASSERT_TRUE(SetStateField(*s, "Incidents[8].StartTime", " 60.5 ", m)) << m;
   EXPECT_EQ(s->Incidents[8].EventTime[1], 60.5);
   ASSERT_TRUE(SetStateField(*s, "Incidents[9].Line", "3", m)) << m;
@@ -220,6 +222,89 @@ TEST(Registry, RefusesUnknownNamesAndBadValuesAndChangesNothing) {
   EXPECT_FALSE(GetStateField(*s, "Tank.Nope", value, message));
   EXPECT_NE(message.find("Tank.Nope"), std::string::npos);
   EXPECT_EQ(std::memcmp(before.get(), s.get(), sizeof(State)), 0);
+}
+
+// Each number has a range in its stored unit; typed values outside are
+// refused with the field and its range, the ends themselves are taken.
+TEST(Registry, TypedNumbersKeepToTheirFieldsRange) {
+  struct Case {
+    const char* name;
+    const char* value;
+    const char* refusal;  // nullptr: stored
+  };
+  const Case cases[] = {
+      {"Discharges[3].HoseLength", "20001", "is outside its range, 0 to 20000 ft"},
+      {"Discharges[3].HoseLength", "-1", "is outside its range, 0 to 20000 ft"},
+      {"Discharges[3].HoseLength", "20000", nullptr},
+      {"Discharges[2].BranchDiam[1]", "2.5", "is outside its range, 0 to 2 ft"},
+      {"Pump.GearRatio", "0", "is outside its range, 0.1 to 10"},
+      {"Pump.GearRatio", "0.1", nullptr},
+      {"Pump.PressPerRpm", "0", "is outside its range, 1e-06 to 100000 psi/RPM"},
+      {"Engine.MaxRpm", "10001", "is outside its range, 1 to 10000 RPM"},
+      {"Engine.IdleRpm", "700", nullptr},
+      {"PumpControl.ReliefSetPress", "1500", "is outside its range, 0 to 1000 psi"},
+      {"PumpControl.PrimerOilPercent", "101", "is outside its range, 0 to 100 %"},
+      {"PumpStatus.PumpElev", "1e29", "is outside its range, -5000 to 5000 ft"},
+      {"Tank.Height", "0", "is outside its range, 0.1 to 100 ft"},
+      {"Supply.Altitude", "-1500", nullptr},
+      {"Incidents[4].EventTime[1]", "10000001", "is outside its range, 0 to 10000000 s"},
+      {"Incidents[4].StartTime", "10000000", nullptr},
+      {"BurnHouse.TotalFireLoad", "-1.3e9", "is outside its range, 0 to 1000000000 lb"},
+      {"Discharges[1].NozzleType", "5", "is outside its range, 0 to 4"},
+      {"Discharges[1].Partner[2]", "20", "is outside its range, 0 to 19"},
+      {"DischargeList.LineCount", "16", "is outside its range, 0 to 15"},
+      {"DischargeList.LineCount", "15", nullptr},
+      // Computed values have only the bound of every real.
+      {"Discharges[1].ValveK", "1e20", nullptr},
+      {"Discharges[1].ValveK", "2e30", "is beyond any plausible value (1e30 either way)"},
+  };
+  for (const Case& c : cases) {
+    auto s = MakeDefaultState();
+    const auto before = std::make_unique<State>(*s);
+    std::string message;
+    const bool stored = SetStateField(*s, c.name, c.value, message);
+    SCOPED_TRACE(std::string(c.name) + " = " + c.value);
+    if (!c.refusal) {
+      EXPECT_TRUE(stored) << message;
+      continue;
+    }
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(message, std::string(c.name) + ": \"" + c.value + "\" " + c.refusal);
+    EXPECT_EQ(std::memcmp(before.get(), s.get(), sizeof(State)), 0);
+  }
+}
+
+// The ranges hold what the program itself makes: the defaults, and the
+// state a run leaves is checked by the soak.
+TEST(Registry, EveryDefaultLiesInItsRange) {
+  auto s = MakeDefaultState();
+  for (const FieldInfo& f : StateFields()) {
+    if (f.type == FieldType::ShortString) continue;
+    EXPECT_TRUE(InFieldRange(f, GetFieldNumber(*s, f)))
+        << f.name << " = " << GetFieldText(*s, f) << " outside " << RangeText(f);
+  }
+}
+
+TEST(Registry, ValuesOutsideTheirRangeAreBroughtToTheNearestEnd) {
+  auto s = MakeDefaultState();
+  s->Pump.GearRatio = 0;
+  s->Discharges[5].HoseLength = 1e20;
+  s->Discharges[2].NozzleType = 9;
+  s->BurnHouse.TotalFireLoad = -1.3e9;
+  const std::vector<std::string> notes = ClampToFieldRanges(*s);
+  EXPECT_EQ(s->Pump.GearRatio, 0.1);
+  EXPECT_EQ(s->Discharges[5].HoseLength, 20000);
+  EXPECT_EQ(s->Discharges[2].NozzleType, 4);
+  EXPECT_EQ(s->BurnHouse.TotalFireLoad, 0);
+  // In registry order, one line each.
+  const std::vector<std::string> expected = {
+      "Discharges[2].NozzleType: 9 is outside 0 to 4, set to 4",
+      "Discharges[5].HoseLength: 1e+20 is outside 0 to 20000 ft, set to 20000",
+      "Pump.GearRatio: 0 is outside 0.1 to 10, set to 0.1",
+      "BurnHouse.TotalFireLoad: -1300000000 is outside 0 to 1000000000 lb, set to 0",
+  };
+  EXPECT_EQ(notes, expected);
+  EXPECT_TRUE(ClampToFieldRanges(*s).empty());
 }
 
 }  // namespace

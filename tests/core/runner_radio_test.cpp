@@ -15,7 +15,7 @@
 namespace pumpdrill {
 namespace {
 
-TEST(RunnerRadio, TheEvolutionsRadioCallsComeDuringTheRun) {
+TEST(RunnerRadio, TheEvolutionsRadioCallsComeDuringTheRunUnlessQuiet) {
   testing::ScratchDir mainDir, files;
   std::filesystem::create_directories(mainDir / "Snd");
   ASSERT_EQ(WriteCallTextFile((mainDir / "Snd" / "ALARM.WTX").string(),
@@ -30,15 +30,27 @@ TEST(RunnerRadio, TheEvolutionsRadioCallsComeDuringTheRun) {
   testing::WriteText(files / "drill.itx",
                      "[Incident and Command Radio Files for Evolution: Drill]\nrel=2.0\n"
                      "[01]\nNAME=ENGINE1.WAV\nTIME=00:02\n[02]\nNAME=ALARM.WTX\nTIME=00:01\n");
-  testing::RunnerOutput r = testing::InvokeRunner(
-      {"--main-dir", mainDir.path().string(), "--evolution", (files / "Drill.EVO").string(),
-       "--duration", "3", "--columns", "SimClock.Time"});
-  ASSERT_EQ(r.status, 0) << r.err;
   const std::string sound = (mainDir / "Snd" / "ENGINE1.WAV").string();
-  EXPECT_NE(r.err.find("Incident 00:01: Second alarm\n  Engine 7 to command.\n"), std::string::npos)
-      << r.err;
-  EXPECT_NE(r.err.find("Radio call 00:02: " + sound + "\n"), std::string::npos) << r.err;
-  EXPECT_LT(r.err.find("Incident 00:01"), r.err.find("Radio call 00:02"));
+  const std::string incident = "Incident 00:01: Second alarm\n  Engine 7 to command.\n";
+  const std::string heard = "Radio call 00:02: " + sound + "\n";
+  for (const bool quietRun : {false, true}) {
+    SCOPED_TRACE(quietRun ? "--quiet" : "not quiet");
+    std::vector<std::string> args = {"--main-dir",  mainDir.path().string(),
+                                     "--evolution", (files / "Drill.EVO").string(),
+                                     "--duration",  "3",
+                                     "--columns",   "SimClock.Time"};
+    if (quietRun) args.push_back("--quiet");
+    testing::RunnerOutput r = testing::InvokeRunner(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    if (quietRun) {
+      EXPECT_EQ(r.err.find("Incident"), std::string::npos) << r.err;
+      EXPECT_EQ(r.err.find("Radio call"), std::string::npos) << r.err;
+      continue;
+    }
+    EXPECT_NE(r.err.find(incident), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(heard), std::string::npos) << r.err;
+    EXPECT_LT(r.err.find(incident), r.err.find(heard));
+  }
 }
 
 }  // namespace

@@ -113,7 +113,8 @@ TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
       {"4 repair 10", "incident '10' must be a whole number 1 to 9"},
       {"4 terminate now", "unexpected 'now' (terminate)"},
       {"4 set Pump.Nothing 3", "no field named 'Pump.Nothing'"},
-      {"4 set Engine.MaxRpm 9.99e307", "Engine.MaxRpm: \"9.99e307\" is beyond any plausible value (1e30 either way)"},
+      {"4 set Engine.MaxRpm 9.99e307",
+       "Engine.MaxRpm: \"9.99e307\" is outside its range, 1 to 10000 RPM"},
       {"4 set Discharges[9].BranchK[2] -1e38",
        "Discharges[9].BranchK[2]: \"-1e38\" is beyond any plausible value (1e30 either way)"},
       // Every command with its argument missing says so, before any
@@ -129,7 +130,8 @@ TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
       {"4 cooler", "missing argument (cooler on|off)"},
       {"4 fill", "missing argument (fill tank|dump|oil|primer-oil)"},
       {"4 repair", "missing argument (repair K)"},
-      {"4 pump ratio", "missing argument (pump ratio|idle|high|low|stages|efficiency|capacity VALUE)"},
+      {"4 pump ratio",
+       "missing argument (pump ratio|idle|high|low|stages|efficiency|capacity VALUE)"},
       {"4 set", "missing argument (set FIELD VALUE)"},
       {"4 set Pump.GearRatio", "missing argument (set FIELD VALUE)"},
   };

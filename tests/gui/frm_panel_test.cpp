@@ -189,6 +189,44 @@ TEST_F(PanelWindowTest, Pictures) {
   }
 }
 
+class PanelWithoutLibraryTest : public testing::MainWindowFixture {
+ protected:
+  PanelWithoutLibraryTest() : MainWindowFixture(false) {}
+  void SetUp() override { OpenMainWindow(); }
+};
+
+// Without "panel04.dll" the panel says so once, names no picture, and
+// every item stands at its layout place with its layout size.
+TEST_F(PanelWithoutLibraryTest, SaysSoOnceAndItemsKeepTheirPlaces) {
+  int panelReports = 0;
+  for (const auto& m : host.messages) {
+    if (m.text.find("panel04.dll") != std::string::npos) ++panelReports;
+    EXPECT_EQ(m.text.find("Error: bitmap"), std::string::npos) << m.text;
+  }
+  EXPECT_EQ(panelReports, 2);  // "Error 2: loading ..." and "Cannot open ..."
+  TfrmPanel& panel = *w->frmPanel();
+  testing::ProcessEventsFor(30);
+  const double zoom = panel.Zoom();
+  auto expectPlaced = [&](QWidget* item, const PanelPlace& place, const std::string& what) {
+    ASSERT_NE(item, nullptr) << what;
+    const QPointF at = panel.Background()->FromLayout(QPointF(place.Left, place.Top));
+    EXPECT_NEAR(item->x(), at.x(), 1.0) << what;
+    EXPECT_NEAR(item->y(), at.y(), 1.0) << what;
+    EXPECT_NEAR(item->width(), place.Width * zoom, 1.0) << what;
+    EXPECT_NEAR(item->height(), place.Height * zoom, 1.0) << what;
+  };
+  const PanelLayout& l = panel.Layout();
+  for (int g : {1, 8, kIntakeGauge, kMasterGauge}) {
+    expectPlaced(panel.Gauge(g), l.Gauges[g].Gauge, "gauge " + std::to_string(g));
+    expectPlaced(panel.GaugeTitle(g), l.Gauges[g].Title, "title " + std::to_string(g));
+  }
+  for (int v : {1, 8, 16, 18})
+    expectPlaced(panel.ValveHandle(v), l.Valves[v].Handle, "valve " + std::to_string(v));
+  expectPlaced(panel.ImgTankLts, l.Item(PanelItem::TankLts), "tank lamps");
+  expectPlaced(panel.ImgPrimer, l.Item(PanelItem::Primer), "primer");
+  testing::Screenshot(*w, "panel_no_library");
+}
+
 TEST(MainWindowSize, FillsMostOfTheScreenAtFourToThree) {
   const std::pair<QSize, QSize> cases[] = {
       {{1920, 1040}, {1178, 884}}, {{800, 560}, {640, 480}}, {{2560, 1400}, {1586, 1190}}};

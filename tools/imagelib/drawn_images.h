@@ -33,6 +33,7 @@ void AddPanelSwitchImages(DrawnImages& out);  // toggles, switches, primer, T-ha
 void AddPanelCapImages(DrawnImages& out);     // hose connection plates
 void AddPanelTrimImages(DrawnImages& out);    // bars, background, flowmeter
 void AddPanelRotaryImages(DrawnImages& out);  // wheels, knobs, push-pull parts
+void AddPanelControlImages(DrawnImages& out);  // electronic controls, ball lever
 void AddRunButtonImages(DrawnImages& out);  // run panel glyphs
 void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles

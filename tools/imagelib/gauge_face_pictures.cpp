@@ -89,31 +89,12 @@ void Ring(QPainter& p, const GaugeFace& f, int index, const Ink& ink) {
     p.setPen(QPen(ink.marks, major ? 0.7 : 0.4, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(At(f, a, g.TickRadius), At(f, a, g.TickRadius + dir * length));
   }
-  if (g.NumeralStep <= 0) return;
-  const double nStart = std::ceil(g.First / g.NumeralStep - 1e-6) * g.NumeralStep;
-  for (double m = nStart; m <= g.Last + 1e-6; m += g.NumeralStep) {
-    if (vacuum && std::abs(m) < 1e-9) continue;
-    double a = AngleOf(f, StoredValue(g, m));
-    double r = g.NumeralRadius;
-    if (vacuum) {
-      // The vacuum sector is narrow: its numeral stands just beyond the
-      // sweep's start, at the end of the red band.
-      a += 0.16;
-      r = g.TickRadius - g.MajorLength * 0.3;
-    }
+  for (double m : NumeralValues(g)) {
+    if (vacuum && std::abs(m) < 1e-9) continue;  // zero belongs to the pressure ring
     const QString text = Numeral(m);
-    if (!vacuum) {
-      // Keep the numeral's box clear of the ticks: the nearer edge of the
-      // box towards the ticks is half its extent along the direction.
-      const double w = PanelTextWidth(text, g.NumeralHeight, index == 0);
-      const double extent =
-          std::abs(std::cos(a)) * w / 2 + std::abs(std::sin(a)) * g.NumeralHeight / 2;
-      if (g.Inward)
-        r = std::min(r, g.TickRadius - g.MajorLength - 1.6 - extent);
-      else
-        r = std::min(r, g.TickRadius - 1.4 - extent);
-    }
-    PanelText(p, text, At(f, a, r), g.NumeralHeight, vacuum ? QColor(225, 35, 35) : ink.marks,
+    const FacePoint at =
+        NumeralCentre(f, index, m, PanelTextWidth(text, g.NumeralHeight, index == 0));
+    PanelText(p, text, {at.X, at.Y}, g.NumeralHeight, vacuum ? QColor(225, 35, 35) : ink.marks,
               index == 0);
   }
 }

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
   AddPanelCapImages(drawn);
   AddPanelTrimImages(drawn);
   AddPanelRotaryImages(drawn);
+  AddPanelControlImages(drawn);
   AddRunButtonImages(drawn);
   AddSplashImages(drawn);
   AddHoseAndNozzleImages(drawn);

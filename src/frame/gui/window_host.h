@@ -6,7 +6,6 @@
 #include <QPointer>
 
 #include "sim/host.h"
-#include "sim/radio_host.h"
 
 class QWidget;
 
@@ -16,7 +15,7 @@ class TfrmMain;
 class SoundSystem;
 class TfrmIccDlg;
 
-class WindowHost : public Host, public RadioCallHost {
+class WindowHost : public Host {
  public:
   Answer Message(MsgType type, Buttons buttons, const std::string& text) override;
   // A message box that does not wait: the run goes on while it is shown.
@@ -53,6 +52,9 @@ class WindowHost : public Host, public RadioCallHost {
   void RefreshPanelAfterInit() override;
   void RefreshPanelForRun() override;
   void RefreshPanelDisplays() override;
+  void RefreshChangedPumpControls() override;
+  void RefreshFlaggedPanelWidget() override;
+  void RefreshChangedLineWidgets() override;
   void CavitationIndicator(bool shown) override;
   void PrimedIndicator(PrimedShown shown) override;
   void TankLevelChanged() override;
@@ -62,7 +64,7 @@ class WindowHost : public Host, public RadioCallHost {
   // Radio calls (window_host_radio.cpp): heard, or read in the incident
   // window, which the main window creates hidden at start-up.
   bool CuePlaying(int cue) override;
-  bool PriorityRadioCall(const std::string& file) override;
+  void PriorityRadioCall(const std::string& file) override;
   void ShowIncidentCall(const IncidentCall& call) override;
   void CreateIncidentWindow(QWidget* mainWindow);
   TfrmIccDlg* IncidentWindow() const;

@@ -37,6 +37,18 @@ void WindowHost::RefreshPanelDisplays() {
   if (TfrmPanel* panel = Panel(main_)) panel->RefreshPanel(true);
 }
 
+void WindowHost::RefreshChangedPumpControls() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshChangedPumpControls();
+}
+
+void WindowHost::RefreshFlaggedPanelWidget() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshFlaggedPanelWidget();
+}
+
+void WindowHost::RefreshChangedLineWidgets() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshChangedLineWidgets();
+}
+
 void WindowHost::CavitationIndicator(bool shown) {
   if (TfrmPanel* panel = Panel(main_)) panel->CavitationIndicator(shown);
 }

@@ -10,11 +10,10 @@ namespace pumpdrill {
 
 bool WindowHost::CuePlaying(int cue) { return sound_ && sound_->CuePlaying(cue); }
 
-bool WindowHost::PriorityRadioCall(const std::string& file) {
-  if (!main_) return false;
+void WindowHost::PriorityRadioCall(const std::string& file) {
+  if (!main_) return Host::PriorityRadioCall(file);
   Program& p = main_->program();
   OfferPriorityCall(file, RadioOutputOf(p.config, p.run), *this);
-  return true;
 }
 
 void WindowHost::CreateIncidentWindow(QWidget* mainWindow) {

@@ -11,7 +11,6 @@
 #include "panel/gauge_faces.h"
 #include "panel/gauge_tag.h"
 #include "panel/gui/panel_picture_names.h"
-#include "panel/gui/valve_slot.h"
 
 namespace pumpdrill {
 
@@ -59,8 +58,9 @@ TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
   for (int line = 1; line <= kLineCount; ++line) ShowLine(line, true);
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate4", "OK");
 
-  // 3. The pictures, read once.
+  // 3. The pictures, read once; the controls take their sizes from them.
   LoadCreationPictures();
+  CreateControls();
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate5", "OK");
   for (int g = 1; g < kGaugeSlots; ++g)
     if (gauges_[g]) DrawGaugeFace(g, true);
@@ -81,7 +81,13 @@ TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate8", "OK");
 }
 
-TfrmPanel::~TfrmPanel() = default;
+TfrmPanel::~TfrmPanel() {
+  // The items go while the controls they ask are still here.
+  closing_ = true;
+  controlWidgets_.clear();
+  delete scroll_;
+  scroll_ = nullptr;
+}
 
 void TfrmPanel::CreateGauge(int gauge) {
   const std::string name = gauge == kIntakeGauge   ? "ImgSuctionGauge"
@@ -157,7 +163,9 @@ void TfrmPanel::CreateItems() {
   LblRpmGauge->Place = layout_.Item(I::LblRpmGauge);
   background_->AddItem(LblRpmGauge);
 
-  ImgFlowMeter = plate(I::FlowMeter, "ImgFlowMeter", kFlowmeterPicture);
+  ImgFlowMeter = AddControl(
+      new FlowmeterSelector(*background_, background_, "ImgFlowMeter", *this, kFlowmeterPicture),
+      layout_.Item(I::FlowMeter));
   LblFlowmeter = new Readout(*background_, background_, "LblFlowmeter", QColor(0, 255, 0), 13);
   LblFlowmeter->Place = layout_.Item(I::LblFlowmeter);
   background_->AddItem(LblFlowmeter);
@@ -182,13 +190,18 @@ void TfrmPanel::CreateItems() {
   background_->AddItem(ImgRValveLts);
 
   ImgPrimerBack = plate(I::PrimerBack, "ImgPrimerBack", kPrimerBackPicture);
-  ImgPrimer = plate(I::Primer, "ImgPrimer", "PRIMER_OFF");
+  ImgPrimer = AddControl(new PrimerHandle(*background_, background_, "ImgPrimer", *this),
+                         layout_.Item(I::Primer));
   LblPrimedIndicator = new TitlePlate(*background_, background_, "LblPrimedIndicator", 7, true);
   LblPrimedIndicator->Place = layout_.Item(I::LblPrimedIndicator);
   background_->AddItem(LblPrimedIndicator);
   PrimedIndicator(PrimedShown::NotPrimed);
-  ImgTransferValve = plate(I::TransferValve, "ImgTransferValve", kTransferValvePicture);
-  ImgEngCooler = plate(I::EngCooler, "ImgEngCooler", "ENG_COOLER_OFF");
+  ImgTransferValve = AddControl(new TransferValveSwitch(*background_, background_,
+                                                       "ImgTransferValve", *this,
+                                                       kTransferValvePicture),
+                                layout_.Item(I::TransferValve));
+  ImgEngCooler = AddControl(new EngineCoolerSwitch(*background_, background_, "ImgEngCooler", *this),
+                            layout_.Item(I::EngCooler));
 
   Pnl_ID = new TitlePlate(*background_, background_, "Pnl_ID", 12, true);
   Pnl_ID->Place = layout_.Item(I::IdBox);
@@ -201,18 +214,19 @@ void TfrmPanel::CreateItems() {
   background_->AddItem(LblCavitating);
   CavitationIndicator(false);
 
-  Throttle = new PanelItemWidget(*background_, background_, "Throttle");
-  Throttle->Place = layout_.Item(I::Throttle);
-  background_->AddItem(Throttle);
-  PressureControl = new PanelItemWidget(*background_, background_, "PressureControl");
-  PressureControl->Place = layout_.Item(I::PressureControl);
-  background_->AddItem(PressureControl);
+  using Rotary = RotaryControlWidget;
+  Throttle = AddControl(
+      new Rotary(*background_, background_, "Throttle", *this, Rotary::Which::Throttle),
+      layout_.Item(I::Throttle));
+  PressureControl = AddControl(new Rotary(*background_, background_, "PressureControl", *this,
+                                          Rotary::Which::PressureControl),
+                               layout_.Item(I::PressureControl));
 
   for (int v = 1; v <= kValveCount; ++v) {
-    auto* handle = new ValveSlot(*background_, background_, Numbered("ValveHandle", v).c_str());
-    handle->Place = layout_.Valves[v].Handle;
-    valveHandles_[v] = handle;
-    background_->AddItem(handle);
+    valveHandles_[v] = AddControl(new ValveHandleWidget(*background_, background_,
+                                                        Numbered("ValveHandle", v).c_str(), *this,
+                                                        v),
+                                  layout_.Valves[v].Handle);
     auto* title = new TitlePlate(*background_, background_, Numbered("ValveDescrLbl", v).c_str(),
                                  8, true);
     title->Place = layout_.Valves[v].Title;
@@ -224,6 +238,7 @@ void TfrmPanel::CreateItems() {
 void TfrmPanel::LoadCreationPictures() {
   std::vector<std::string> names = CreationPictureNames();
   for (const std::string& n : OurPictureNames()) names.push_back(n);
+  for (const std::string& n : ControlPictureNames()) names.push_back(n);
   for (int g = 1; g < kGaugeSlots; ++g)
     for (int colour : {kFaceBlack, kFaceWhite})
       for (bool metric : {false, true}) {
@@ -236,6 +251,10 @@ void TfrmPanel::LoadCreationPictures() {
   for (int type = 1; type <= 3; ++type)
     for (bool burst : {false, true}) names.push_back(PlatePicture(type, burst));
   pictures_.Load(names, host_, true);
+  // The pictures a panel may do without, when the library has them (a
+  // control that needs a missing one asks for it when it is placed).
+  Alerts quiet;
+  pictures_.Load(OptionalControlPictureNames(), quiet, true);
 }
 
 bool TfrmPanel::MetricUnits() const { return p_.config.Units.Metric; }
@@ -331,12 +350,15 @@ void TfrmPanel::ApplyLayout() {
   LblPrimedIndicator->Place = layout_.Item(I::LblPrimedIndicator);
   LblPrimedIndicator->Place.Visible = layout_.Item(I::LblPrimedIndicator).Visible && primed;
   background_->PlaceItem(LblPrimedIndicator);
+  // Each handle takes the size of its type before the lines place it.
+  for (int v = 1; v <= kValveCount; ++v) FitValveHandle(v);
   for (int line = 1; line <= kLineCount; ++line) ShowLine(line, true);
   for (int v = 1; v <= kValveCount; ++v) {
     const ValvePlace& vp = layout_.Valves[v];
     valveTitles_[v]->SetColours(ToQColor(vp.TitleForeground), ToQColor(vp.TitleBackground),
                                 vp.TitleTransparent);
   }
+  SyncControls(true);
 }
 
 void TfrmPanel::CavitationIndicator(bool shown) {

@@ -13,21 +13,27 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "frame/program.h"
 #include "panel/controls/panel_controls.h"
 #include "panel/file/panel_file.h"
+#include "panel/gui/control_widget.h"
 #include "panel/gui/gauge_dial.h"
 #include "panel/gui/panel_background.h"
 #include "panel/gui/panel_item.h"
 #include "panel/gui/panel_pictures.h"
+#include "panel/gui/panel_switch_widgets.h"
+#include "panel/gui/rotary_control_widget.h"
+#include "panel/gui/valve_handle_widget.h"
 #include "panel/panel_layout.h"
 #include "panel/panel_readings.h"
 #include "sim/host.h"
 
 namespace pumpdrill {
 
-class TfrmPanel : public QWidget {
+class TfrmPanel : public QWidget, public ControlSite {
   Q_OBJECT
 
  public:
@@ -61,7 +67,7 @@ class TfrmPanel : public QWidget {
   double Zoom() const { return background_->Zoom(); }
   bool Fitting() const { return fit_; }
 
-  PanelLayout& Layout() { return layout_; }
+  PanelLayout& Layout() override { return layout_; }
   const PanelLayout& Layout() const { return layout_; }
   // Places every item again after the layout changed (panel file, design).
   void ApplyLayout();
@@ -69,6 +75,26 @@ class TfrmPanel : public QWidget {
   PanelBackground* Background() const { return background_; }
   PanelPictures& Pictures() { return pictures_; }
   FlowmeterState& Flowmeter() { return flowmeter_; }
+
+  // The working controls (frm_panel_controls.cpp): what they hold beside
+  // the layout, a valve's handle replaced (its title stays), every control
+  // showing the state (force: repainted), and the tick's refreshes.
+  PanelControls& Controls() override { return Controls_; }
+  void SetValveHandleType(int valve, int type);
+  void SyncControls(bool force);
+  void RefreshChangedPumpControls();
+  void RefreshFlaggedPanelWidget();
+  void RefreshChangedLineWidgets();
+  const std::vector<ControlWidget*>& ControlWidgets() const { return controlWidgets_; }
+
+  // What the controls ask of the panel.
+  State& ControlState() override { return p_.S(); }
+  ControlRun Run() const override { return {p_.run.SimActive, p_.run.PanelDesign}; }
+  Host& ControlHost() override { return host_; }
+  bool SoundOn() const override;
+  const DisplayUnits& Units() const override { return p_.config.Units; }
+  bool PanelKey(QKeyEvent* event) override;
+  void ReleaseAllControls() override;
 
   // Hooks for the panel's controls and file: the controls refresh their
   // displays at step 5 of the refresh; the first rebuild saves a missing
@@ -83,21 +109,20 @@ class TfrmPanel : public QWidget {
   Readout* FlowReadout(int gauge) const { return flowReadouts_[gauge]; }
   TitlePlate* GaugeTitle(int gauge) const { return gaugeTitles_[gauge]; }
   TitlePlate* ValveTitle(int valve) const { return valveTitles_[valve]; }
-  PanelItemWidget* ValveHandle(int valve) const { return valveHandles_[valve]; }
+  ValveHandleWidget* ValveHandle(int valve) const { return valveHandles_[valve]; }
   Readout *LblRpmGauge = nullptr, *LblGallonsLeft = nullptr, *LblFlowmeter = nullptr;
-  PicturePlate *ImgFlowMeter = nullptr, *ImgTempLt = nullptr, *ImgOilPressureLt = nullptr,
-               *ImgPumpOilLt = nullptr;
+  FlowmeterSelector* ImgFlowMeter = nullptr;
+  PicturePlate *ImgTempLt = nullptr, *ImgOilPressureLt = nullptr, *ImgPumpOilLt = nullptr;
   PicturePlate *ImgChkXmissionLt = nullptr, *ImgChkEngineLt = nullptr, *ImgStopEngineLt = nullptr;
   LampBank *ImgTankLts = nullptr, *ImgRValveLts = nullptr;
-  PicturePlate *ImgPrimerBack = nullptr, *ImgPrimer = nullptr, *ImgTransferValve = nullptr,
-               *ImgEngCooler = nullptr;
+  PicturePlate* ImgPrimerBack = nullptr;
+  PrimerHandle* ImgPrimer = nullptr;
+  TransferValveSwitch* ImgTransferValve = nullptr;
+  EngineCoolerSwitch* ImgEngCooler = nullptr;
   PicturePlate *PnlUpper = nullptr, *PnlLower = nullptr;
   TitlePlate *Pnl_ID = nullptr, *LblCavitating = nullptr, *LblPrimedIndicator = nullptr;
-  PanelItemWidget *Throttle = nullptr, *PressureControl = nullptr;
+  RotaryControlWidget *Throttle = nullptr, *PressureControl = nullptr;
   QCheckBox* FocusCtrl = nullptr;
-
-  // The panel's working controls beside its layout.
-  PanelControls& Controls() { return Controls_; }
 
   // The panel configuration file (frm_panel_file.cpp). Mode 1 saves the
   // panel as fileName, 2 loads it and places every item again; true when
@@ -135,6 +160,13 @@ class TfrmPanel : public QWidget {
 
  private:
   void CreateItems();
+  void CreateControls();
+  void FillPictureSizes();
+  void PlaceStartingControls();
+  void FitValveHandle(int valve);
+  void AskControlPictures();
+  template <typename W>
+  W* AddControl(W* widget, PanelPlace place);
   void CreateGauge(int gauge);
   void PlaceFromLayout();
   void LoadCreationPictures();
@@ -154,10 +186,13 @@ class TfrmPanel : public QWidget {
   std::array<Readout*, kGaugeSlots> pressReadouts_{}, flowReadouts_{};
   std::array<TitlePlate*, kGaugeSlots> gaugeTitles_{};
   std::array<TitlePlate*, kValveCount + 1> valveTitles_{};
-  std::array<PanelItemWidget*, kValveCount + 1> valveHandles_{};
+  std::array<ValveHandleWidget*, kValveCount + 1> valveHandles_{};
+  PanelControls Controls_;
+  std::vector<ControlWidget*> controlWidgets_;
+  std::set<std::string> askedPictures_;  // optional pictures asked for once
+  bool closing_ = false;
   std::map<int, std::pair<int, PicturePlate*>> plates_;  // plate -> type, picture
   FlowmeterState flowmeter_;
-  PanelControls Controls_;
   bool keyReported_ = false;  // a missing file was reported in this operation
   bool built_ = false;
   bool shownOnce_ = false;

@@ -43,6 +43,8 @@ void TfrmPanel::RefreshPanel(bool force) {
   for (int g = 1; g < kGaugeSlots; ++g) DrawGaugeFace(g, false);
   if (force) ShowReadoutOptions();
 
+  // The flowmeter shows the position its selector was turned to.
+  flowmeter_.Position = Controls_.Flowmeter.Position;
   const PanelReading r =
       ReadPanel(s, p_.config.Units, {active, vibrationRaised_}, flowmeter_);
   if (s.ShowOptions.NeedleVibration) vibrationRaised_ = !vibrationRaised_;
@@ -53,15 +55,24 @@ void TfrmPanel::RefreshPanel(bool force) {
   pressReadouts_[kMasterGauge]->SetText(r.Pressure[kMasterGauge]);
   flowReadouts_[kMasterGauge]->SetText(r.Flow[kMasterGauge]);
   // 3. Pressure needles.
-  for (int g = 1; g < kGaugeSlots; ++g)
-    if (IsPressureGauge(g)) gauges_[g]->SetAngle(r.Needle[g], force);
+  const QString pressureUnit = QString::fromStdString(" " + p_.config.Units.Label[kUnitPressure]);
+  for (int g = 1; g < kGaugeSlots; ++g) {
+    if (!IsPressureGauge(g)) continue;
+    gauges_[g]->SetAngle(r.Needle[g], force);
+    SetAccessibleReading(gauges_[g], QAccessible::Indicator, gaugeTitles_[g]->Text() + " gauge",
+                         QString::fromStdString(r.Pressure[g]) + pressureUnit);
+  }
   // 4. Flowmeter, with the flow unit after the number.
   LblFlowmeter->SetText(r.Flowmeter + " " + FlowUnitText(p_.config.Units));
-  // 5. The controls' own displays.
+  // 5. The controls' own displays: the throttle's and the governor's among
+  // them; forced, every control.
+  SyncControls(force);
   if (RefreshControlDisplays) RefreshControlDisplays();
   // 6. Engine speed.
   LblRpmGauge->SetText(r.Rpm);
   ImgRpmMeter->SetAngle(r.Tachometer, force);
+  SetAccessibleReading(ImgRpmMeter, QAccessible::Indicator, "Engine speed",
+                       QString::fromStdString(r.Rpm + " RPM"));
   // 7. Engine gauges and lamps.
   for (int g : {kEngTempGauge, kOilPressGauge, kPumpOilGauge})
     gauges_[g]->SetAngle(r.Needle[g], force);

@@ -50,6 +50,9 @@ bool TfrmPanel::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TfrmPanel::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+void TfrmPanel::keyPressEvent(QKeyEvent* event) {
+  if (PanelKey(event)) return;
+  QWidget::keyPressEvent(event);
+}
 
 }  // namespace pumpdrill

@@ -40,6 +40,15 @@ bool PanelItemWidget::DrawPicture(QPainter& p, const std::string& name) {
   return true;
 }
 
+bool PanelItemWidget::DrawPictureAt(QPainter& p, const std::string& name, const QRectF& target) {
+  PanelPictures& pictures = surface_.Pictures();
+  if (!pictures.Has(name)) return false;
+  const QPixmap& scaled =
+      pictures.Scaled(name, pictures.LogicalSize(name), Zoom(), devicePixelRatioF());
+  p.drawPixmap(target, scaled, QRectF(scaled.rect()));
+  return true;
+}
+
 PicturePlate::PicturePlate(PanelSurface& surface, QWidget* parent, const char* name,
                            std::string picture)
     : PanelItemWidget(surface, parent, name), picture_(std::move(picture)) {}

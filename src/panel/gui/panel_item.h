@@ -36,6 +36,10 @@ class PanelItemWidget : public QWidget {
   // Draws the named picture over the whole item, scaled from the cache;
   // false when the library gave no such picture.
   bool DrawPicture(QPainter& p, const std::string& name);
+  // Draws the named picture into a rectangle of the painter's coordinates
+  // (layout pixels when the painter is scaled by the zoom), from a copy
+  // scaled once to the picture's own size; false when there is none.
+  bool DrawPictureAt(QPainter& p, const std::string& name, const QRectF& target);
   PanelSurface& surface_;
 };
 

@@ -2,6 +2,7 @@
 // first; the pictures the panel once drew itself are ours.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,55 @@ inline const std::vector<std::string>& OurPictureNames() {
       for (bool lit : {false, true}) n.push_back(WarningLampPicture(lamp, lit));
     return n;
   }();
+  return names;
+}
+
+// The pictures of the working controls. A frame of a turning control is
+// its base name and two digits ("HAND_WHEEL00" .. "HAND_WHEEL17").
+inline std::string FrameName(const char* base, int frame) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%02d", frame);
+  return std::string(base) + digits;
+}
+inline constexpr const char* kHandWheelBase = "HAND_WHEEL";
+inline constexpr const char* kReliefKnobBase = "RV_KNOB";
+inline constexpr const char* kReliefKnobBackPicture = "RV_PIERCE_KNOB_BG";
+inline constexpr const char* kThrottleKnobBase = "MAN_THROT";
+inline constexpr const char* kThrottleBackPicture = "MAN_THROT_BKGND";
+inline constexpr const char* kFlowmeterKnobBase = "PANEL_FLOWMETER_KNOB";
+inline constexpr const char* kTeeHandlePicture = "T_HANDLE";
+inline constexpr const char* kBallHandlePicture = "BALL_HANDLE";
+inline constexpr const char* kElectronicValvePicture = "ELEC_VALVE_AKRON_PIC";
+inline constexpr const char* kElectronicThrottlePicture = "ELEC_THROTTLE1";
+inline constexpr const char* kGovernor2Picture = "GOVERN1";
+inline constexpr const char* kClass1GovernorPicture = "GOVERN_CLASS1";
+
+// Read with the window: the frames, backings and push-pull parts.
+inline const std::vector<std::string>& ControlPictureNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> n;
+    for (int i = 0; i < 18; ++i) n.push_back(FrameName(kHandWheelBase, i));
+    for (int i = 0; i < 10; ++i) n.push_back(FrameName(kReliefKnobBase, i));
+    for (int i = 0; i < 4; ++i) n.push_back(FrameName(kThrottleKnobBase, i));
+    for (int i = 1; i <= 10; ++i) n.push_back(FrameName(kFlowmeterKnobBase, i));
+    for (const char* name :
+         {kReliefKnobBackPicture, kThrottleBackPicture, "PUSHPULL_SLOT_SHORT", "PUSHPULL_SLOT_LONG",
+          "PUSHPULL_SLOT_SHORT_H", "PUSHPULL_SLOT_LONG_H", "PUSHPULL_STICK", "PUSHPULL_STICK_H",
+          "PUSHPULL_HANDLE"})
+      n.emplace_back(name);
+    return n;
+  }();
+  return names;
+}
+
+// The pictures of the controls a panel may leave out: read with the window
+// when the library has them (their sizes set the controls' sizes), and
+// asked for, with a message when missing, only when such a control stands
+// on the panel.
+inline const std::vector<std::string>& OptionalControlPictureNames() {
+  static const std::vector<std::string> names = {kBallHandlePicture, kElectronicValvePicture,
+                                                 kElectronicThrottlePicture, kGovernor2Picture,
+                                                 kClass1GovernorPicture};
   return names;
 }
 

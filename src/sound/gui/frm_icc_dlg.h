@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "sim/radio_host.h"
+#include "sim/host.h"
 
 namespace pumpdrill {
 
