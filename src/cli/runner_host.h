@@ -57,6 +57,7 @@ class RunnerHost : public Host, public RadioCallHost {
   // Set while the tick runs.
   void SetInTick(bool inTick) { inTick_ = inTick; }
   int MessagesShown() const { return shown_; }
+  bool Quiet() const { return quiet_; }
 
  private:
   const SimulatedClock& clock_;
