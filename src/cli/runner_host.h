@@ -61,6 +61,7 @@ class RunnerHost : public Host {
   // Set while the tick runs.
   void SetInTick(bool inTick) { inTick_ = inTick; }
   int MessagesShown() const { return shown_; }
+  bool Quiet() const { return quiet_; }
 
  private:
   const SimulatedClock& clock_;

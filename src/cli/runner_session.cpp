@@ -56,7 +56,11 @@ bool StartRunnerSession(RunnerSession& rs, const std::string& programPath, const
   fs::path startedIn = fs::current_path(ec);
   const bool resolved = AllocateAndResolve(p, info, rs.host);
   if (!startedIn.empty()) fs::current_path(startedIn, ec);
-  if (!resolved) return false;
+  if (!resolved) {
+    // The one message, even when the program's messages are kept back.
+    if (rs.host.Quiet()) err << "pumpdrill-sim: " << p.StartError << "\n";
+    return false;
+  }
 
   p.ConfigRead = ReadStartupConfiguration(p.run.Dirs.MainDirectory, p.config, p.S().ShowOptions, kRunnerWaveDevices);
   for (const std::string& problem : p.ConfigRead.Problems) err << "pumpdrill-sim: warning: " << problem << "\n";

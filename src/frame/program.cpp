@@ -50,7 +50,8 @@ std::string ApplicationTitle() {
   return std::string(kProductName) + " v " + kVersionText + " (" + kRevisionText + ")";
 }
 
-bool AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts, const WriteProbe& probe) {
+bool AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts,
+                        const WriteProbe& probe) {
   p.state = std::make_unique<State>();
   const std::lconv* lc = std::localeconv();
   p.DecimalSeparatorChar = (lc && lc->decimal_point && *lc->decimal_point)
@@ -69,6 +70,7 @@ bool AllocateAndResolve(Program& p, const StartupInfo& info, Alerts& alerts, con
   std::string error = p.Where.Error;
   if (ownFolder && error.empty()) CreateMainDirectory(p.Where.MainDirectory, error);
   if (!error.empty()) {
+    p.StartError = error;
     alerts.Message(MsgType::Error, Buttons::Ok, error);
     return false;
   }

@@ -24,7 +24,7 @@ struct StartupInfo {
   std::string XdgDataHome;    // the environment's XDG_DATA_HOME
   std::string Home;           // the user's home folder
   std::string SystemConfig = kSystemConfigPath;
-  int WaveDevices = 0;        // wave output devices of the machine
+  int WaveDevices = 0;  // wave output devices of the machine
   int ScreenWidth = 0;
   int ScreenHeight = 0;
 };
@@ -39,11 +39,12 @@ struct Program {
   RunContext run;
   StartupLog log;
   std::string DecimalSeparatorChar = ".";
-  std::vector<std::string> CreatedFolders;  // data folders the start-up had to create
-  MainDirectoryAnswer Where;                // which main directory, and why
-  std::vector<std::string> SeededFiles;     // shipped files copied into it at this start
-  std::vector<std::string> ReadOnlyFolders; // data folders that cannot be written ("Name: reason")
-  ConfigReport ConfigRead;                  // how reading the configuration went
+  std::vector<std::string> CreatedFolders;   // data folders the start-up had to create
+  MainDirectoryAnswer Where;                 // which main directory, and why
+  std::vector<std::string> SeededFiles;      // shipped files copied into it at this start
+  std::vector<std::string> ReadOnlyFolders;  // data folders that cannot be written ("Name: reason")
+  std::string StartError;                    // why the start could not go on
+  ConfigReport ConfigRead;                   // how reading the configuration went
 
   State& S() { return *state; }
   const Directories& Dirs() const { return run.Dirs; }
