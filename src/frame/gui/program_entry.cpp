@@ -9,6 +9,7 @@
 
 #include "frame/gui/frm_main.h"
 #include "frame/gui/hint_display.h"
+#include "frame/gui/program_icon.h"
 #include "frame/gui/window_host.h"
 #include "frame/program.h"
 #include "frame/single_instance.h"
@@ -100,6 +101,8 @@ int RunProgram(int argc, char** argv) {
   ReadSettingsAndStartLog(program, info);
   SetHintDisplay(program.config.Options.ShowAllHints);
   QGuiApplication::setApplicationDisplayName(QString::fromStdString(ApplicationTitle()));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tidewarden.Pumpdrill"));
+  QGuiApplication::setWindowIcon(ProgramIcon(QCoreApplication::applicationDirPath()));
 
   // The sound lives as long as the main window, which starts it.
   OpenAlSoundBackend soundOutput;
