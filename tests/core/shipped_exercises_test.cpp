@@ -34,11 +34,14 @@ struct ShippedExercise {
                       // upper-cased
   double duration;    // s
   double holdFrom;    // s: from here on every sample is inside the band
+  double
+      intakeFloor; // psi the intake pressure stays at or above from holdFrom on
   std::vector<NozzleTarget> targets;
 };
 
 const ShippedExercise kShipped[] = {
-    {"tank-attack", 120, 20, {{3, 100, 5}, {5, 100, 5}}},
+    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
+    {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
 };
 
 std::string Upper(std::string s) {
@@ -59,7 +62,8 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
       "operator.txt";
   ASSERT_TRUE(std::filesystem::exists(evolution)) << evolution;
   ScratchDir dir;
-  std::string columns = "SimClock.Time,PumpStatus.Cavitating";
+  std::string columns =
+      "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress";
   for (const NozzleTarget &t : ex.targets)
     columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
   const auto r = InvokeRunner(
@@ -73,15 +77,17 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
   int held = 0;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string> cells = Cells(rows[i]);
-    ASSERT_EQ(cells.size(), 2 + ex.targets.size()) << rows[i];
+    ASSERT_EQ(cells.size(), 3 + ex.targets.size()) << rows[i];
     const double time = std::stod(cells[0]);
     EXPECT_EQ(std::stod(cells[1]), 0) << "cavitating at " << time << " s";
     if (time < ex.holdFrom)
       continue;
     ++held;
+    EXPECT_GE(std::stod(cells[2]), ex.intakeFloor)
+        << "intake pressure at " << time << " s";
     for (std::size_t k = 0; k < ex.targets.size(); ++k) {
       const NozzleTarget &t = ex.targets[k];
-      EXPECT_NEAR(std::stod(cells[2 + k]), t.psi, t.tolerance)
+      EXPECT_NEAR(std::stod(cells[3 + k]), t.psi, t.tolerance)
           << "line " << t.line << " at " << time << " s";
     }
   }
