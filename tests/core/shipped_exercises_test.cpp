@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,10 @@ struct ShippedExercise {
 const ShippedExercise kShipped[] = {
     {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
     {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
+    {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
 };
+
+void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
 
 std::string Upper(std::string s) {
   for (char &c : s)
