@@ -44,6 +44,7 @@ const ShippedExercise kShipped[] = {
     {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
     {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
     {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
+    {"standpipe", 60, 20, 20, {{1, 50, 5}}},
 };
 
 void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
