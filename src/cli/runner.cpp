@@ -5,12 +5,14 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/burn_house_cli.h"
 #include "cli/dta_cli.h"
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
 #include "cli/runner_session.h"
+#include "cli/setup_cli.h"
 #include "cli/soak.h"
 #include "frame/evolution_commands.h"
 #include "frame/evolution_file.h"
@@ -37,6 +39,9 @@ void PrintHelp(std::ostream& out) {
          "                    'Name = value', one a line, and exit\n"
          "  --evolution FILE  open the Evolution FILE before the run, as File > Open\n"
          "                    does (the state, then the run initialised)\n"
+         "  --setup FILE      apply FILE's set, supply and pump lines (script syntax, all\n"
+         "                    at time 0) to the starting state, as an exercise's setup;\n"
+         "                    several are applied in the order given\n"
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
       << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
@@ -55,13 +60,15 @@ std::string ProgramPath(const char* argv0) {
   return argv0 ? argv0 : "";
 }
 
-// The Evolution option arg names (its file's variable), or nullptr.
-std::string* EvolutionOption(const std::string& arg, std::string& evolution, std::string& saveEvolution) {
+// The file option (Evolution or setup) arg names (its file's variable), or nullptr.
+std::string* EvolutionOption(const std::string& arg, std::string& evolution, std::string& saveEvolution,
+                             std::vector<std::string>& setupFiles) {
   auto named = [&arg](const char* name) {
     return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
   };
   if (named("--evolution")) return &evolution;
   if (named("--save-evolution")) return &saveEvolution;
+  if (named("--setup")) return &setupFiles.emplace_back();
   return nullptr;
 }
 
@@ -107,6 +114,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> mainDir;
   bool printState = false;
   std::string evolution, saveEvolution;
+  std::vector<std::string> setupFiles;
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
   BurnHouseEdits burnHouse;
@@ -114,7 +122,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   bool soakAsked = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (std::string* file = EvolutionOption(arg, evolution, saveEvolution)) {
+    if (std::string* file = EvolutionOption(arg, evolution, saveEvolution, setupFiles)) {
       if (!TakeValue(argc, argv, i, arg, *file, err)) return kExitUsageError;
       continue;
     }
@@ -170,7 +178,11 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     }
   }
 
-  // Script and columns are checked before anything is started.
+  // Setup, script and columns are checked before anything is started.
+  std::vector<Script> setups(setupFiles.size());
+  for (std::size_t k = 0; k < setupFiles.size(); ++k) {
+    if (int status = ReadSetupFile(setupFiles[k], setups[k], err); status != kExitOk) return status;
+  }
   PreparedExercise prepared;
   if (!printState && !soakAsked && dta.toCsvPath.empty()) {
     int status = PrepareExercise(exercise, prepared, err);
@@ -185,6 +197,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (!evolution.empty()) CopyRadioCallFile(evolution, session.Run().Dirs.EvolutionsDirectory);
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
+  for (const Script& setup : setups) ApplySetup(session.S(), setup, session.Config(), session.host);
 
   if (int status = SaveBurnHouseEdits(session, burnHouse); status != kExitOk) return status;
 

@@ -1,0 +1,59 @@
+#include "cli/setup_cli.h"
+
+#include <ostream>
+#include <vector>
+
+#include "cli/exercise_cli.h"
+#include "frame/safe_file.h"
+
+namespace pumpdrill {
+
+namespace {
+
+// A setup is a page or two of text; anything larger is not one.
+constexpr std::size_t kMaxSetupBytes = 1u << 20;
+
+bool IsSetupCommand(ScriptCommand c) {
+  return c == ScriptCommand::Set || c == ScriptCommand::Supply ||
+         c == ScriptCommand::Pump;
+}
+
+} // namespace
+
+std::string SetupFault(const Script &setup) {
+  for (const ScriptAction &a : setup.actions) {
+    const std::string line = "line " + std::to_string(a.sourceLine) + ": ";
+    if (!IsSetupCommand(a.command))
+      return line + "a setup holds only set, supply and pump lines (the "
+                    "operator's actions belong in a script)";
+    if (a.time != 0)
+      return line + "a setup line is at time 0";
+  }
+  return {};
+}
+
+int ReadSetupFile(const std::string &path, Script &setup, std::ostream &err) {
+  std::vector<Byte> bytes;
+  ReadStep step = ReadWholeFile(path, kMaxSetupBytes, bytes);
+  if (step != ReadStep::Done) {
+    err << "pumpdrill-sim: cannot read the setup \"" << path << "\""
+        << (step == ReadStep::Missing ? ": no such file" : "") << "\n";
+    return kExitFileError;
+  }
+  std::string error;
+  if (!ParseScript(std::string(bytes.begin(), bytes.end()), setup, error) ||
+      !(error = SetupFault(setup)).empty()) {
+    setup.actions.clear();
+    err << "pumpdrill-sim: " << path << ": " << error << "\n";
+    return kExitUsageError;
+  }
+  return kExitOk;
+}
+
+void ApplySetup(State &s, const Script &setup, const Configuration &cfg,
+                Host &host) {
+  for (const ScriptAction &a : setup.actions)
+    ApplyScriptAction(s, a, false, host, cfg.Sim.HoseFriction);
+}
+
+} // namespace pumpdrill

@@ -1,0 +1,167 @@
+// Every shipped exercise, as the build made its Evolution, opened and run
+// through the runner with the good operator of its briefing
+// (exercises/NAME/operator.txt): the nozzle pressures the briefing works out
+// are reached and held, and the pump never cavitates.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "runner_invoke.h"
+#include "scratch_dir.h"
+
+namespace pumpdrill {
+namespace {
+
+using testing::Cells;
+using testing::InvokeRunner;
+using testing::Lines;
+using testing::ReadText;
+using testing::ScratchDir;
+
+struct NozzleTarget {
+  int line;
+  double psi;       // the nozzle pressure the briefing asks for
+  double tolerance; // psi either side
+};
+
+struct ShippedExercise {
+  const char *folder; // exercises/<folder>; its Evolution is the folder's name
+                      // upper-cased
+  double duration;    // s
+  double holdFrom;    // s: from here on every sample is inside the band
+  double
+      intakeFloor; // psi the intake pressure stays at or above from holdFrom on
+  std::vector<NozzleTarget> targets;
+};
+
+const ShippedExercise kShipped[] = {
+    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
+    {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
+    {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
+    {"standpipe", 60, 20, 20, {{1, 50, 5}}},
+};
+
+void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
+
+std::string Upper(std::string s) {
+  for (char &c : s)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+class ShippedExerciseTest : public ::testing::TestWithParam<ShippedExercise> {};
+
+TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
+  const ShippedExercise &ex = GetParam();
+  const std::filesystem::path evolution =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) /
+      (Upper(ex.folder) + ".EVO");
+  const std::filesystem::path script =
+      std::filesystem::path(PUMPDRILL_SOURCE_DIR) / "exercises" / ex.folder /
+      "operator.txt";
+  ASSERT_TRUE(std::filesystem::exists(evolution)) << evolution;
+  ScratchDir dir;
+  std::string columns =
+      "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress";
+  for (const NozzleTarget &t : ex.targets)
+    columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
+  const auto r = InvokeRunner(
+      {"--main-dir", dir.path().string(), "--evolution", evolution.string(),
+       "--script", script.string(), "--duration", std::to_string(ex.duration),
+       "--csv", (dir / "run.csv").string(), "--columns", columns, "--quiet"});
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  const std::vector<std::string> rows = Lines(ReadText(dir / "run.csv"));
+  ASSERT_GT(rows.size(), 2u);
+  int held = 0;
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const std::vector<std::string> cells = Cells(rows[i]);
+    ASSERT_EQ(cells.size(), 3 + ex.targets.size()) << rows[i];
+    const double time = std::stod(cells[0]);
+    EXPECT_EQ(std::stod(cells[1]), 0) << "cavitating at " << time << " s";
+    if (time < ex.holdFrom)
+      continue;
+    ++held;
+    EXPECT_GE(std::stod(cells[2]), ex.intakeFloor)
+        << "intake pressure at " << time << " s";
+    for (std::size_t k = 0; k < ex.targets.size(); ++k) {
+      const NozzleTarget &t = ex.targets[k];
+      EXPECT_NEAR(std::stod(cells[3 + k]), t.psi, t.tolerance)
+          << "line " << t.line << " at " << time << " s";
+    }
+  }
+  EXPECT_GE(std::stod(Cells(rows.back())[0]), ex.duration - 0.02);
+  EXPECT_GT(held, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exercises, ShippedExerciseTest,
+                         ::testing::ValuesIn(kShipped), [](const auto &info) {
+                           std::string n;
+                           for (char c : std::string(info.param.folder))
+                             n += std::isalnum(c) ? c : '_';
+                           return n;
+                         });
+
+// A setup holds only what an instructor sets before a run; anything else
+// stops the runner before it starts, naming the line.
+struct SetupRefusal {
+  const char *text;
+  int status;
+  const char *message;
+};
+
+TEST(ExerciseSetup, RefusesWhatIsNoSetupLine) {
+  const SetupRefusal kRefusals[] = {
+      {"0 set Engine.MaxRpm 2200\n0 throttle 1500\n", 2,
+       "line 2: a setup holds only set, supply and pump lines"},
+      {"5 set Engine.MaxRpm 2200\n", 2, "line 1: a setup line is at time 0"},
+      {"0 set Engine.NoSuchField 1\n", 2, "line 1: no field named"},
+      {"0 terminate\n", 2, "line 1: a setup holds only"},
+  };
+  for (const SetupRefusal &c : kRefusals) {
+    ScratchDir dir;
+    std::ofstream(dir / "setup.txt") << c.text;
+    const auto r = InvokeRunner({"--main-dir", dir.path().string(), "--setup",
+                                 (dir / "setup.txt").string(), "--print-state",
+                                 "--save-evolution", (dir / "X.EVO").string()});
+    EXPECT_EQ(r.status, c.status) << c.text;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "X.EVO")) << c.text;
+  }
+  ScratchDir dir;
+  const auto missing =
+      InvokeRunner({"--main-dir", dir.path().string(), "--setup",
+                    (dir / "none.txt").string(), "--print-state"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot read the setup"), std::string::npos)
+      << missing.err;
+}
+
+// Several setups apply in order: the later line wins.
+TEST(ExerciseSetup, AppliesSetupsInOrderAndSavesWithoutARun) {
+  ScratchDir dir;
+  std::ofstream(dir / "a.txt")
+      << "0 set Engine.MaxRpm 2200\n0 supply capacity 750\n";
+  std::ofstream(dir / "b.txt") << "0 set Engine.MaxRpm 2100\n";
+  const auto r = InvokeRunner({"--main-dir", dir.path().string(), "--setup",
+                               (dir / "a.txt").string(), "--setup",
+                               (dir / "b.txt").string(), "--print-state",
+                               "--save-evolution", (dir / "X.EVO").string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto opened =
+      InvokeRunner({"--main-dir", dir.path().string(), "--evolution",
+                    (dir / "X.EVO").string(), "--print-state"});
+  ASSERT_EQ(opened.status, 0) << opened.err;
+  for (const char *line : {"Engine.MaxRpm = 2100\n", "Tank.Capacity = 750\n",
+                           "Tank.Volume = 750\n", "SimClock.Time = 0\n"})
+    EXPECT_NE(opened.out.find(line), std::string::npos) << line;
+}
+
+} // namespace
+} // namespace pumpdrill
