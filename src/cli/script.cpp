@@ -20,6 +20,7 @@
 #include "setup/supply_setup.h"
 #include "sim/coefficients.h"
 #include "sim/derived.h"
+#include "sim/foam_system.h"
 #include "sim/incidents.h"
 #include "sim/pressure_control.h"
 #include "sim/priming.h"
@@ -202,6 +203,7 @@ class LineReader {
       return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
     }
     if (cmd == "supply") return SupplyCommand(a);
+    if (cmd == "foam") return FoamCommand(a);
     return "unknown command " + Quoted(words_[1]);
   }
 
@@ -285,6 +287,52 @@ class LineReader {
     return Number(3, LowerCase(words_[2]), -HUGE_VAL, HUGE_VAL, a.value);
   }
 
+  std::string FoamCommand(ScriptAction& a) {
+    a.command = ScriptCommand::Foam;
+    const char* usage =
+        "foam tank a|b|flush, foam proportioner|air on|off, foam percent X, foam mode 0|1, "
+        "foam display 0-3, foam airvalve N X";
+    if (words_.size() < 3) return Fault(std::string("missing argument (") + usage + ")");
+    std::string e = Choice(2,
+                           {{"tank", kScriptFoamTank},
+                            {"proportioner", kScriptFoamProportioner},
+                            {"percent", kScriptFoamPercent},
+                            {"air", kScriptFoamAir},
+                            {"mode", kScriptFoamMode},
+                            {"display", kScriptFoamDisplay},
+                            {"airvalve", kScriptFoamAirValve}},
+                           a.code);
+    if (!e.empty()) return e;
+    int choice = 0;
+    switch (a.code) {
+      case kScriptFoamAirValve:
+        e = Count(3, usage);
+        if (e.empty()) e = Whole(3, "line", 1, kMaxDischarges, a.index);
+        return e.empty() ? Number(4, "opening", 0, 1, a.value) : e;
+      case kScriptFoamPercent:
+        e = Count(2, usage);
+        return e.empty() ? Number(3, "percent", 0, 6, a.value) : e;
+      case kScriptFoamTank:
+        e = Count(2, usage);
+        if (e.empty()) e = Choice(3, {{"a", 0}, {"b", 1}, {"flush", 2}}, choice);
+        break;
+      case kScriptFoamMode:
+        e = Count(2, usage);
+        if (e.empty()) e = Choice(3, {{"0", 0}, {"1", 1}}, choice);
+        break;
+      case kScriptFoamDisplay:
+        e = Count(2, usage);
+        if (e.empty()) e = Whole(3, "display mode", 0, 3, choice);
+        break;
+      default:
+        e = Count(2, usage);
+        if (e.empty()) e = Choice(3, {{"on", 1}, {"off", 0}}, choice);
+        break;
+    }
+    a.value = choice;
+    return e;
+  }
+
   std::string OperatorCommand(const std::string& cmd, ScriptAction& a) {
     struct Entry {
       const char* cmd;
@@ -348,6 +396,37 @@ class LineReader {
   State& scratch_;
   std::string fault_;
 };
+
+// As the panel's foam controls leave the record.
+void ApplyFoamAction(TFoamSetupRec& f, const ScriptAction& a) {
+  const int v = static_cast<int>(a.value);
+  switch (a.code) {
+    case kScriptFoamTank:
+      // A one-tank switch has no B.
+      f.FoamTankSelect = static_cast<Byte>(v == kFoamTankB && f.NR_TANKS != 2 ? kFoamTankA : v);
+      break;
+    case kScriptFoamProportioner:
+      SetProportionerOn(f, v != 0);
+      break;
+    case kScriptFoamPercent:
+      SetFoamPercent(f, a.value);
+      break;
+    case kScriptFoamAir:
+      f.CafsAirOn = v != 0;
+      break;
+    case kScriptFoamMode:
+      f.CafsMode = static_cast<Byte>(v);
+      break;
+    case kScriptFoamDisplay:
+      f.PropDisplayMode = static_cast<Byte>(v);
+      break;
+    case kScriptFoamAirValve:
+      f.CafsAirValve[a.index] = a.value;
+      break;
+    default:
+      break;
+  }
+}
 
 }  // namespace
 
@@ -484,6 +563,9 @@ void ApplyScriptAction(State& s, const ScriptAction& a, bool simActive, Host& ho
       }
       break;
     }
+    case ScriptCommand::Foam:
+      ApplyFoamAction(s.FoamSetup, a);
+      break;
   }
 }
 

@@ -38,6 +38,18 @@ enum class ScriptCommand {
   Set,               // set FIELD VALUE
   Pump,              // pump ratio|idle|high|low|stages|efficiency|capacity VALUE (code: PumpSetting)
   Supply,            // supply type hydrant|draft|relay, supply rated up|down, supply SETTING VALUE
+  Foam,              // foam tank|proportioner|percent|air|mode|display ..., foam airvalve N X
+};
+
+// The foam command's codes.
+enum ScriptFoam : int {
+  kScriptFoamTank = 1,      // code of the position in value: 0 A, 1 B, 2 flush
+  kScriptFoamProportioner,  // value 1 on, 0 off
+  kScriptFoamPercent,       // value: the setting in percent
+  kScriptFoamAir,           // value 1 on, 0 off
+  kScriptFoamMode,          // value 0 or 1
+  kScriptFoamDisplay,       // value: the display mode 0 to 3
+  kScriptFoamAirValve,      // index: the line, value: the opening 0 to 1
 };
 
 // The supply command's codes beside the SupplySetting values.

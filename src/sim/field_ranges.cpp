@@ -156,6 +156,10 @@ const ListedRange kRanges[] = {
     {"TFoamSetupRec", "FoamTankA", kFoamGallons},
     {"TFoamSetupRec", "FoamTankB", kFoamGallons},
     {"TFoamSetupRec", "FoamFraction", kFraction},
+    {"TFoamSetupRec", "PropLever", {0, 1, ""}},
+    {"TFoamSetupRec", "CafsMode", {0, 1, ""}},
+    {"TFoamSetupRec", "CafsAirValve", kFraction},
+    {"TFoamSetupRec", "FoamPercentSet", {0, 6, "%"}},
 };
 
 }  // namespace

@@ -1,8 +1,7 @@
 // The foam system fitted to the panel: its settings travel with the panel
 // file, and the simulation keeps the concentrate it draws in the same
-// record. Not stored in Evolution files; the layout is kept at its fixed
-// size, and the panel's remaining foam items take their place in the
-// reserved bytes.
+// record, with the foam controls' positions. Not stored in Evolution
+// files; the layout is kept at its fixed size.
 #pragma once
 
 #include "sim/line_set.h"
@@ -66,7 +65,14 @@ struct TFoamSetupRec {
   LineSet CAFS_AIR_V_SEL{};                // 06C lines 1 to 15 with a compressed-air valve
   Array1<SmallInt, 15> CAFS_AIR_V_TOP{};   // 06E air valve of line n
   Array1<SmallInt, 15> CAFS_AIR_V_LEFT{};  // 08C
-  Pad<342> Reserved0AA{};                  // 0AA the panel's further foam items
+  // The controls as the trainee left them; reset at each initialisation.
+  Byte PropLever{};                        // 0AA proportioner: 0 lever down / off, 1 up / on
+  Boolean CafsAirOn{};                     // 0AB compressed air on
+  Byte CafsMode{};                         // 0AC compressed-air mode: 0 left, 1 right
+  Pad<3> Pad0AD{};
+  Array1<Double, 15> CafsAirValve{};       // 0B0 air valve opening of line n, 0 shut to 1 open
+  Double FoamPercentSet{};                 // 128 proportioner setting, percent
+  Pad<208> Reserved130{};                  // 130
 };
 
 PUMPDRILL_RECORDS_END
@@ -84,6 +90,11 @@ PUMPDRILL_FIELD_AT(TFoamSetupRec, FOAM_LINES, 0x06A);
 PUMPDRILL_FIELD_AT(TFoamSetupRec, CAFS_AIR_V_SEL, 0x06C);
 PUMPDRILL_FIELD_AT(TFoamSetupRec, CAFS_AIR_V_TOP, 0x06E);
 PUMPDRILL_FIELD_AT(TFoamSetupRec, CAFS_AIR_V_LEFT, 0x08C);
-PUMPDRILL_FIELD_AT(TFoamSetupRec, Reserved0AA, 0x0AA);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, PropLever, 0x0AA);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, CafsAirOn, 0x0AB);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, CafsMode, 0x0AC);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, CafsAirValve, 0x0B0);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, FoamPercentSet, 0x128);
+PUMPDRILL_FIELD_AT(TFoamSetupRec, Reserved130, 0x130);
 
 }  // namespace pumpdrill

@@ -135,6 +135,9 @@ class Display {
   // dark lamps at once.
   virtual void RunTerminated() {}
   virtual void RefreshFoamSetup() {}        // when the foam setup window is shown
+  // The foam setup changed: the panel shows, places and draws its foam
+  // items again.
+  virtual void FoamSetupChanged() {}
   virtual void CloseStudentsWindow() {}
   virtual void RebuildPanelItems() {}
   virtual void RefreshPanelAfterInit() {}  // widgets, transient display state and gauges

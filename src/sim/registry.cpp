@@ -268,7 +268,8 @@ const RecordDesc& FoamSetupDesc() {
       PAD(R, Pad059), FLD(R, TK_SW_TOP), FLD(R, TK_SW_LEFT), FLD(R, PROP_TOP), FLD(R, PROP_LEFT),
       FLD(R, CAFS_ON_OFF_TOP), FLD(R, CAFS_ON_OFF_LEFT), FLD(R, CAFS_MODE_TOP),
       FLD(R, CAFS_MODE_LEFT), FLD(R, FOAM_LINES), FLD(R, CAFS_AIR_V_SEL), FLD(R, CAFS_AIR_V_TOP),
-      FLD(R, CAFS_AIR_V_LEFT), PAD(R, Reserved0AA)}};
+      FLD(R, CAFS_AIR_V_LEFT), FLD(R, PropLever), BOOL(R, CafsAirOn), FLD(R, CafsMode),
+      PAD(R, Pad0AD), FLD(R, CafsAirValve), FLD(R, FoamPercentSet), PAD(R, Reserved130)}};
   return d;
 }
 

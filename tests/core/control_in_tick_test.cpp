@@ -7,6 +7,7 @@
 #include "burn/burn_house.h"
 #include "running_fixture.h"
 #include "sim/coefficients.h"
+#include "sim/foam_system.h"
 #include "sim/foam_use.h"
 #include "sim/operating_point.h"
 #include "sim/pressure_control.h"
@@ -111,11 +112,17 @@ TEST_F(ControlInTickTest, FoamIsDrawnWhileWaterFlows) {
   TFoamSetupRec& f = s.FoamSetup;
   f.SYS_TYPE = kFoamDirectInjection;
   f.TANK_CAP = 30;
-  f.FoamTankSelect = kFoamTankA;
-  f.FoamFraction = 0.01;
+  f.FoamTankSelect = kFoamTankB;
+  f.PropLever = 1;
+  f.PCT_RANGE = kFoamRangeTenthToOne;
+  f.FoamPercentSet = 1.0;
+  f.FOAM_LINES.Add(2);
   f.FoamTankA = 3;
-  // A new initialisation fills the tanks.
+  // A new initialisation fills the tanks and puts the controls at rest.
   InitializeSimulation(s, cfg, run, host);
+  EXPECT_EQ(f.FoamTankSelect, kFoamTankA);
+  EXPECT_EQ(f.PropLever, 0);
+  SetProportionerOn(f, true);
   SetRunState(s, cfg, run, host, kRunStart);
   tick = 0;
   EXPECT_DOUBLE_EQ(f.FoamTankA, 30);
@@ -124,7 +131,7 @@ TEST_F(ControlInTickTest, FoamIsDrawnWhileWaterFlows) {
   double water = 0;
   for (int k = 0; k < 400; ++k) {
     RunFor(0.015);
-    water += s.PumpOutput.TotalFlow * 0.015 / 60;
+    water += s.Discharges[2].Flow * 0.015 / 60;
   }
   ASSERT_GT(water, 10);
   EXPECT_NEAR(f.FoamWaterTotal, water, 1e-6 * water);

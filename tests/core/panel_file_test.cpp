@@ -20,6 +20,7 @@
 #include "panel/panel_layout.h"
 #include "recording_host.h"
 #include "scratch_dir.h"
+#include "sim/foam_system.h"
 #include "sim/pressure_control.h"
 
 namespace pumpdrill {
@@ -249,7 +250,13 @@ TEST_F(PanelFileTest, SavedPanelComesBackWhole) {
   EXPECT_EQ(b.Plates[3].Type, kPlateSixInch);
   EXPECT_EQ(b.Plates[3].Place.Left, 120);
   EXPECT_EQ(b.Plates[3].Place.Top, 300);
-  EXPECT_EQ(0, std::memcmp(&back.s.FoamSetup, &f, sizeof f));
+  // The run-time fields follow the settings read: the new capacity fills
+  // both tanks, the setting stands within the range.
+  TFoamSetupRec expected = f;
+  expected.FoamTankA = expected.FoamTankB = f.TANK_CAP;
+  SetFoamPercent(expected, back.s.FoamSetup.FoamPercentSet);
+  EXPECT_DOUBLE_EQ(back.s.FoamSetup.FoamPercentSet, 1.0);
+  EXPECT_EQ(0, std::memcmp(&back.s.FoamSetup, &expected, sizeof f));
   // Saved again, the file is the same.
   ASSERT_TRUE(Save(back, "AGAIN.PNL").Done);
   const std::string again = ReadText(File("AGAIN.PNL")), round = ReadText(File("ROUND.PNL"));
@@ -482,6 +489,36 @@ TEST_F(PanelFileTest, UnreadableValuesAreLeftAndListed) {
                 "[VALVE HANDLE1] LABEL BG=16777216\n[VALVE HANDLE1] LABEL FG=-1\n"
                 "[FOAM] NR_TANKS=3\n[FOAM] TANK_CAP=nan");
   EXPECT_EQ(out.Unreadable.size(), 10u);
+}
+
+// Foam codes the program does not know count as no system, one tank and
+// the first range; a new capacity fills both tanks while no run is active.
+TEST_F(PanelFileTest, UnknownFoamCodesAndANewCapacity) {
+  TFoamSetupRec& f = panel.s.FoamSetup;
+  f.SYS_TYPE = kFoamDirectInjection;
+  f.NR_TANKS = 2;
+  f.FoamTankSelect = kFoamTankB;
+  f.PCT_RANGE = 1;
+  f.TANK_CAP = 20;
+  f.FoamTankA = f.FoamTankB = 20;
+  WriteText(File("FOAM.PNL"), "[FOAM]\nSYS_TYPE=4\nNR_TANKS=0\n%_RANGE=3\nTANK_CAP=5\n");
+  ASSERT_TRUE(Load(panel, "FOAM.PNL").Done);
+  EXPECT_EQ(f.SYS_TYPE, kFoamNone);
+  EXPECT_EQ(f.NR_TANKS, 1);
+  EXPECT_EQ(f.FoamTankSelect, kFoamTankA);
+  EXPECT_EQ(f.PCT_RANGE, 0);
+  EXPECT_DOUBLE_EQ(f.FoamTankA, 5);
+  EXPECT_DOUBLE_EQ(f.FoamTankB, 5);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find(File("FOAM.PNL").string()), std::string::npos);
+  EXPECT_NE(host.messages[0].text.find("[FOAM] SYS_TYPE=4"), std::string::npos);
+  // Codes the program knows are read as they are.
+  WriteText(File("FOAM2.PNL"), "[FOAM]\nSYS_TYPE=3\nNR_TANKS=2\n%_RANGE=2\n");
+  ASSERT_TRUE(Load(panel, "FOAM2.PNL").Done);
+  EXPECT_EQ(f.SYS_TYPE, kFoamInLineEductor);
+  EXPECT_EQ(f.NR_TANKS, 2);
+  EXPECT_EQ(f.PCT_RANGE, 2);
+  EXPECT_DOUBLE_EQ(f.TANK_CAP, 5);
 }
 
 TEST_F(PanelFileTest, MissingAndUnreadableFilesChangeNothing) {

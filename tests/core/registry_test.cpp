@@ -35,7 +35,7 @@ TEST(Registry, RecordOrder) {
   const auto& f = StateFields();
   ASSERT_FALSE(f.empty());
   EXPECT_EQ(f.front().name, "Discharges[1].Name");
-  EXPECT_EQ(f.back().name, "FoamSetup.CAFS_AIR_V_LEFT[15]");
+  EXPECT_EQ(f.back().name, "FoamSetup.FoamPercentSet");
   // Offsets within the state only grow: records, fields and items in order.
   for (std::size_t i = 1; i < f.size(); ++i)
     EXPECT_LT(f[i - 1].StateOffset(), f[i].StateOffset()) << f[i].name;
@@ -95,6 +95,9 @@ TEST(Registry, DocumentedOffsets) {
       {"BurnHouse.Description", offsetof(State, BurnHouse), 0x088, FieldType::ShortString},
       {"BurnHouse.TotalEnergy", offsetof(State, BurnHouse), 0x1E8, FieldType::Double},
       {"FoamSetup.TANK_CAP", offsetof(State, FoamSetup), 0x008, FieldType::Double},
+      {"FoamSetup.CafsAirOn", offsetof(State, FoamSetup), 0x0AB, FieldType::Boolean},
+      {"FoamSetup.CafsAirValve[2]", offsetof(State, FoamSetup), 0x0B8, FieldType::Double},
+      {"FoamSetup.FoamPercentSet", offsetof(State, FoamSetup), 0x128, FieldType::Double},
   };
   for (const Where& w : table) {
     const FieldInfo* f = FindStateField(w.name);

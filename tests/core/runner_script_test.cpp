@@ -133,6 +133,13 @@ TEST(RunnerScript, FaultsNameTheirLineAndWhatIsWrong) {
       {"4 repair", "missing argument (repair K)"},
       {"4 pump ratio",
        "missing argument (pump ratio|idle|high|low|stages|efficiency|capacity VALUE)"},
+      {"4 foam", "missing argument (foam tank a|b|flush, foam proportioner|air on|off, foam "
+                 "percent X, foam mode 0|1, foam display 0-3, foam airvalve N X)"},
+      {"4 foam tank c", "expected one of a, b, flush, not 'c'"},
+      {"4 foam percent 7", "percent '7' is out of range (0 to 6)"},
+      {"4 foam airvalve 16 0.5", "line '16' must be a whole number 1 to 15"},
+      {"4 foam airvalve 2 1.5", "opening '1.5' is out of range (0 to 1)"},
+      {"4 foam display 4", "display mode '4' must be a whole number 0 to 3"},
       {"4 set", "missing argument (set FIELD VALUE)"},
       {"4 set Pump.GearRatio", "missing argument (set FIELD VALUE)"},
   };
@@ -210,6 +217,29 @@ TEST(RunnerScript, SetRecomputesTheDerivedCoefficientsAndActionsNeedARun) {
   ApplyScriptAction(*s, script.actions[2], true, host);
   EXPECT_DOUBLE_EQ(s->Tank.Volume, s->Tank.Capacity);
   EXPECT_EQ(host.Texts(), "No discharge line problem is visible. \n");
+}
+
+TEST(RunnerScript, FoamCommandsWorkTheFoamControls) {
+  auto s = MakeDefaultState();
+  RecordingHost host;
+  TFoamSetupRec& f = s->FoamSetup;
+  f.NR_TANKS = 1;
+  f.PCT_RANGE = 1;  // 0.1 % to 6 %
+  Script script = Parsed(
+      "0 foam tank b\n0 foam proportioner on\n0 foam percent 3.04\n0 foam air on\n"
+      "0 foam mode 1\n0 foam display 2\n0 foam airvalve 4 0.3\n1 foam tank flush");
+  for (const ScriptAction& a : script.actions) ApplyScriptAction(*s, a, true, host);
+  EXPECT_EQ(f.FoamTankSelect, kFoamFlush);
+  EXPECT_EQ(f.PropLever, 1);
+  EXPECT_DOUBLE_EQ(f.FoamPercentSet, 3.0);
+  EXPECT_DOUBLE_EQ(f.FoamFraction, 0.03);
+  EXPECT_TRUE(f.CafsAirOn);
+  EXPECT_EQ(f.CafsMode, 1);
+  EXPECT_EQ(f.PropDisplayMode, 2);
+  EXPECT_DOUBLE_EQ(f.CafsAirValve[4], 0.3);
+  // One tank has no B: the switch stays at A.
+  ApplyScriptAction(*s, script.actions[0], true, host);
+  EXPECT_EQ(f.FoamTankSelect, kFoamTankA);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mSupplySetup", "Supply/Tank", true, true},
       {"mPumpSetup", "Pump / Engine", true, true},
       {"mDischargeSetup", "Discharges", true, true},
-      {"mFoamSetup", "Foam", true, false},
+      {"mFoamSetup", "Foam", true, true},
       {"mPanelDesign", "Enable Design", true, false},
       {"mPanelOpen", "Open...", true, true},
       {"mPanelSave", "Save", true, true},

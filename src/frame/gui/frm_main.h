@@ -103,6 +103,7 @@ class TfrmMain : public QMainWindow {
   TfrmNzroll* frmNzroll() const;
   void BtnNozzleClick();
   void RefreshNozzleWindow();  // when it is shown
+  void RefreshFoamSetup();     // when the foam setup is shown
 
   // The operator's panel: created at start-up, shown maximised.
   TfrmPanel* frmPanel() const;

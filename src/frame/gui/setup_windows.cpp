@@ -3,6 +3,7 @@
 #include "frame/gui/setup_tabs.h"
 #include "frame/gui/window_host.h"
 #include "setup/gui/frm_dischrg.h"
+#include "setup/gui/frm_foam.h"
 #include "setup/gui/frm_pmp_setp.h"
 #include "setup/gui/frm_supply.h"
 
@@ -30,6 +31,13 @@ void RegisterSetupWindows(TfrmMain& main, SetupTabs& tabs) {
         return new TfrmDischrg(p.S(), p.config, m.host(), m.miscLibrary(), m.CurrentLine, p.ConfigPath());
       },
       main.mDischargeSetup);
+  tabs.Register(
+      kTabFoam, 345,
+      [](TfrmMain& m) {
+        Program& p = m.program();
+        return new TfrmFoam(p.S(), p.config, p.run, m.host());
+      },
+      main.mFoamSetup);
 }
 
 }  // namespace pumpdrill

@@ -42,6 +42,7 @@ class WindowHost : public Host {
   void RestartBurnHouseWindow() override;
   // The nozzle operation window, when it is shown (frm_main_nozzle.cpp).
   void RefreshNozzleWindow() override;
+  void RefreshFoamSetup() override;
   // The panel window's refreshes (window_host_panel.cpp).
   void RefreshGauges() override;
   void RebuildPanelItems() override;

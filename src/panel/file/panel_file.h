@@ -56,6 +56,9 @@ struct PanelFileTarget {
   PanelControls& controls;
   std::string panelsDirectory;  // with its trailing separator
   PanelScreen screen;
+  // A run is under way: a new foam tank capacity leaves the tanks holding
+  // what they hold (else both are filled to it).
+  bool simActive = false;
 };
 
 // Mode 1 saves the panel as fileName, mode 2 loads it. The name without

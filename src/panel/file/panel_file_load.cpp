@@ -10,6 +10,7 @@
 #include "panel/file/panel_file_reader.h"
 #include "panel/file/panel_file_steps.h"
 #include "panel/file/panel_file_values.h"
+#include "sim/foam_system.h"
 
 namespace pumpdrill {
 
@@ -160,11 +161,15 @@ LineSet ReadLineSet(PanelFileReader& r, const char* key) {
   return set;
 }
 
-void ReadFoam(PanelFileReader& r, TFoamSetupRec& f) {
+void ReadFoam(PanelFileReader& r, TFoamSetupRec& f, bool simActive) {
   constexpr double kMostFoamValue = 1e6;
-  f.SYS_TYPE = ReadByte(r, "SYS_TYPE", f.SYS_TYPE, kFoamNone, kFoamInLineEductor);
-  f.NR_TANKS = ReadByte(r, "NR_TANKS", f.NR_TANKS, 0, 2);  // 0 before a foam system is set up
-  f.TANK_CAP = r.Real("FOAM", "TANK_CAP", f.TANK_CAP, 0, kMostFoamValue);
+  // A system, tank count or range the program does not know counts as
+  // none, one tank and the first range.
+  f.SYS_TYPE = static_cast<Byte>(
+      r.Code("FOAM", "SYS_TYPE", f.SYS_TYPE, kFoamNone, kFoamNone, kFoamInLineEductor));
+  SetFoamTankCount(f, r.Code("FOAM", "NR_TANKS", f.NR_TANKS, 1, 1, 2));
+  const double capacity = r.Real("FOAM", "TANK_CAP", f.TANK_CAP, 0, kMostFoamValue);
+  if (capacity != f.TANK_CAP) SetFoamTankCapacity(f, capacity, simActive);
   f.USE_CAFS = r.Bool("FOAM", "USE_CAFS", f.USE_CAFS != 0);
   f.CTRL_MFG = ReadByte(r, "CTRL_MFG", f.CTRL_MFG);
   f.EDU_INLET_PSI = r.Real("FOAM", "EDU_INLET_PSI", f.EDU_INLET_PSI, 0, kMostFoamValue);
@@ -178,7 +183,8 @@ void ReadFoam(PanelFileReader& r, TFoamSetupRec& f) {
   f.PROP_TOP = ReadFoamPosition(r, "PROP_TOP", 5);
   f.PROP_LEFT = ReadFoamPosition(r, "PROP_LEFT", 10);
   f.PROP_SEL = r.Bool("FOAM", "PROP_SEL", false);
-  f.PCT_RANGE = ReadByte(r, "%_RANGE", f.PCT_RANGE);
+  SetFoamPercentRange(
+      f, r.Code("FOAM", "%_RANGE", f.PCT_RANGE, kFoamRangeTenthToOne, 0, kFoamRangeCount - 1));
   f.FOAM_LINES = ReadLineSet(r, "FOAM_LINES");
   f.CAFS_AIR_V_SEL = ReadLineSet(r, "CAFS_AIR_V_SEL");
   for (int n = 1; n <= kMaxDischarges; ++n) {
@@ -307,7 +313,7 @@ void ApplyFile(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, Ho
   ReadShown(r, l, "CHECK TRANSMISSION LT", I::ChkXmissionLt, false);
   ReadShown(r, l, "CHECK ENGINE LT", I::ChkEngineLt, false);
   ReadShown(r, l, "STOP ENGINE LT", I::StopEngineLt, false);
-  ReadFoam(r, t.s.FoamSetup);
+  ReadFoam(r, t.s.FoamSetup, t.simActive);
   ReadPlates(r, l);
   GrowToHoldItems(l, list.LineCount);
 }

@@ -22,6 +22,13 @@ int PanelFileReader::Int(std::string_view section, std::string_view key, int fal
   return *v;
 }
 
+int PanelFileReader::Code(std::string_view section, std::string_view key, int fallback, int bad,
+                          int least, int most) {
+  const std::size_t noted = unreadable_.size();
+  const int v = Int(section, key, fallback, least, most);
+  return unreadable_.size() > noted ? bad : v;
+}
+
 bool PanelFileReader::Bool(std::string_view section, std::string_view key, bool fallback) const {
   const std::optional<std::string> text = ini_.Get(section, key);
   return text ? PanelBoolValue(*text) : fallback;

@@ -25,6 +25,10 @@ class PanelFileReader {
   int Position(std::string_view section, std::string_view key, int fallback) {
     return Int(section, key, fallback, kLeastPanelPosition, kMostPanelPosition);
   }
+  // A code that takes `bad` when the file holds one out of least to most (or
+  // not a number), and `fallback` when the key is missing.
+  int Code(std::string_view section, std::string_view key, int fallback, int bad, int least,
+           int most);
   bool Bool(std::string_view section, std::string_view key, bool fallback) const;
   double Real(std::string_view section, std::string_view key, double fallback, double least,
               double most);
