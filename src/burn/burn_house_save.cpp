@@ -1,5 +1,6 @@
 #include "burn/burn_house_save.h"
 
+#include <cctype>
 #include <optional>
 
 #include "burn/burn_window_values.h"
@@ -24,9 +25,10 @@ struct NumberEntry {
   const std::string* typed;
   const std::string* shown;
   const char* caption;
-  bool upTo100;  // a percentage from 0 to 100 instead of a number above 0
+  bool upTo100;        // a percentage from 0 to 100 instead of a number above 0
   const char* member;  // the field of TBurnHouseRec it goes into
   double toStored;     // the typed number times this is the stored value
+  const char* unit;    // as range messages give it
 };
 
 // The entry's value: nothing when the text is unchanged (the stored value
@@ -38,7 +40,8 @@ struct Entered {
 
 }  // namespace
 
-BurnHouseEntries BurnHouseEntriesOf(const TBurnHouseRec& b, const DisplayUnits& u, bool totalFireLoadChosen) {
+BurnHouseEntries BurnHouseEntriesOf(const TBurnHouseRec& b, const DisplayUnits& u,
+                                    bool totalFireLoadChosen) {
   const BurnWindowTexts t = BurnWindowTextsOf(b, u);
   BurnHouseEntries e;
   e.Length = t.EditLen;
@@ -55,26 +58,29 @@ BurnHouseEntries BurnHouseEntriesOf(const TBurnHouseRec& b, const DisplayUnits& 
   return e;
 }
 
-BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries& typed, Alerts& alerts) {
+BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries& typed,
+                        Alerts& alerts) {
   TBurnHouseRec& b = s.BurnHouse;
   const BurnHouseEntries shown = BurnHouseEntriesOf(b, u, typed.TotalFireLoadChosen);
   const double ft = u.EntryFactor[kUnitLength];
+  const char* m = u.Metric ? "m" : "ft";
   const NumberEntry entries[] = {
-      {BurnEntry::Length, &typed.Length, &shown.Length, "length", false, "Length", ft},
-      {BurnEntry::Width, &typed.Width, &shown.Width, "width", false, "Width", ft},
-      {BurnEntry::Height, &typed.Height, &shown.Height, "height", false, "Height", ft},
+      {BurnEntry::Length, &typed.Length, &shown.Length, "length", false, "Length", ft, m},
+      {BurnEntry::Width, &typed.Width, &shown.Width, "width", false, "Width", ft, m},
+      {BurnEntry::Height, &typed.Height, &shown.Height, "height", false, "Height", ft, m},
       {BurnEntry::VentArea, &typed.VentArea, &shown.VentArea, "vent area", false, "VentArea",
-       ft * ft},
+       ft * ft, u.Metric ? "sq. m" : "ft2"},
       {BurnEntry::VentHeight, &typed.VentHeight, &shown.VentHeight, "vent height", false,
-       "VentHeight", ft},
+       "VentHeight", ft, m},
       {BurnEntry::AppEfficiency, &typed.AppEfficiency, &shown.AppEfficiency,
-       "% efficiency of water application", true, "AppEfficiency", 0.01},
+       "% efficiency of water application", true, "AppEfficiency", 0.01, "%"},
       typed.TotalFireLoadChosen
           ? NumberEntry{BurnEntry::TotalFireLoad, &typed.TotalFireLoad, &shown.TotalFireLoad,
                         "total enclosure fire load", false, "TotalFireLoad",
-                        u.Metric ? kLbPerKg : 1.0}
+                        u.Metric ? kLbPerKg : 1.0, u.Metric ? "kg" : "lb"}
           : NumberEntry{BurnEntry::FireLoad, &typed.FireLoad, &shown.FireLoad, "fire load", false,
-                        "FireLoad", u.Metric ? kLbFt2PerKgM2 : 1.0},
+                        "FireLoad", u.Metric ? kLbFt2PerKgM2 : 1.0,
+                        u.Metric ? "kg/sq. m" : "lb/ft2"},
   };
 
   // 1. Every number is checked before anything is stored.
@@ -86,12 +92,17 @@ BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries&
     const bool ok = v && (e.upTo100 ? *v >= 0 && *v <= 100 : *v > 0);
     if (!ok) {
       alerts.Message(MsgType::Warning, Buttons::Ok,
-                     e.upTo100 ? "Enter a number from 0 to 100 for " + std::string(e.caption) + "."
-                               : "Enter a number greater than 0 for " + std::string(e.caption) + ".");
+                     e.upTo100
+                         ? "Enter a number from 0 to 100 for " + std::string(e.caption) + "."
+                         : "Enter a number greater than 0 for " + std::string(e.caption) + ".");
       return e.which;
     }
     // A structure no training ground has is refused with its range.
-    if (std::string range = RangeRefusal("TBurnHouseRec", e.member, *v * e.toStored);
+    std::string caption = e.caption;
+    if (e.upTo100) caption = "efficiency of water application";
+    caption[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[0])));
+    const ShownField shownAs{caption, e.unit, 1 / e.toStored, 0};
+    if (std::string range = RangeRefusal("TBurnHouseRec", e.member, *v * e.toStored, shownAs);
         !range.empty()) {
       alerts.Message(MsgType::Warning, Buttons::Ok, range);
       return e.which;
@@ -126,19 +137,20 @@ BurnEntry SaveBurnHouse(State& s, const DisplayUnits& u, const BurnHouseEntries&
     b.VentHeight = newVentHeight;
   else
     alerts.Message(MsgType::Warning, Buttons::Ok,
-                   "Vent height must be less than structure height. This value not saved.");
+                   "Vent height must be less than structure height. This value "
+                   "not saved.");
   const double newVentArea = ventArea.changed ? ventArea.value * f * f : b.VentArea;
   if (newVentArea < SurfaceFigure(b.Length, b.Width, b.Height, newVentArea))
     b.VentArea = newVentArea;
   else
     alerts.Message(MsgType::Warning, Buttons::Ok,
-                   "Vent area must be less than structure surface area. This value not saved.");
+                   "Vent area must be less than structure surface area. This "
+                   "value not saved.");
   b.SurfaceArea = SurfaceFigure(b.Length, b.Width, b.Height, b.VentArea);
 
   // 5. The rest.
   if (efficiency.changed) b.AppEfficiency = efficiency.value / 100;
-  if (typed.Description != b.Description.view())
-    b.Description = Utf8Prefix(typed.Description, 255);
+  if (typed.Description != b.Description.view()) b.Description = Utf8Prefix(typed.Description, 255);
   b.StayOnTop = typed.StayOnTop;
 
   // 6. The fire's figures again, with the share burned so far.

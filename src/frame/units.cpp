@@ -1,5 +1,7 @@
 #include "frame/units.h"
 
+#include <utility>
+
 namespace pumpdrill {
 
 namespace {
@@ -54,6 +56,19 @@ double TempToDisplay(const DisplayUnits& u, double degF) {
 
 double TempFromEntry(const DisplayUnits& u, double entered) {
   return u.Metric ? entered * 9 / 5 + 32 : entered;
+}
+
+ShownField ShownQuantity(const DisplayUnits& u, int q, std::string caption) {
+  return {std::move(caption), u.Label[q], u.DisplayFactor[q], 0};
+}
+
+ShownField ShownDiameter(const DisplayUnits& u, std::string caption) {
+  return {std::move(caption), u.Label[kUnitDiameter], 12 * u.DisplayFactor[kUnitDiameter], 0};
+}
+
+ShownField ShownTemperature(const DisplayUnits& u, std::string caption) {
+  if (!u.Metric) return {std::move(caption), "F", 1, 0};
+  return {std::move(caption), u.TempLabel, 5.0 / 9, -32.0 * 5 / 9};
 }
 
 }  // namespace pumpdrill

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "sim/field_ranges.h"
 #include "sim/types.h"
 
 namespace pumpdrill {
@@ -35,8 +36,12 @@ struct DisplayUnits {
 void ApplyUnits(DisplayUnits& units, bool metric, bool useBars);
 
 // Conversions of one value of quantity q (kUnitDiameter..kUnitVolume).
-inline double ToDisplay(const DisplayUnits& u, int q, double stored) { return stored * u.DisplayFactor[q]; }
-inline double FromEntry(const DisplayUnits& u, int q, double entered) { return entered * u.EntryFactor[q]; }
+inline double ToDisplay(const DisplayUnits& u, int q, double stored) {
+  return stored * u.DisplayFactor[q];
+}
+inline double FromEntry(const DisplayUnits& u, int q, double entered) {
+  return entered * u.EntryFactor[q];
+}
 
 // Decimals of a pressure shown or entered: two in bar, none in psi or kPa.
 inline int PressureDecimals(const DisplayUnits& u) { return u.Metric && u.Bars ? 2 : 0; }
@@ -44,5 +49,11 @@ inline int PressureDecimals(const DisplayUnits& u) { return u.Metric && u.Bars ?
 // Temperatures: deg F stored, deg C shown in metric units.
 double TempToDisplay(const DisplayUnits& u, double degF);
 double TempFromEntry(const DisplayUnits& u, double entered);
+
+// How a window shows a stored value of quantity q under a caption, for
+// range messages; diameters are stored in feet and shown in inches or mm.
+ShownField ShownQuantity(const DisplayUnits& u, int q, std::string caption);
+ShownField ShownDiameter(const DisplayUnits& u, std::string caption);
+ShownField ShownTemperature(const DisplayUnits& u, std::string caption);
 
 }  // namespace pumpdrill

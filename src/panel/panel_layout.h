@@ -153,10 +153,22 @@ void MoveGaugeParts(PanelLayout& layout, int gauge, int left, int top, const Gau
 
 // The built-in layout of the default apparatus (eight discharge lines):
 // every item apart from the others, whole in the first main window at 100 %.
-PanelLayout DefaultPanelLayout();
+// Lines 9 to 15 stand hidden in a block right of the first eight; with
+// lineCount above 8 they are shown and the layout grows to hold them.
+PanelLayout DefaultPanelLayout(int lineCount = 8);
 
 // The layout pixels of the default layout.
 inline constexpr int kDefaultPanelWidth = 636;
 inline constexpr int kDefaultPanelHeight = 420;
+
+// The discharge lines a layout places (1 to 15).
+inline constexpr int kMaxLayoutLines = 15;
+// The farthest a layout reaches, in layout pixels.
+inline constexpr int kMostLayoutPosition = 10000;
+
+// The layout grows to hold every shown item (never below the built-in
+// extent) and the bars span it; gauges of lines up to lineCount count
+// whatever their flag.
+void GrowToHoldItems(PanelLayout& l, int lineCount);
 
 }  // namespace pumpdrill

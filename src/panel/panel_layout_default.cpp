@@ -1,10 +1,9 @@
 // The built-in layout of the default apparatus: eight discharge lines, four
-// on each side in two rows of gauges above a row of their handles; the
-// intake and master gauges side by side at the top in the middle with the
-// throttle and the pressure control below them; tank lamps, relief valve
-// lamps, engine gauges, primer and the identification box between; the tank
-// fill and tank-to-pump handles at the lower left of the middle, the intake
-// handle at its lower right.
+// on each side in two rows of gauges above a row of their handles, lines 9
+// to 15 alike in a block at the right; the intake and master gauges side by side at the top in the
+// middle with the throttle and the pressure control below them; tank lamps, relief valve lamps,
+// engine gauges, primer and the identification box between; the tank fill and tank-to-pump handles
+// at the lower left of the middle, the intake handle at its lower right.
 #include <algorithm>
 
 #include "panel/gauge_faces.h"
@@ -68,23 +67,23 @@ ValvePlace ValveAt(int left, int top, bool titleAbove, bool visible) {
 
 }  // namespace
 
-PanelLayout DefaultPanelLayout() {
+PanelLayout DefaultPanelLayout(int lineCount) {
   PanelLayout l;
   l.Width = kDefaultPanelWidth;
   l.Height = kDefaultPanelHeight;
   l.FaceColour.fill(kFaceBlack);
 
-  // Discharge lines 1 to 4 at the left, 5 to 8 at the right. In each block
-  // the first column holds the first and second gauge, the second column the
-  // third and fourth; the four handles stand in line order below.
-  constexpr int kBlockLeft[2] = {2, 476};
+  // Discharge lines 1 to 4 at the left, 5 to 8 at the right, 9 to 15 in a
+  // block right of those. In each block the first column holds the first
+  // and second gauge, the next the third and fourth, and so on; the handles
+  // stand in line order below.
+  constexpr int kBlockLeft[3] = {2, 476, kDefaultPanelWidth + 4};
   constexpr int kRowTop[2] = {10, 117};
   constexpr int kHandleTop = 225;
-  for (int n = 1; n <= 15; ++n) {
-    const bool shown = n <= 8;
-    const int k = std::min(n, 8) - 1;  // lines above 8 lie hidden where line 8 lies
-    const int block = k / 4;
-    const int inBlock = k % 4;
+  for (int n = 1; n <= kMaxLayoutLines; ++n) {
+    const bool shown = n <= std::max(lineCount, 8);
+    const int block = n <= 8 ? (n - 1) / 4 : 2;
+    const int inBlock = n <= 8 ? (n - 1) % 4 : n - 9;
     const int column = inBlock / 2;
     const int row = inBlock % 2;
     l.Gauges[n] = SmallGaugeAt(kBlockLeft[block] + column * kSmallGauge, kRowTop[row], shown);
@@ -132,6 +131,7 @@ PanelLayout DefaultPanelLayout() {
 
   l.Item(I::UpperBar) = At(1, 0, 625, 8);
   l.Item(I::LowerBar) = At(1, 374, 634, 46);
+  if (lineCount > 8) GrowToHoldItems(l, lineCount);
   return l;
 }
 

@@ -126,7 +126,12 @@ bool HoseSetup::Commit(HoseField f, const std::string& text, std::string& error)
                        : f == HoseField::OutletElev ? "NozzleElev"
                        : IsDiam(f)                  ? "HoseDiam"
                                                     : "HoseLength";
-  if (std::string range = RangeRefusal("TDischargeRec", member, value); !range.empty()) {
+  const ShownField shown =
+      f == HoseField::InletElev    ? ShownQuantity(u, kUnitLength, "Inlet elevation")
+      : f == HoseField::OutletElev ? ShownQuantity(u, kUnitLength, "Outlet elevation")
+      : IsDiam(f)                  ? ShownDiameter(u, "Hose diameter")
+                                   : ShownQuantity(u, kUnitLength, "Hose length");
+  if (std::string range = RangeRefusal("TDischargeRec", member, value, shown); !range.empty()) {
     error = range;
     return false;
   }
@@ -197,10 +202,11 @@ bool HoseSetup::Ok(State& s, Host& host) {
   // The outlet may lie no more than the hose's length above or below the
   // inlet.
   if (std::fabs(copy_.NozzleElev - copy_.PumpEndElev) > HoseReach(copy_)) {
-    return refuse(
-        single ? "Difference in hose inlet-to-outlet elevation cannot be greater than hose length."
-               : "Difference in hose inlet-to-outlet elevation cannot be greater than total hose "
-                 "length.");
+    return refuse(single ? "Difference in hose inlet-to-outlet elevation "
+                           "cannot be greater than hose length."
+                         : "Difference in hose inlet-to-outlet elevation "
+                           "cannot be greater than total hose "
+                           "length.");
   }
   if (copy_.Layout == kSiameseLayout) {
     if (InletItem(1) == 0 || InletItem(2) == 0)

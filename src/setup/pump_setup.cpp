@@ -118,11 +118,14 @@ bool SetCoolantWarnTemp(State& s, double degF) {
   return StoreGaugeSetting(s.Pump.CoolantWarnTemp, nullptr, degF);
 }
 
-PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value) {
+PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value,
+                             const DisplayUnits& units) {
   switch (setting) {
     case PumpSetting::Ratio:
       if (!(value > 0)) return {false, ErrorCodeText(kErrInvalidValue)};
-      if (std::string range = RangeRefusal("TPumpRec", "GearRatio", value); !range.empty())
+      if (std::string range =
+              RangeRefusal("TPumpRec", "GearRatio", value, {"Pump / engine ratio", ""});
+          !range.empty())
         return {false, range};
       if (!SetGearRatio(s, value)) return {false, ErrorCodeText(kErrInvalidValue)};
       break;
@@ -146,7 +149,9 @@ PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value) {
       break;
     case PumpSetting::Capacity:
       if (!(value > 0) || !std::isfinite(value)) return {false, ""};
-      if (std::string range = RangeRefusal("TPumpRec", "RatedFlow", value); !range.empty())
+      if (std::string range = RangeRefusal("TPumpRec", "RatedFlow", value,
+                                           ShownQuantity(units, kUnitFlow, "Capacity"));
+          !range.empty())
         return {false, range};
       s.Pump.RatedFlow = value;
       break;

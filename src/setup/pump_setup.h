@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "frame/units.h"
+
 namespace pumpdrill {
 
 struct State;
@@ -89,8 +91,10 @@ struct PumpCommit {
 };
 inline constexpr const char* kHighPressRefusedText =
     "The pressure at high speed must be above the pressure at idle.  Value unchanged.";
-// value: the ratio, rpm, psi, number of stages (1 or 2), percent or gpm.
-PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value);
+// value: the ratio, rpm, psi, number of stages (1 or 2), percent or gpm;
+// a refusal gives the value in the units the window shows.
+PumpCommit CommitPumpSetting(State& s, PumpSetting setting, double value,
+                             const DisplayUnits& units = {});
 
 // The lose-oil-pressure incident (record 6). Switching it off unsets its
 // time; a time that is not set leaves the incident off.

@@ -125,24 +125,30 @@ std::string DumpTankRefusedText(const std::string& volumeUnit) {
 double TankStateFraction(int state) { return std::clamp(state, 0, 4) * 0.25; }
 
 SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, bool simActive,
-                                 Host& host, const std::string& volumeUnit) {
+                                 Host& host, const DisplayUnits& units) {
   auto refuse = [](std::string message) { return SupplyCommit{false, std::move(message)}; };
   if (!std::isfinite(value)) return refuse("");
   TTankRec& tank = s.Tank;
   // After the window's own checks, a value no apparatus has is refused
   // with its range.
-  auto outside = [&](const char* record, const char* member) {
-    return RangeRefusal(record, member, value);
+  auto outside = [&](const char* record, const char* member, const ShownField& shown) {
+    return RangeRefusal(record, member, value, shown);
   };
+  auto shown = [&](int q, const char* caption) { return ShownQuantity(units, q, caption); };
   switch (setting) {
     case SupplySetting::StaticPress:
       if (value < 0) return refuse(kStaticRefusedText);
-      if (std::string r = outside("TSupplyRec", "StaticPress"); !r.empty()) return refuse(r);
+      if (std::string r =
+              outside("TSupplyRec", "StaticPress", shown(kUnitPressure, "Static pressure"));
+          !r.empty())
+        return refuse(r);
       s.Supply.StaticPress = value;
       CalcHydrantCoefficients(s);
       break;
     case SupplySetting::Elevation:
-      if (std::string r = outside("TDischargeRec", "PumpEndElev"); !r.empty()) return refuse(r);
+      if (std::string r = outside("TDischargeRec", "PumpEndElev", shown(kUnitLength, "Elevation"));
+          !r.empty())
+        return refuse(r);
       s.Discharges[kIntakeLine].PumpEndElev = value;
       break;
     case SupplySetting::Altitude:
@@ -152,7 +158,9 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
       break;
     case SupplySetting::TankCapacity: {
       if (!(value > 0)) return refuse(kTankCapacityRefusedText);
-      if (std::string r = outside("TTankRec", "Capacity"); !r.empty()) return refuse(r);
+      if (std::string r = outside("TTankRec", "Capacity", shown(kUnitVolume, "Tank capacity"));
+          !r.empty())
+        return refuse(r);
       // The tank starts as full as it did, in parts of the new capacity.
       double fraction =
           tank.Capacity > 0 ? std::clamp<double>(tank.InitialVolume / tank.Capacity, 0, 1) : 1.0;
@@ -168,7 +176,9 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
     }
     case SupplySetting::TankHeight:
       if (!(value > 0)) return refuse(kTankHeightRefusedText);
-      if (std::string r = outside("TTankRec", "Height"); !r.empty()) return refuse(r);
+      if (std::string r = outside("TTankRec", "Height", shown(kUnitLength, "Tank height"));
+          !r.empty())
+        return refuse(r);
       tank.Height = value;
       // During a run the water stays in the reshaped tank.
       if (simActive) {
@@ -179,15 +189,21 @@ SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, 
       host.RefreshPanelDisplays();
       break;
     case SupplySetting::DumpTankCapacity:
-      if (!(value > 0)) return refuse(DumpTankRefusedText(volumeUnit));
-      if (std::string r = outside("TDraftSourceRec", "Capacity"); !r.empty()) return refuse(r);
+      if (!(value > 0)) return refuse(DumpTankRefusedText(units.Label[kUnitVolume]));
+      if (std::string r =
+              outside("TDraftSourceRec", "Capacity", shown(kUnitVolume, "Dump tank capacity"));
+          !r.empty())
+        return refuse(r);
       s.DraftSource.Capacity = value;
       if (!simActive) ResetDraftSource(s, simActive);
       if (s.DraftSource.Volume > value) s.DraftSource.Volume = value;
       break;
     case SupplySetting::WaterTemp:
       if (value < 0) return refuse("");
-      if (std::string r = outside("TSupplyRec", "WaterTemp"); !r.empty()) return refuse(r);
+      if (std::string r =
+              outside("TSupplyRec", "WaterTemp", ShownTemperature(units, "Water temperature"));
+          !r.empty())
+        return refuse(r);
       s.Supply.WaterTemp = value;
       if (!simActive) host.RefreshPanelDisplays();
       break;
@@ -235,7 +251,7 @@ void SetShiftingSupply(State& s, const ShiftEvent (&events)[3]) {
     const ShiftEvent& e = events[i - 1];
     r.EventTime[i] = IncidentTimeSet(e.Start) ? e.Start : kNeverTime;
     r.RecoverTime[i] = IncidentTimeSet(e.End) ? e.End : kNeverTime;
-    if (std::isfinite(e.Press) && RangeRefusal("TIncidentRec", "EventPress", e.Press).empty())
+    if (std::isfinite(e.Press) && RangeRefusal("TIncidentRec", "EventPress", e.Press, {}).empty())
       r.EventPress[i] = e.Press;
   }
 }
@@ -251,15 +267,17 @@ void SetPrimeLossTimes(State& s, const double (&seconds)[3]) {
 }
 
 void SetCollapsePress(State& s, double psi) {
-  if (std::isfinite(psi) && RangeRefusal("TIncidentRec", "EventPress", psi).empty())
+  if (std::isfinite(psi) && RangeRefusal("TIncidentRec", "EventPress", psi, {}).empty())
     s.Incidents[kIncidentHardSuctionCollapse].EventPress[1] = psi;
 }
 
-SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive) {
+SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive, const DisplayUnits& units) {
   // An interval of 0 would bring a tender at every tick.
   if (!IncidentTimeSet(e.Refill)) return {false, kRefillRefusedText};
   if (!(e.Capacity > 0) || !std::isfinite(e.Capacity)) return {false, kTenderCapacityRefusedText};
-  if (std::string range = RangeRefusal("TTenderRec", "TenderCapacity", e.Capacity); !range.empty())
+  if (std::string range = RangeRefusal("TTenderRec", "TenderCapacity", e.Capacity,
+                                       ShownQuantity(units, kUnitVolume, "Tender tank"));
+      !range.empty())
     return {false, range};
   TTenderRec& t = s.Tender;
   t.FirstCallTime = IncidentTimeSet(e.FirstCall) ? e.FirstCall : kNeverTime;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "frame/units.h"
 #include "sim/host.h"
 #include "sim/sim_settings.h"
 
@@ -85,10 +86,11 @@ inline constexpr double kHighestAltitude = 20000;
 // the volume unit shown.
 std::string DumpTankRefusedText(const std::string& volumeUnit);
 
-// The commit of one setting; simActive: a run is in progress. After a tank
-// or temperature change the panel's displays are asked to refresh.
+// The commit of one setting, value in the stored unit; simActive: a run is
+// in progress. After a tank or temperature change the panel's displays are
+// asked to refresh. Refusals give values in the units the window shows.
 SupplyCommit CommitSupplySetting(State& s, SupplySetting setting, double value, bool simActive,
-                                 Host& host, const std::string& volumeUnit = "gal");
+                                 Host& host, const DisplayUnits& units = {});
 
 // The fraction of a full tank of tank state 0..4 (0, 0.25, .. 1).
 double TankStateFraction(int state);
@@ -116,7 +118,8 @@ struct TenderEntry {
 // Refuses a refill interval or capacity not above 0, or a capacity beyond
 // its range (Message set, nothing stored). The next arrival is the first call from now during a
 // run.
-SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive);
+SupplyCommit SetTender(State& s, const TenderEntry& e, bool simActive,
+                       const DisplayUnits& units = {});
 
 // The use flag of an incident record (1..9), as its check box sets it:
 // the kink starts at once when switched on.

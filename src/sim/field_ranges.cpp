@@ -182,13 +182,29 @@ const FieldRange* ListedFieldRange(std::string_view recordType, std::string_view
   return it == byName.end() ? nullptr : it->second;
 }
 
-std::string RangeRefusal(std::string_view recordType, std::string_view member, double value) {
+namespace {
+
+// A shown number rid of the noise of converting there and back: 7000 m
+// stored as feet reads 7000 again.
+double Rounded(double v, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  if (!(std::fabs(v) * scale < 1e15)) return v;
+  const double r = std::round(v * scale) / scale;
+  return r == 0 ? 0 : r;  // no "-0"
+}
+
+}  // namespace
+
+std::string RangeRefusal(std::string_view recordType, std::string_view member, double stored,
+                         const ShownField& shown) {
   const FieldRange* r = ListedFieldRange(recordType, member);
-  if (!r || (value >= r->Min && value <= r->Max)) return "";
-  std::string range = RangeNumberText(r->Min) + " to " + RangeNumberText(r->Max);
-  if (*r->Unit) range += std::string(" ") + r->Unit;
-  return std::string(member) + " " + RangeNumberText(value) + " is outside its range, " + range +
-         ".  Value unchanged.";
+  if (!r || (stored >= r->Min && stored <= r->Max)) return "";
+  auto text = [&](double v, int decimals) {
+    return RangeNumberText(Rounded(v * shown.Factor + shown.Offset, decimals));
+  };
+  const std::string unit = shown.Unit.empty() ? "" : " " + shown.Unit;
+  return shown.Caption + " " + text(stored, 6) + unit + " is outside its range, " +
+         text(r->Min, 2) + " to " + text(r->Max, 2) + unit + ".  Value unchanged.";
 }
 
 }  // namespace pumpdrill

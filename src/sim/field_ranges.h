@@ -26,9 +26,20 @@ const FieldRange* ListedFieldRange(std::string_view recordType, std::string_view
 // ("1000000000"), others as short as they read back ("0.1", "1e-06").
 std::string RangeNumberText(double v);
 
-// What a setup window says when a typed value, in the stored unit, lies
-// outside the member's range: "HoseLength 25000 is outside its range, 0 to
-// 20000 ft.  Value unchanged."; "" when it lies inside.
-std::string RangeRefusal(std::string_view recordType, std::string_view member, double value);
+// How a window shows a member: the caption of its field, the unit it
+// shows, and shown = stored × Factor + Offset.
+struct ShownField {
+  std::string Caption;  // "Hose length"
+  std::string Unit;     // "m"; "" for a plain number
+  double Factor = 1;
+  double Offset = 0;
+};
+
+// What a setup window says when a typed value (given in the stored unit)
+// lies outside the member's range, in the units the window shows: "Hose
+// length 7000 m is outside its range, 0 to 6100 m.  Value unchanged."; ""
+// when it lies inside.
+std::string RangeRefusal(std::string_view recordType, std::string_view member, double stored,
+                         const ShownField& shown);
 
 }  // namespace pumpdrill

@@ -133,35 +133,41 @@ TEST(BurnHouseSave, EntriesAreStoredInEnglishUnits) {
 
 TEST(BurnHouseSave, ABadEntryStoresNothing) {
   struct Case {
+    bool metric;
     std::function<void(BurnHouseEntries&)> edit;
     BurnEntry which;
     const char* message;
   } cases[] = {
-      {[](BurnHouseEntries& e) { e.Length = "abc"; }, BurnEntry::Length,
+      {false, [](BurnHouseEntries& e) { e.Length = "abc"; }, BurnEntry::Length,
        "Enter a number greater than 0 for length."},
-      {[](BurnHouseEntries& e) { e.Length = "50", e.Width = "0"; }, BurnEntry::Width,
+      {false, [](BurnHouseEntries& e) { e.Length = "50", e.Width = "0"; }, BurnEntry::Width,
        "Enter a number greater than 0 for width."},
-      {[](BurnHouseEntries& e) { e.Description = "x", e.VentArea = ""; }, BurnEntry::VentArea,
-       "Enter a number greater than 0 for vent area."},
-      {[](BurnHouseEntries& e) { e.AppEfficiency = "101"; }, BurnEntry::AppEfficiency,
+      {false, [](BurnHouseEntries& e) { e.Description = "x", e.VentArea = ""; },
+       BurnEntry::VentArea, "Enter a number greater than 0 for vent area."},
+      {false, [](BurnHouseEntries& e) { e.AppEfficiency = "101"; }, BurnEntry::AppEfficiency,
        "Enter a number from 0 to 100 for % efficiency of water application."},
-      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "-5"; },
+      {false, [](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "-5"; },
        BurnEntry::TotalFireLoad, "Enter a number greater than 0 for total enclosure fire load."},
-      // Beyond any structure: the range in the stored units.
-      {[](BurnHouseEntries& e) { e.Length = "1500"; }, BurnEntry::Length,
-       "Length 1500 is outside its range, 0 to 1000 ft.  Value unchanged."},
-      {[](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "2e9"; },
+      // Beyond any structure: the range in the units shown.
+      {false, [](BurnHouseEntries& e) { e.Length = "1500"; }, BurnEntry::Length,
+       "Length 1500 ft is outside its range, 0 to 1000 ft.  Value unchanged."},
+      {false, [](BurnHouseEntries& e) { e.TotalFireLoadChosen = true, e.TotalFireLoad = "2e9"; },
        BurnEntry::TotalFireLoad,
-       "TotalFireLoad 2000000000 is outside its range, 0 to 1000000000 lb.  Value unchanged."},
+       "Total enclosure fire load 2000000000 lb is outside its range, 0 to 1000000000 lb.  Value "
+       "unchanged."},
+      {true, [](BurnHouseEntries& e) { e.Length = "400"; }, BurnEntry::Length,
+       "Length 400 m is outside its range, 0 to 305 m.  Value unchanged."},
+      {true, [](BurnHouseEntries& e) { e.VentArea = "100000"; }, BurnEntry::VentArea,
+       "Vent area 100000 sq. m is outside its range, 0 to 93025 sq. m.  Value unchanged."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     auto s = testing::MakeDefaultState();
     const TBurnHouseRec before = s->BurnHouse;
-    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, Units(false), false);
+    BurnHouseEntries e = BurnHouseEntriesOf(s->BurnHouse, Units(c.metric), false);
     c.edit(e);
     RecordingHost host;
-    EXPECT_EQ(SaveBurnHouse(*s, Units(false), e, host), c.which);
+    EXPECT_EQ(SaveBurnHouse(*s, Units(c.metric), e, host), c.which);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, c.message);
     EXPECT_EQ(host.messages[0].type, MsgType::Warning);

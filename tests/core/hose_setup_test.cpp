@@ -57,37 +57,48 @@ TEST(HoseSetup, EntriesGoToTheSidesOfTheLayout) {
 }
 
 TEST(HoseSetup, BadTextsKeepTheValue) {
-  auto s = testing::MakeDefaultState();
-  Configuration cfg = Units(false);
-  HoseSetup h(*s, cfg, 2);
-  const TDischargeRec before = h.Copy();
   struct Case {
+    bool metric;
     HoseField field;
     const char* text;
     const char* error;
   };
-  for (const Case& c : {Case{HoseField::LengthLeft, "1O0", "Invalid character in number"},
-                        {HoseField::LengthLeft, "0", "Invalid value entered."},
-                        {HoseField::LengthLeft, "-5", "Invalid value entered."},
-                        {HoseField::LengthLeft, "", "No value entered."},
-                        {HoseField::DiamLeft, "2-1/2x", "Invalid character in number"},
-                        {HoseField::DiamLeft, "0", "Invalid value entered."},
-                        {HoseField::DiamLeft, " ", "No value entered."},
-                        {HoseField::OutletElev, "1.2.3", "Invalid value entered."},
-                        {HoseField::InletElev, "", "No value entered."},
-                        // Beyond any hose: refused with the range, in feet.
-                        {HoseField::LengthLeft, "25000",
-                         "HoseLength 25000 is outside its range, 0 to 20000 ft.  Value unchanged."},
-                        {HoseField::DiamLeft, "30",
-                         "HoseDiam 2.5 is outside its range, 0 to 2 ft.  Value unchanged."},
-                        {HoseField::OutletElev, "-6000",
-                         "NozzleElev -6000 is outside its range, -5000 to 5000 ft.  Value "
-                         "unchanged."}}) {
+  const Case cases[] = {
+      {false, HoseField::LengthLeft, "1O0", "Invalid character in number"},
+      {false, HoseField::LengthLeft, "0", "Invalid value entered."},
+      {false, HoseField::LengthLeft, "-5", "Invalid value entered."},
+      {false, HoseField::LengthLeft, "", "No value entered."},
+      {false, HoseField::DiamLeft, "2-1/2x", "Invalid character in number"},
+      {false, HoseField::DiamLeft, "0", "Invalid value entered."},
+      {false, HoseField::DiamLeft, " ", "No value entered."},
+      {false, HoseField::OutletElev, "1.2.3", "Invalid value entered."},
+      {false, HoseField::InletElev, "", "No value entered."},
+      // Beyond any hose: refused with the range, in the units shown.
+      {false, HoseField::LengthLeft, "25000",
+       "Hose length 25000 ft is outside its range, 0 to 20000 ft.  Value unchanged."},
+      {false, HoseField::DiamLeft, "30",
+       "Hose diameter 30 inch is outside its range, 0 to 24 inch.  Value unchanged."},
+      {false, HoseField::OutletElev, "-6000",
+       "Outlet elevation -6000 ft is outside its range, -5000 to 5000 ft.  Value unchanged."},
+      {true, HoseField::LengthRight, "7000",
+       "Hose length 7000 m is outside its range, 0 to 6100 m.  Value unchanged."},
+      {true, HoseField::DiamRight, "700",
+       "Hose diameter 700 mm is outside its range, 0 to 612 mm.  Value unchanged."},
+      {true, HoseField::InletElev, "1600.5",
+       "Inlet elevation 1600.5 m is outside its range, -1525 to 1525 m.  Value unchanged."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    auto s = testing::MakeDefaultState();
+    s->Discharges[2].Layout = kWyeLayout;
+    Configuration cfg = Units(c.metric);
+    HoseSetup h(*s, cfg, 2);
+    const TDischargeRec before = h.Copy();
     std::string error;
-    EXPECT_FALSE(h.Commit(c.field, c.text, error)) << c.text;
-    EXPECT_EQ(error, c.error) << c.text;
+    EXPECT_FALSE(h.Commit(c.field, c.text, error));
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(std::memcmp(&before, &h.Copy(), sizeof before), 0);
   }
-  EXPECT_EQ(std::memcmp(&before, &h.Copy(), sizeof before), 0);
 }
 
 TEST(HoseSetup, ElevationWithinTheHoseLength) {

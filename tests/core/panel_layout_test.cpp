@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "panel/gauge_faces.h"
-
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "panel/gauge_faces.h"
 
 namespace pumpdrill {
 namespace {
@@ -53,28 +54,66 @@ bool LiesOn(const Named& a, const Named& b) {
          (is(b, PanelItem::LblFlowmeter) && is(a, PanelItem::FlowMeter));
 }
 
-TEST(DefaultPanelLayout, ShowsEightLinesWithinItsExtentAndNothingOverlaps) {
-  const PanelLayout l = DefaultPanelLayout();
-  EXPECT_EQ(l.Width, 636);
-  EXPECT_EQ(l.Height, 420);
-  const std::vector<Named> shown = ShownPlaces(l);
-  for (const Named& a : shown) {
-    EXPECT_GE(a.place.Left, 0) << a.name;
-    EXPECT_GE(a.place.Top, 0) << a.name;
-    EXPECT_LE(a.place.Right(), l.Width) << a.name;
-    EXPECT_LE(a.place.Bottom(), l.Height) << a.name;
+// Lines above 8 stand in a block right of the first eight; the layout
+// grows to hold them and nothing shown overlaps.
+TEST(DefaultPanelLayout, ShowsItsLinesWithinItsExtentAndNothingOverlaps) {
+  const struct {
+    int lineCount;
+    int width;
+  } cases[] = {{8, 636}, {1, 636}, {12, 798}, {15, 956}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lineCount);
+    const PanelLayout l = DefaultPanelLayout(c.lineCount);
+    EXPECT_EQ(l.Width, c.width);
+    EXPECT_EQ(l.Height, 420);
+    const std::vector<Named> shown = ShownPlaces(l);
+    for (const Named& a : shown) {
+      EXPECT_GE(a.place.Left, 0) << a.name;
+      EXPECT_GE(a.place.Top, 0) << a.name;
+      EXPECT_LE(a.place.Right(), l.Width) << a.name;
+      EXPECT_LE(a.place.Bottom(), l.Height) << a.name;
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      for (std::size_t j = i + 1; j < shown.size(); ++j)
+        if (!LiesOn(shown[i], shown[j])) {
+          EXPECT_FALSE(Overlap(shown[i].place, shown[j].place))
+              << shown[i].name << " and " << shown[j].name;
+        }
+    for (int n = 1; n <= 15; ++n) {
+      const bool on = n <= std::max(c.lineCount, 8);
+      EXPECT_EQ(l.Gauges[n].Gauge.Visible, on) << n;
+      EXPECT_EQ(l.Valves[n].Handle.Visible, on) << n;
+      EXPECT_EQ(l.Valves[n].HandleType, 1) << n;
+    }
   }
-  for (std::size_t i = 0; i < shown.size(); ++i)
-    for (std::size_t j = i + 1; j < shown.size(); ++j)
-      if (!LiesOn(shown[i], shown[j])) {
-        EXPECT_FALSE(Overlap(shown[i].place, shown[j].place))
-            << shown[i].name << " and " << shown[j].name;
-      }
-  for (int n = 1; n <= 15; ++n) {
-    EXPECT_EQ(l.Gauges[n].Gauge.Visible, n <= 8) << n;
-    EXPECT_EQ(l.Valves[n].Handle.Visible, n <= 8) << n;
-    EXPECT_EQ(l.Valves[n].HandleType, 1) << n;
+}
+
+// More lines move nothing of the first eight or the middle; only the bars
+// span the wider panel.
+TEST(DefaultPanelLayout, MoreLinesKeepEverythingElseInPlace) {
+  const PanelLayout eight = DefaultPanelLayout();
+  const PanelLayout fifteen = DefaultPanelLayout(15);
+  auto same = [](const PanelPlace& a, const PanelPlace& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height &&
+           a.Visible == b.Visible;
+  };
+  for (int i = 0; i < kPanelItemCount; ++i) {
+    const PanelItem item = static_cast<PanelItem>(i);
+    if (item == PanelItem::UpperBar || item == PanelItem::LowerBar) continue;
+    EXPECT_TRUE(same(eight.Items[i], fifteen.Items[i])) << "item " << i;
   }
+  for (int g = 1; g < kGaugeSlots; ++g) {
+    if (!IsPressureGauge(g) || (g > 8 && g <= 15)) continue;
+    EXPECT_TRUE(same(eight.Gauges[g].Gauge, fifteen.Gauges[g].Gauge)) << g;
+    EXPECT_TRUE(same(eight.Gauges[g].Title, fifteen.Gauges[g].Title)) << g;
+  }
+  for (int v = 1; v <= kValveCount; ++v) {
+    if (v > 8 && v <= 15) continue;
+    EXPECT_TRUE(same(eight.Valves[v].Handle, fifteen.Valves[v].Handle)) << v;
+  }
+  EXPECT_EQ(eight.Item(PanelItem::UpperBar).Right(), 626);
+  EXPECT_EQ(fifteen.Item(PanelItem::UpperBar).Right(), fifteen.Width);
+  EXPECT_EQ(fifteen.Item(PanelItem::LowerBar).Right(), fifteen.Width);
 }
 
 TEST(DefaultPanelLayout, EachDischargeGaugeStandsAboveItsHandle) {

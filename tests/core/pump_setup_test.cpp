@@ -135,24 +135,35 @@ TEST(PumpSetup, StagesAndEfficiency) {
 // A ratio or capacity no pump has is refused with its range; the ends are taken.
 TEST(PumpSetup, RatioAndCapacityKeepToTheirRange) {
   struct Case {
+    bool metric;
     PumpSetting setting;
-    double value;
+    double typed;         // as the window shows it
     const char* message;  // "" when stored
   };
   const Case cases[] = {
-      {PumpSetting::Ratio, 12, "GearRatio 12 is outside its range, 0.1 to 10.  Value unchanged."},
-      {PumpSetting::Ratio, 0.05,
-       "GearRatio 0.05 is outside its range, 0.1 to 10.  Value unchanged."},
-      {PumpSetting::Ratio, 10, ""},
-      {PumpSetting::Capacity, 25000,
-       "RatedFlow 25000 is outside its range, 0 to 20000 gpm.  Value unchanged."},
-      {PumpSetting::Capacity, 20000, ""},
+      {false, PumpSetting::Ratio, 12,
+       "Pump / engine ratio 12 is outside its range, 0.1 to 10.  Value unchanged."},
+      {false, PumpSetting::Ratio, 0.05,
+       "Pump / engine ratio 0.05 is outside its range, 0.1 to 10.  Value unchanged."},
+      {true, PumpSetting::Ratio, 12,
+       "Pump / engine ratio 12 is outside its range, 0.1 to 10.  Value unchanged."},
+      {false, PumpSetting::Ratio, 10, ""},
+      {false, PumpSetting::Capacity, 25000,
+       "Capacity 25000 gpm is outside its range, 0 to 20000 gpm.  Value unchanged."},
+      {false, PumpSetting::Capacity, 20000, ""},
+      {true, PumpSetting::Capacity, 80000,
+       "Capacity 80000 lpm is outside its range, 0 to 75800 lpm.  Value unchanged."},
+      {true, PumpSetting::Capacity, 75000, ""},
   };
   for (const Case& c : cases) {
     auto s = MakeDefaultState();
+    DisplayUnits u;
+    ApplyUnits(u, c.metric, false);
+    const double value =
+        c.setting == PumpSetting::Capacity ? FromEntry(u, kUnitFlow, c.typed) : c.typed;
     const auto before = std::make_unique<State>(*s);
-    const PumpCommit commit = CommitPumpSetting(*s, c.setting, c.value);
-    SCOPED_TRACE(c.value);
+    const PumpCommit commit = CommitPumpSetting(*s, c.setting, value, u);
+    SCOPED_TRACE(c.typed);
     EXPECT_EQ(commit.Message, c.message);
     EXPECT_EQ(commit.Stored, std::string(c.message).empty());
     if (!commit.Stored) {

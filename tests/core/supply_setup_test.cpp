@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "cli/script.h"
@@ -152,19 +154,19 @@ TEST(SupplyCommit, RefusalsAndFollowUps) {
        [](const State& s) { return +s.DraftSource.Capacity; }, 3000},
       // Beyond what any apparatus has: refused with the range.
       {SupplySetting::TankCapacity, 150000, false,
-       "Capacity 150000 is outside its range, 0 to 100000 gal.  Value unchanged.",
+       "Tank capacity 150000 gal is outside its range, 0 to 100000 gal.  Value unchanged.",
        [](const State& s) { return +s.Tank.Capacity; }, 500},
       {SupplySetting::TankHeight, 150, false,
-       "Height 150 is outside its range, 0.1 to 100 ft.  Value unchanged.",
+       "Tank height 150 ft is outside its range, 0.1 to 100 ft.  Value unchanged.",
        [](const State& s) { return +s.Tank.Height; }, 5},
       {SupplySetting::StaticPress, 1200, false,
-       "StaticPress 1200 is outside its range, -100 to 1000 psi.  Value unchanged.",
+       "Static pressure 1200 psi is outside its range, -100 to 1000 psi.  Value unchanged.",
        [](const State& s) { return +s.Supply.StaticPress; }, 100},
       {SupplySetting::Elevation, 6000, false,
-       "PumpEndElev 6000 is outside its range, -5000 to 5000 ft.  Value unchanged.",
+       "Elevation 6000 ft is outside its range, -5000 to 5000 ft.  Value unchanged.",
        [](const State& s) { return +s.Discharges[kIntakeLine].PumpEndElev; }, 3},
       {SupplySetting::WaterTemp, 300, false,
-       "WaterTemp 300 is outside its range, 0 to 250 F.  Value unchanged.",
+       "Water temperature 300 F is outside its range, 0 to 250 F.  Value unchanged.",
        [](const State& s) { return +s.Supply.WaterTemp; }, 50},
       {SupplySetting::TankState, 2, false, "", [](const State& s) { return +s.Tank.Volume; }, 250},
       {SupplySetting::TankState, 2, true, "", [](const State& s) { return +s.Tank.Volume; }, 400},
@@ -183,6 +185,48 @@ TEST(SupplyCommit, RefusalsAndFollowUps) {
     EXPECT_EQ(commit.Stored, std::string(c.message).empty());
     EXPECT_EQ(commit.Message, c.message);
     EXPECT_NEAR(c.field(*s), c.expected, 1e-9);
+  }
+}
+
+// A metric window's refusals give the typed value and the range in the
+// units it shows.
+TEST(SupplyCommit, MetricRefusalsInTheUnitsShown) {
+  DisplayUnits kpa, bar;
+  ApplyUnits(kpa, true, false);
+  ApplyUnits(bar, true, true);
+  struct Case {
+    const DisplayUnits& units;
+    SupplySetting setting;
+    double stored;
+    const char* message;
+  };
+  const Case cases[] = {
+      {kpa, SupplySetting::StaticPress, FromEntry(kpa, kUnitPressure, 8000),
+       "Static pressure 8000 KPa is outside its range, -689.4 to 6894 KPa.  Value unchanged."},
+      {bar, SupplySetting::StaticPress, FromEntry(bar, kUnitPressure, 80),
+       "Static pressure 80 bar is outside its range, -6.89 to 68.94 bar.  Value unchanged."},
+      {kpa, SupplySetting::Elevation, FromEntry(kpa, kUnitLength, -2000),
+       "Elevation -2000 m is outside its range, -1525 to 1525 m.  Value unchanged."},
+      {kpa, SupplySetting::TankCapacity, FromEntry(kpa, kUnitVolume, 400000),
+       "Tank capacity 400000 L is outside its range, 0 to 379000 L.  Value unchanged."},
+      {kpa, SupplySetting::TankHeight, FromEntry(kpa, kUnitLength, 40),
+       "Tank height 40 m is outside its range, 0.03 to 30.5 m.  Value unchanged."},
+      {kpa, SupplySetting::DumpTankCapacity, FromEntry(kpa, kUnitVolume, 4e9),
+       "Dump tank capacity 4000000000 L is outside its range, 0 to 3790000000 L.  Value "
+       "unchanged."},
+      {kpa, SupplySetting::WaterTemp, TempFromEntry(kpa, 130),
+       "Water temperature 130 deg C is outside its range, -17.78 to 121.11 deg C.  Value "
+       "unchanged."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    auto s = MakeDefaultState();
+    const auto before = std::make_unique<State>(*s);
+    RecordingHost host;
+    SupplyCommit commit = CommitSupplySetting(*s, c.setting, c.stored, false, host, c.units);
+    EXPECT_FALSE(commit.Stored);
+    EXPECT_EQ(commit.Message, c.message);
+    EXPECT_EQ(std::memcmp(before.get(), s.get(), sizeof(State)), 0);
   }
 }
 
@@ -205,7 +249,11 @@ TEST(SupplyIncidents, SubPanelsStoreWithTheirLimits) {
   EXPECT_EQ(SetTender(*s, {300, kNeverTime, 1000}, true).Message, kRefillRefusedText);
   EXPECT_EQ(SetTender(*s, {300, 60, 0}, true).Message, kTenderCapacityRefusedText);
   EXPECT_EQ(SetTender(*s, {300, 60, 2e5}, true).Message,
-            "TenderCapacity 200000 is outside its range, 0 to 100000 gal.  Value unchanged.");
+            "Tender tank 200000 gal is outside its range, 0 to 100000 gal.  Value unchanged.");
+  DisplayUnits metric;
+  ApplyUnits(metric, true, false);
+  EXPECT_EQ(SetTender(*s, {300, 60, FromEntry(metric, kUnitVolume, 400000)}, true, metric).Message,
+            "Tender tank 400000 L is outside its range, 0 to 379000 L.  Value unchanged.");
   EXPECT_EQ(s->Tender.TenderCapacity, 1000);
 
   // A collapse or shift pressure no supply has keeps the one before.

@@ -189,6 +189,24 @@ TEST_F(PanelWindowTest, Pictures) {
   }
 }
 
+// Fifteen lines: lines 9 to 15 stand in their own block right of the first
+// eight, and the panel widens to hold them.
+TEST_F(PanelWindowTest, FifteenLinesStandApart) {
+  p.S().DischargeList.LineCount = 15;
+  panel().RebuildPanel();
+  const QSize frame = w->size() - panel().size();
+  w->resize(frame + QSize(956, 420));
+  testing::ProcessEventsFor(60);
+  testing::Screenshot(*w, "panel_15_lines");
+  EXPECT_EQ(panel().Layout().Width, 956);
+  for (int g = 9; g <= 15; ++g) {
+    ASSERT_TRUE(panel().Gauge(g)->isVisible()) << g;
+    for (int other = 1; other < g; ++other)
+      EXPECT_FALSE(panel().Gauge(g)->geometry().intersects(panel().Gauge(other)->geometry()))
+          << g << " and " << other;
+  }
+}
+
 class PanelWithoutLibraryTest : public testing::MainWindowFixture {
  protected:
   PanelWithoutLibraryTest() : MainWindowFixture(false) {}

@@ -256,32 +256,6 @@ void ReadScreen(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, H
   out.MainWindow = Inside(moved, sc.Available);
 }
 
-// A panel laid out on a larger screen keeps every item: the layout grows
-// to hold them (never below the built-in extent), and the bars span it.
-void GrowToHoldItems(PanelLayout& l, int lineCount) {
-  int right = kDefaultPanelWidth, bottom = kDefaultPanelHeight;
-  // A gauge's own flag may still be the one of the previous line count.
-  auto hold = [&](const PanelPlace& p, bool always = false) {
-    if (!p.Visible && !always) return;
-    right = std::max(right, std::min(p.Right(), kMostPanelPosition));
-    bottom = std::max(bottom, std::min(p.Bottom(), kMostPanelPosition));
-  };
-  for (int i = 0; i < kPanelItemCount; ++i)
-    if (i != static_cast<int>(I::UpperBar) && i != static_cast<int>(I::LowerBar)) hold(l.Items[i]);
-  for (int g = 1; g < kGaugeSlots; ++g)
-    if (IsPressureGauge(g) && (g > kMaxDischarges || g <= lineCount)) {
-      hold(l.Gauges[g].Gauge, true);
-      hold(l.Gauges[g].Title, true);
-    }
-  for (int v = 1; v <= kValveCount; ++v) {
-    hold(l.Valves[v].Handle);
-    hold(l.Valves[v].Title);
-  }
-  l.Width = right;
-  l.Height = bottom;
-  for (I bar : {I::UpperBar, I::LowerBar}) l.Item(bar).Width = l.Width;
-}
-
 void ApplyFile(PanelFileReader& r, PanelFileTarget& t, PanelFileOutcome& out, Host& host) {
   PanelLayout& l = t.layout;
   TDischargeListRec& list = t.s.DischargeList;

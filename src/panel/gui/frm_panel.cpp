@@ -51,7 +51,7 @@ TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
 
   // 2. Every valve with handle type 1, the gauges, lines 1 to 19 shown
   // except the discharges above LineCount.
-  layout_ = DefaultPanelLayout();
+  layout_ = DefaultPanelLayout(p_.S().DischargeList.LineCount);
   for (int v = 1; v <= kValveCount; ++v) layout_.Valves[v].HandleType = 1;
   CreateItems();
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate3", "OK");
@@ -290,7 +290,10 @@ void TfrmPanel::RebuildPanel() {
   gaugeTitles_[kIntakeGauge]->SetText(s.DischargeList.LineTitle[kIntakeLine].str());
   gaugeTitles_[kMasterGauge]->SetText(s.DischargeList.LineTitle[kMasterLine].str());
   for (int line = 1; line <= kLineCount; ++line) ShowLine(line, true);
+  // More lines than the layout showed widen it to hold them.
+  GrowToHoldItems(layout_, s.DischargeList.LineCount);
   ApplyLayout();
+  if (built_) Arrange();
   RefreshPanel(true);
   // 7.
   State& state = p_.S();

@@ -37,7 +37,7 @@ void TfrmPmpSetp::CommitTyped(QLineEdit* edit, PumpSetting setting, const QStrin
   committing_ = true;
   double value = 0;
   if (edit->text() != storedText && TypedNumber(edit, value, storedText)) {
-    PumpCommit commit = CommitPumpSetting(s_, setting, value);
+    PumpCommit commit = CommitPumpSetting(s_, setting, value, cfg_.Units);
     if (!commit.Stored) {
       edit->setText(storedText);
       host_.Message(MsgType::Error, Buttons::Ok, commit.Message);

@@ -155,7 +155,7 @@ void TfrmSupply::CommitFieldNow(QLineEdit* edit, SupplySetting setting) {
   double typed = 0;
   if (TypedNumber(edit, typed, stored)) {
     SupplyCommit commit = CommitSupplySetting(s_, setting, EntryValue(setting, typed),
-                                              run_.SimActive, host_, cfg_.Units.Label[kUnitVolume]);
+                                              run_.SimActive, host_, cfg_.Units);
     Refused(commit);
   }
   Fill(edit, ShownText(setting));

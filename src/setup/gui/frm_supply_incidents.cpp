@@ -164,7 +164,7 @@ bool TfrmSupply::StoreSubPanel(QFrame* panel) {
     double shown = 0;
     if (!number(EditTankCapacityGals, shown)) return false;
     e.Capacity = FromEntry(u, kUnitVolume, shown);
-    if (Refused(SetTender(s_, e, run_.SimActive))) return false;
+    if (Refused(SetTender(s_, e, run_.SimActive, cfg_.Units))) return false;
   }
   return true;
 }
