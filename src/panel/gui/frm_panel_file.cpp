@@ -11,6 +11,7 @@ namespace pumpdrill {
 
 PanelFileTarget TfrmPanel::FileTarget() {
   PanelFileTarget t{p_.S(), layout_, Controls_, p_.Dirs().PanelsDirectory, {}};
+  t.simActive = p_.run.SimActive;  // a run keeps the foam its tanks hold
   PanelScreen& sc = t.screen;
   QWidget* main = window();
   sc.MainVisible = main != this && main->isVisible();
