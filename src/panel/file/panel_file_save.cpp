@@ -98,7 +98,7 @@ void WriteFoam(Writer& w, const PanelFileTarget& t) {
   const TFoamSetupRec& f = t.s.FoamSetup;
   const std::string s = "FOAM";
   w.Int(s, "SYS_TYPE", f.SYS_TYPE);
-  w.Int(s, "NR_TANKS", f.NR_TANKS);
+  w.Int(s, "NR_TANKS", f.NR_TANKS == 2 ? 2 : 1);  // as the program takes the count
   w.Real(s, "TANK_CAP", f.TANK_CAP);
   w.Bool(s, "USE_CAFS", f.USE_CAFS != 0);
   w.Int(s, "CTRL_MFG", f.CTRL_MFG);
