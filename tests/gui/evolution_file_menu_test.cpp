@@ -12,6 +12,7 @@
 #include "frame/program.h"
 #include "panel/gui/frm_panel.h"
 #include "main_window_fixture.h"
+#include "scripted_dialogs.h"
 #include "window_test_support.h"
 
 namespace pumpdrill {
@@ -21,37 +22,7 @@ namespace fs = std::filesystem;
 using testing::ScratchMainDir;
 using testing::TestWindowHost;
 
-// Chooses what the test says instead of showing dialogs, and remembers what
-// each dialog was offered.
-class ScriptedDialogs : public EvolutionDialogs {
- public:
-  std::optional<std::string> ChooseOpen(QWidget*, const std::string& folder, const std::string& fileName,
-                                        const std::vector<std::string>& history) override {
-    offered.push_back("open " + folder + " " + fileName);
-    lastHistory = history;
-    return Next();
-  }
-  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string& folder,
-                                          const std::string& fileName) override {
-    offered.push_back("save " + folder + " " + fileName);
-    return Next();
-  }
-  std::vector<std::string> ChooseDelete(QWidget*, const std::string& folder) override {
-    offered.push_back("delete " + folder);
-    return deleteChoice;
-  }
-  std::optional<std::string> Next() {
-    if (choices.empty()) return std::nullopt;
-    std::optional<std::string> c = choices.front();
-    choices.erase(choices.begin());
-    return c;
-  }
-
-  std::vector<std::optional<std::string>> choices;
-  std::vector<std::string> deleteChoice;
-  std::vector<std::string> offered;
-  std::vector<std::string> lastHistory;
-};
+using ScriptedDialogs = testing::ScriptedEvolutionDialogs;
 
 class EvolutionFileMenuTest : public testing::MainWindowFixture {
  protected:

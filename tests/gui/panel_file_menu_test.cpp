@@ -12,6 +12,7 @@
 #include "main_window_fixture.h"
 #include "panel/gui/frm_panel.h"
 #include "panel/gui/panel_dialogs.h"
+#include "scripted_dialogs.h"
 #include "window_test_support.h"
 
 namespace pumpdrill {
@@ -19,46 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Chooses what the test says and remembers what each dialog was offered.
-class ScriptedPanelDialogs : public PanelDialogs {
- public:
-  std::optional<std::string> ChooseOpen(QWidget*, const std::string& folder,
-                                        const std::string& fileName) override {
-    offered.push_back("open " + folder + " " + fileName);
-    return Next();
-  }
-  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string& folder,
-                                          const std::string& fileName) override {
-    offered.push_back("save " + folder + " " + fileName);
-    return Next();
-  }
-  std::vector<std::string> ChooseDelete(QWidget*, const std::string& folder) override {
-    offered.push_back("delete " + folder);
-    return deleteChoice;
-  }
-  std::optional<std::string> Next() {
-    if (choices.empty()) return std::nullopt;
-    std::optional<std::string> c = choices.front();
-    choices.erase(choices.begin());
-    return c;
-  }
-  std::vector<std::optional<std::string>> choices;
-  std::vector<std::string> deleteChoice;
-  std::vector<std::string> offered;
-};
-
-class ScriptedEvolutionDialogs : public EvolutionDialogs {
- public:
-  std::optional<std::string> ChooseOpen(QWidget*, const std::string&, const std::string&,
-                                        const std::vector<std::string>&) override {
-    return choice;
-  }
-  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string&,
-                                          const std::string&) override {
-    return choice;
-  }
-  std::optional<std::string> choice;
-};
+using testing::ScriptedEvolutionDialogs;
+using testing::ScriptedPanelDialogs;
 
 class PanelFileMenuTest : public testing::MainWindowFixture {
  protected:
@@ -162,7 +125,8 @@ TEST_F(PanelFileMenuTest, SaveEvoAsSavesThePanelFirstAndOpeningBringsItBack) {
   panel().RebuildPanel();
   host.answers = {Answer::Yes};
   dialogs->choices = {Panels() + "TEN.PNL"};
-  evolutions->choice = p.Dirs().EvolutionsDirectory + "DRILL.EVO";
+  evolutions->choices = {p.Dirs().EvolutionsDirectory + "DRILL.EVO",
+                         p.Dirs().EvolutionsDirectory + "DRILL.EVO"};
   w->mSaveEvoAs->trigger();
   ASSERT_TRUE(fs::exists(Panels() + "TEN.PNL"));
   ASSERT_TRUE(fs::exists(p.Dirs().EvolutionsDirectory + "DRILL.EVO"));
@@ -189,7 +153,7 @@ TEST_F(PanelFileMenuTest, SaveEvoAsSavesThePanelFirstAndOpeningBringsItBack) {
   host.messages.clear();
   host.answers = {Answer::Yes};
   dialogs->choices = {std::nullopt};
-  evolutions->choice = p.Dirs().EvolutionsDirectory + "NOT.EVO";
+  evolutions->choices = {p.Dirs().EvolutionsDirectory + "NOT.EVO"};
   w->mSaveEvoAs->trigger();
   EXPECT_EQ(host.messages.size(), 1u) << Texts();
   EXPECT_FALSE(fs::exists(p.Dirs().EvolutionsDirectory + "NOT.EVO"));
