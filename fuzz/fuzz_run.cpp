@@ -63,4 +63,9 @@ void TickAndCheck(FuzzRun& r, int ticks, const std::function<void(int)>& before)
   SetRunState(r.s, r.cfg, r.run, r.host, kRunTerminate);
 }
 
+void Fail(const char* what) {
+  std::fprintf(stderr, "%s\n", what);
+  std::abort();
+}
+
 }  // namespace pumpdrill::fuzz

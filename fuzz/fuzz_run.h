@@ -57,4 +57,7 @@ void TickAndCheck(FuzzRun& r, int ticks = 40, const std::function<void(int)>& be
 // Aborts with the field's name when a real of s is not finite.
 void CheckFinite(const State& s, std::string_view when);
 
+// Stops the fuzzer with what went wrong.
+[[noreturn]] void Fail(const char* what);
+
 }  // namespace pumpdrill::fuzz

@@ -13,14 +13,7 @@
 
 using namespace pumpdrill;
 
-namespace {
-
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "%s\n", what);
-  std::abort();
-}
-
-}  // namespace
+using fuzz::Fail;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
