@@ -45,6 +45,8 @@ const ShippedExercise kShipped[] = {
     {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
     {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
     {"standpipe", 60, 20, 20, {{1, 50, 5}}},
+    {"drafting", 90, 40, -6, {{3, 100, 5}, {5, 100, 5}}},
+    {"service-test", 1230, 30, -8, {{4, 131, 3}, {1, 85, 3}}},
 };
 
 void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
