@@ -62,6 +62,12 @@ class ScriptedPanelDialogs : public PanelDialogs, public ScriptedChoices {
     offered.push_back("delete " + folder);
     return deleteChoice;
   }
+  // Offered as "input CAPTION|PROMPT|PRESET"; the next choice answers.
+  std::optional<std::string> InputQuery(QWidget*, const std::string& caption,
+                                        const std::string& prompt,
+                                        const std::string& preset) override {
+    return Offer("input " + caption + "|" + prompt + "|" + preset);
+  }
 };
 
 }  // namespace pumpdrill::testing

@@ -9,6 +9,7 @@
 #include "frame/gui/setup_tabs.h"
 #include "frame/gui/window_host.h"
 #include "panel/gui/frm_panel.h"
+#include "panel/gui/panel_dialogs.h"
 
 namespace pumpdrill {
 
@@ -18,6 +19,10 @@ void TfrmMain::CreatePanelWindow() {
   if (frmPanel_) return;
   frmPanel_ = new TfrmPanel(p_, host_);
   frmPanel_->SaveMissingPanelFile = [panel = frmPanel_.data()] { panel->SaveLayoutWhenMissing(); };
+  frmPanel_->AskDialogs = [this]() -> PanelDialogs& {
+    if (!panelDialogs_) panelDialogs_ = std::make_unique<PanelDialogs>();
+    return *panelDialogs_;
+  };
   panelWindow_ = mdiArea_->addSubWindow(frmPanel_, Qt::SubWindow | Qt::WindowTitleHint |
                                                        Qt::WindowSystemMenuHint |
                                                        Qt::WindowMinMaxButtonsHint);

@@ -10,7 +10,9 @@
 #include "frame/evolution_commands.h"
 #include "panel/gauge_faces.h"
 #include "panel/gauge_tag.h"
+#include "panel/gui/panel_dialogs.h"
 #include "panel/gui/panel_picture_names.h"
+#include "panel/gui/panel_pop_menus.h"
 
 namespace pumpdrill {
 
@@ -73,6 +75,7 @@ TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
   auto* in2 = new QShortcut(QKeySequence("Ctrl+="), this, [this] { ZoomBy(kZoomStep); });
   auto* out = new QShortcut(QKeySequence::ZoomOut, this, [this] { ZoomBy(1 / kZoomStep); });
   for (QShortcut* s : {fit, in, in2, out}) s->setContext(Qt::WidgetWithChildrenShortcut);
+  popMenus_ = new PanelPopMenus(*this);
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate7", "OK");
 
   Arrange();
@@ -87,6 +90,12 @@ TfrmPanel::~TfrmPanel() {
   controlWidgets_.clear();
   delete scroll_;
   scroll_ = nullptr;
+}
+
+PanelDialogs& TfrmPanel::Dialogs() {
+  if (AskDialogs) return AskDialogs();
+  if (!ownDialogs_) ownDialogs_ = std::make_unique<PanelDialogs>();
+  return *ownDialogs_;
 }
 
 void TfrmPanel::CreateGauge(int gauge) {

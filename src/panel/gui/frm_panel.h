@@ -33,6 +33,9 @@
 
 namespace pumpdrill {
 
+class PanelDialogs;
+class PanelPopMenus;
+
 class TfrmPanel : public QWidget, public ControlSite {
   Q_OBJECT
 
@@ -101,6 +104,12 @@ class TfrmPanel : public QWidget, public ControlSite {
   // panel file.
   std::function<void()> RefreshControlDisplays;
   std::function<void()> SaveMissingPanelFile;
+  // The dialogs the panel's questions go through (the main window's, which
+  // tests script); without them the panel's own.
+  std::function<PanelDialogs&()> AskDialogs;
+  PanelDialogs& Dialogs();
+  // The item menus of a right click (valve, gauge, temperature and oil).
+  PanelPopMenus* PopMenus() const { return popMenus_; }
 
   // Items by name (the window's member names).
   GaugeDial* Gauge(int gauge) const { return gauges_[gauge]; }
@@ -189,6 +198,8 @@ class TfrmPanel : public QWidget, public ControlSite {
   std::array<ValveHandleWidget*, kValveCount + 1> valveHandles_{};
   PanelControls Controls_;
   std::vector<ControlWidget*> controlWidgets_;
+  PanelPopMenus* popMenus_ = nullptr;
+  std::unique_ptr<PanelDialogs> ownDialogs_;
   std::set<std::string> askedPictures_;  // optional pictures asked for once
   bool closing_ = false;
   std::map<int, std::pair<int, PicturePlate*>> plates_;  // plate -> type, picture

@@ -1,5 +1,8 @@
 #include "panel/gui/panel_dialogs.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
+
 #include "frame/gui/file_dialogs.h"
 
 namespace pumpdrill {
@@ -55,6 +58,20 @@ std::optional<std::string> PanelDialogs::ChooseSaveAs(QWidget* parent, const std
 std::vector<std::string> PanelDialogs::ChooseDelete(QWidget* parent, const std::string& folder) {
   auto d = MakePanelDialog(parent, PanelDialogKind::Delete, folder, "");
   return RunFileDialog(*d);
+}
+
+std::optional<std::string> PanelDialogs::InputQuery(QWidget* parent, const std::string& caption,
+                                                    const std::string& prompt,
+                                                    const std::string& preset) {
+  QInputDialog box(parent);
+  box.setObjectName("PanelInputQuery");
+  box.setWindowTitle(QString::fromStdString(caption));
+  box.setLabelText(QString::fromStdString(prompt));
+  box.setInputMode(QInputDialog::TextInput);
+  box.setTextValue(QString::fromStdString(preset));
+  if (auto* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(255);
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue().toStdString();
 }
 
 }  // namespace pumpdrill

@@ -1,5 +1,7 @@
-// The file dialogs of the Setup > Panel commands. The main window asks a
-// PanelDialogs for the files; tests put their own choices in its place.
+// The dialogs of the panel: the file dialogs of the Setup > Panel commands
+// and the questions of design mode. The main window asks a PanelDialogs for
+// the files and the panel for its answers; tests put their own choices in
+// its place.
 #pragma once
 
 #include <QFileDialog>
@@ -30,6 +32,11 @@ class PanelDialogs {
                                                   const std::string& fileName);
   // The files chosen; none when cancelled.
   virtual std::vector<std::string> ChooseDelete(QWidget* parent, const std::string& folder);
+  // A line of text asked for with a caption and a prompt, the preset shown
+  // first (at most 255 characters typed); nothing when cancelled.
+  virtual std::optional<std::string> InputQuery(QWidget* parent, const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& preset);
 };
 
 }  // namespace pumpdrill
