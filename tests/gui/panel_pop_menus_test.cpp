@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QtTest/QTest>
 #include <optional>
 #include <string>
@@ -366,31 +367,48 @@ TEST_F(PanelPopMenusTest, IndicatorLampTogglesAndVisibleTakesTheGaugeOff) {
   EXPECT_NE(Section(text, "ENG TEMP GAUGE LT").find("VISIBLE=0"), std::string::npos);
 }
 
-TEST_F(PanelPopMenusTest, Screenshot) {
-  QMenu* menu = RightClick(panel().ValveHandle(1));
-  ASSERT_NE(menu, nullptr);
-  // The path of the present type opened by the keys.
-  std::vector<QMenu*> open = {menu};
-  for (const Paths& path : {Paths{"Vertical"}, Paths{"Vertical", "'Short'"}}) {
-    QAction* a = Find(menu, path);
-    open.back()->setActiveAction(a);
-    QTest::keyClick(open.back(), Qt::Key_Right);
-    testing::ProcessEventsFor(50);
-    ASSERT_TRUE(a->menu()->isVisible());
-    open.push_back(a->menu());
+TEST_F(PanelPopMenusTest, Screenshots) {
+  // Each menu with the path given opened by the keys, over the panel where
+  // it stands on the screen.
+  struct Shot {
+    const char* Name;
+    QWidget* Item;
+    std::vector<Paths> Open;
+  };
+  const Shot shots[] = {
+      {"pop_menu_valve", panel().ValveHandle(1), {{"Vertical"}, {"Vertical", "'Short'"}}},
+      {"pop_menu_valve_background", panel().ValveTitle(2), {{"Title Background"}}},
+      {"pop_menu_gauge", panel().Gauge(3), {{"Color"}}},
+  };
+  for (const Shot& shot : shots) {
+    QMenu* menu = RightClick(shot.Item);
+    ASSERT_NE(menu, nullptr) << shot.Name;
+    std::vector<QMenu*> open = {menu};
+    for (const Paths& path : shot.Open) {
+      QAction* a = Find(menu, path);
+      open.back()->setActiveAction(a);
+      QTest::keyClick(open.back(), Qt::Key_Right);
+      testing::ProcessEventsFor(50);
+      ASSERT_TRUE(a->menu()->isVisible()) << shot.Name;
+      open.push_back(a->menu());
+    }
+    // The screen with the window and the menus where they stand on it.
+    QWidget& shown = *panel().window();
+    const QImage window = shown.grab().toImage();
+    QImage image(shown.screen()->geometry().size() * window.devicePixelRatio(),
+                 QImage::Format_ARGB32);
+    image.setDevicePixelRatio(window.devicePixelRatio());
+    image.fill(QColor(40, 40, 40));
+    QPainter painter(&image);  // in logical pixels of the screen
+    painter.drawImage(shown.mapToGlobal(QPoint(0, 0)), window);
+    for (QMenu* m : open) painter.drawImage(m->pos(), m->grab().toImage());
+    painter.end();
+    const std::string scale = qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? "_2x" : "";
+    const auto dir = testing::BuildMainDirectory() / "tests" / "screenshots";
+    std::filesystem::create_directories(dir);
+    image.save(QString::fromStdString((dir / (shot.Name + scale + ".png")).string()));
+    EXPECT_GT(testing::ColourCount(image), 50);
   }
-  // The panel with the menus over it, where they stand on the screen.
-  QWidget& shown = *panel().window();
-  QImage image = shown.grab().toImage();
-  QPainter painter(&image);  // in the window's logical pixels
-  for (QMenu* m : open)
-    painter.drawImage(m->pos() - shown.mapToGlobal(QPoint(0, 0)), m->grab().toImage());
-  painter.end();
-  const std::string scale = qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? "_2x" : "";
-  const auto dir = testing::BuildMainDirectory() / "tests" / "screenshots";
-  std::filesystem::create_directories(dir);
-  image.save(QString::fromStdString((dir / ("pop_menu_valve" + scale + ".png")).string()));
-  EXPECT_GT(testing::ColourCount(image), 50);
 }
 
 }  // namespace
