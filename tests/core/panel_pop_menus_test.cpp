@@ -1,14 +1,12 @@
 // The panel's pop-up menus as data: the check marks on a valve's present
 // handle and title colours, which items each handle type enables, the
-// title colours chosen, the gauge menu's rename text and face colour, and
-// the temperature and oil gauge menu.
+// title colours chosen and those of earlier files, the gauge titles kept.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "default_state.h"
-#include "panel/controls/valve_handle_tag.h"
 #include "panel/file/panel_file.h"
 #include "panel/gauge_pop_menu.h"
 #include "panel/valve_pop_menu.h"
@@ -38,113 +36,38 @@ ValvePlace Valve(int type, PanelColour fg = kColourBlack, PanelColour bg = kColo
   return v;
 }
 
-struct CheckCase {
-  int Type;
-  bool Ccw;
-  PanelColour Fg, Bg;
-  bool Transparent;
-  Paths Checked;
-};
-
-class ValveMenuChecks : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(ValveMenuChecks, MarkThePresentTypePathTextColourAndBackground) {
-  const CheckCase& c = GetParam();
-  EXPECT_EQ(CheckedPaths(ValvePopMenu(Valve(c.Type, c.Fg, c.Bg, c.Transparent), c.Ccw)), c.Checked);
+// The checked paths of a menu, joined with " | ".
+std::string CheckedText(const PopMenuEntry& menu) {
+  std::string all;
+  for (const std::string& path : CheckedPaths(menu)) all += (all.empty() ? "" : " | ") + path;
+  return all;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByHandle, ValveMenuChecks,
-    ::testing::Values(
-        CheckCase{1,
-                  false,
-                  kColourBlack,
-                  kColourSilver,
-                  true,
-                  {"Vertical", "Vertical > 'Short'", "Vertical > 'Short' > Open Btm",
-                   "Title Foreground > Black", "Title Background > Transparent"}},
-        CheckCase{8,
-                  true,
-                  kColourWhite,
-                  kColourBlack,
-                  false,
-                  {"Horizontal", "Horizontal > 'Long'", "Horizontal > 'Long' > Open Right",
-                   "Title Foreground > White", "Title Background > Black"}},
-        CheckCase{14,
-                  true,
-                  kColourSilver,
-                  kColourWhite,
-                  false,
-                  {"Rotory", "Rotory > Small", "Rotory > Small > Open Counter-Clockwise",
-                   "Title Foreground > Gray", "Title Background > White"}},
-        CheckCase{14,
-                  false,
-                  kColourBlack,
-                  RgbColour(255, 128, 0),
-                  false,
-                  {"Rotory", "Rotory > Small", "Rotory > Small > Open Clockwise",
-                   "Title Foreground > Black", "Title Background > Orange"}},
-        // The large wheel is built as the small one; the old dark-red
-        // "orange" of earlier files and a blue text match no item.
-        CheckCase{15,
-                  false,
-                  RgbColour(0, 0, 255),
-                  RgbColour(128, 0, 0),
-                  false,
-                  {"Rotory", "Rotory > Small", "Rotory > Small > Open Clockwise"}},
-        CheckCase{10,
-                  false,
-                  kColourBlack,
-                  kColourSilver,
-                  false,
-                  {"T-Handle", "Title Foreground > Black", "Title Background > Gray"}},
-        CheckCase{12,
-                  false,
-                  kColourWhite,
-                  kColourSilver,
-                  true,
-                  {"Electronic", "Title Foreground > White", "Title Background > Transparent"}}));
-
-TEST(ValveMenu, OffersEveryHandleTypeOnItsPathAndTheLargeWheelDisabled) {
-  const PopMenuEntry menu = ValvePopMenu(Valve(1), false);
-  Paths top;
-  for (const PopMenuEntry& e : menu.Items) top.push_back(e.Separator ? "-" : e.Caption);
-  EXPECT_EQ(top, (Paths{"Vertical", "Horizontal", "T-Handle", "Ball / Pull", "Electronic", "Rotory",
-                        "-", "Title Foreground", "Title Background"}));
-  struct Offered {
-    Paths Path;
+TEST(ValveMenu, MarksThePresentTypePathTextColourAndBackground) {
+  struct Case {
     int Type;
     bool Ccw;
+    PanelColour Fg, Bg;
+    bool Transparent;
+    const char* Checked;
   };
-  const Offered offered[] = {
-      {{"Vertical", "'Short'", "Open Btm"}, 1, false},
-      {{"Vertical", "'Short'", "Open Top"}, 2, false},
-      {{"Vertical", "'Long'", "Open Btm"}, 3, false},
-      {{"Vertical", "'Long'", "Open Top"}, 4, false},
-      {{"Horizontal", "'Short'", "Open Left"}, 5, false},
-      {{"Horizontal", "'Short'", "Open Right"}, 6, false},
-      {{"Horizontal", "'Long'", "Open Left"}, 7, false},
-      {{"Horizontal", "'Long'", "Open Right"}, 8, false},
-      {{"T-Handle"}, 10, false},
-      {{"Ball / Pull"}, 11, false},
-      {{"Electronic"}, 12, false},
-      {{"Rotory", "Small", "Open Counter-Clockwise"}, 14, true},
-      {{"Rotory", "Small", "Open Clockwise"}, 14, false},
+  const Case cases[] = {
+      {8, true, kColourWhite, kColourBlack, false,
+       "Horizontal | Horizontal > 'Long' | Horizontal > 'Long' > Open Right | "
+       "Title Foreground > White | Title Background > Black"},
+      {14, false, kColourBlack, RgbColour(255, 128, 0), false,
+       "Rotory | Rotory > Small | Rotory > Small > Open Clockwise | Title Foreground > Black | "
+       "Title Background > Orange"},
+      // The large wheel is built as the small one; the dark red "orange" of
+      // earlier files and a blue text match no item.
+      {15, true, RgbColour(0, 0, 255), RgbColour(128, 0, 0), false,
+       "Rotory | Rotory > Small | Rotory > Small > Open Counter-Clockwise"},
+      {10, false, kColourSilver, kColourSilver, false,
+       "T-Handle | Title Foreground > Gray | Title Background > Gray"},
   };
-  for (const Offered& o : offered) {
-    const PopMenuEntry& e = At(menu, o.Path);
-    const ValveMenuChoice c = DecodeValveMenuCommand(e.Command);
-    EXPECT_EQ(c.What, Kind::Handle) << o.Path.back();
-    EXPECT_EQ(c.HandleType, o.Type) << o.Path.back();
-    EXPECT_EQ(c.OpensCcw, o.Ccw) << o.Path.back();
-    EXPECT_TRUE(e.Enabled);
-  }
-  const PopMenuEntry& large = At(menu, {"Rotory", "Large"});
-  EXPECT_FALSE(large.Enabled);
-  EXPECT_EQ(DecodeValveMenuCommand(large.Command).What, Kind::None);
-  // Foreground without Transparent.
-  EXPECT_EQ(At(menu, {"Title Foreground"}).Items.size(), 3u);
-  EXPECT_EQ(FindEntry(menu, {"Title Foreground", "Transparent"}), nullptr);
+  for (const Case& c : cases)
+    EXPECT_EQ(CheckedText(ValvePopMenu(Valve(c.Type, c.Fg, c.Bg, c.Transparent), c.Ccw)), c.Checked)
+        << c.Type;
 }
 
 TEST(ValveMenu, TitleColoursEnabledOnlyForTheTypesThatTakeThem) {
@@ -213,21 +136,6 @@ TEST(ValveMenu, CommandsOutsideTheMenuChooseNothing) {
     EXPECT_EQ(DecodeValveMenuCommand(command).What, Kind::None) << command;
 }
 
-TEST(ValveMenu, TheWheelsTurningSenseIsStoredBeforeItIsBuilt) {
-  auto state = testing::MakeDefaultState();
-  State& s = *state;
-  s.DischargeList.RotaryOpensCCW[4] = 0;
-  EXPECT_EQ(PrepareValveHandle(s, 4, {Kind::Handle, kHandleWheel, true, 0}), kHandleWheel);
-  EXPECT_EQ(s.DischargeList.RotaryOpensCCW[4], 1);
-  EXPECT_EQ(PrepareValveHandle(s, 4, {Kind::Handle, kHandleWheel, false, 0}), kHandleWheel);
-  EXPECT_EQ(s.DischargeList.RotaryOpensCCW[4], 0);
-  // Other handles leave the sense; colours choose no handle.
-  s.DischargeList.RotaryOpensCCW[4] = 1;
-  EXPECT_EQ(PrepareValveHandle(s, 4, {Kind::Handle, kHandleTee, false, 0}), kHandleTee);
-  EXPECT_EQ(PrepareValveHandle(s, 4, {Kind::Background, 0, false, 1}), 0);
-  EXPECT_EQ(s.DischargeList.RotaryOpensCCW[4], 1);
-}
-
 TEST(ValveMenu, ColoursOfAnEarlierFileLoadAsTheyAre) {
   // An earlier program wrote (128, 0, 0) for Orange: it stays that colour.
   testing::ScratchDir dir;
@@ -243,37 +151,6 @@ TEST(ValveMenu, ColoursOfAnEarlierFileLoadAsTheyAre) {
   EXPECT_FALSE(layout.Valves[2].TitleTransparent);
   for (const std::string& path : CheckedPaths(ValvePopMenu(layout.Valves[2], false)))
     EXPECT_EQ(path.find("Title Background"), std::string::npos) << path;
-}
-
-TEST(GaugeMenu, RenameTextColourChecksAndSize) {
-  auto state = testing::MakeDefaultState();
-  State& s = *state;
-  PanelLayout layout = DefaultPanelLayout();
-  s.DischargeList.LineTitle[3] = "Crosslay 2";
-  s.DischargeList.LineTitle[kMasterLine] = "Pump";
-  layout.FaceColour[3] = kFaceWhite;
-  layout.FaceColour[kMasterGauge] = 7;  // counts as black
-  struct Case {
-    int Gauge;
-    std::string Rename;
-    Paths Checked;
-  };
-  const Case cases[] = {
-      {3, "Rename:  Crosslay 2  (# 3)", {"Color > White Background"}},
-      {kMasterGauge, "Rename:  Pump  (# 19)", {"Color > Black Background"}},
-  };
-  for (const Case& c : cases) {
-    const PopMenuEntry menu = GaugePopMenu(layout, s, c.Gauge);
-    ASSERT_EQ(menu.Items.size(), 3u);
-    EXPECT_EQ(menu.Items[0].Caption, c.Rename);
-    EXPECT_EQ(menu.Items[0].Command, kGaugeRenameCommand);
-    EXPECT_EQ(CheckedPaths(menu), c.Checked);
-    EXPECT_EQ(menu.Items[2].Caption, "Size");
-    EXPECT_FALSE(menu.Items[2].Enabled);
-  }
-  EXPECT_EQ(FaceColourOfCommand(kGaugeBlackFaceCommand), kFaceBlack);
-  EXPECT_EQ(FaceColourOfCommand(kGaugeWhiteFaceCommand), kFaceWhite);
-  EXPECT_EQ(FaceColourOfCommand(kGaugeRenameCommand), 0);
 }
 
 TEST(GaugeMenu, TitlesKeepAtMost255BytesAndWholeCharacters) {
@@ -300,31 +177,6 @@ TEST(GaugeMenu, TitlesKeepAtMost255BytesAndWholeCharacters) {
   StoreGaugeTitle(s, 16, "x");
   StoreGaugeTitle(s, kEngTempGauge, "x");
   EXPECT_EQ(s.DischargeList.LineTitle[16].str(), before);
-}
-
-TEST(TmpOilGaugeMenu, LampTogglesAndVisibleTakesGaugeAndLampOff) {
-  PanelLayout layout = DefaultPanelLayout();
-  for (int gauge : {kEngTempGauge, kOilPressGauge, kPumpOilGauge}) {
-    PanelPlace& g = layout.Item(EngineGaugeItem(gauge));
-    PanelPlace& lamp = layout.Item(EngineGaugeLamp(gauge));
-    g.Visible = lamp.Visible = true;
-    const PanelPlace placed = lamp;
-    auto checks = [&] { return CheckedPaths(TmpOilGaugePopMenu(layout, gauge)); };
-    EXPECT_EQ(checks(), (Paths{"Show Indicator Lt", "Visible"})) << gauge;
-    EXPECT_TRUE(ApplyTmpOilCommand(layout, gauge, kShowGaugeLampCommand));
-    EXPECT_FALSE(lamp.Visible);
-    EXPECT_EQ(checks(), (Paths{"Visible"}));
-    EXPECT_TRUE(ApplyTmpOilCommand(layout, gauge, kShowGaugeLampCommand));
-    EXPECT_TRUE(lamp.Visible);
-    EXPECT_EQ(lamp.Left, placed.Left);  // back where it stood
-    EXPECT_EQ(lamp.Top, placed.Top);
-    EXPECT_TRUE(ApplyTmpOilCommand(layout, gauge, kGaugeVisibleCommand));
-    EXPECT_FALSE(g.Visible);
-    EXPECT_FALSE(lamp.Visible);
-    EXPECT_FALSE(ApplyTmpOilCommand(layout, gauge, kGaugeVisibleCommand));
-  }
-  EXPECT_FALSE(HasTmpOilMenu(3));
-  EXPECT_FALSE(ApplyTmpOilCommand(layout, kMasterGauge, kShowGaugeLampCommand));
 }
 
 }  // namespace
