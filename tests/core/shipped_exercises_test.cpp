@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/ini_file.h"
 #include "runner_invoke.h"
 #include "scratch_dir.h"
 
@@ -38,6 +39,11 @@ struct ShippedExercise {
   double
       intakeFloor; // psi the intake pressure stays at or above from holdFrom on
   std::vector<NozzleTarget> targets;
+  // The pump's work from holdFrom on: its net pressure (discharge less
+  // intake) within 2 psi of netPsi and its total flow at least minGpm; 0
+  // leaves either unchecked.
+  double netPsi = 0;
+  double minGpm = 0;
 };
 
 const ShippedExercise kShipped[] = {
@@ -46,7 +52,11 @@ const ShippedExercise kShipped[] = {
     {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
     {"standpipe", 60, 20, 20, {{1, 50, 5}}},
     {"drafting", 90, 40, -6, {{3, 100, 5}, {5, 100, 5}}},
-    {"service-test", 1230, 30, -8, {{4, 131, 3}, {1, 85, 3}}},
+    {"service-test", 1230, 30, -8, {{4, 131, 3}, {1, 85, 3}}, 150, 1500},
+    {"service-test-200", 630, 30, -7, {{4, 184, 3}}, 200, 1040},
+    {"service-test-250", 630, 30, -7, {{4, 183, 3}}, 250, 745},
+    {"relay", 120, 20, 40, {{4, 80, 5}}, 0, 585},
+    {"tender-shuttle", 900, 40, -2, {{3, 100, 5}, {5, 100, 5}}, 0, 295},
 };
 
 void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
@@ -56,6 +66,10 @@ std::string Upper(std::string s) {
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
+
+// The CSV's columns: time, cavitation, intake, discharge, flow, then the
+// nozzle pressures of the targets.
+constexpr std::size_t kFirstTarget = 5;
 
 class ShippedExerciseTest : public ::testing::TestWithParam<ShippedExercise> {};
 
@@ -69,8 +83,8 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
       "operator.txt";
   ASSERT_TRUE(std::filesystem::exists(evolution)) << evolution;
   ScratchDir dir;
-  std::string columns =
-      "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress";
+  std::string columns = "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress,"
+                        "PumpOutput.DischargePress,PumpOutput.TotalFlow";
   for (const NozzleTarget &t : ex.targets)
     columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
   const auto r = InvokeRunner(
@@ -84,22 +98,55 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
   int held = 0;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string> cells = Cells(rows[i]);
-    ASSERT_EQ(cells.size(), 3 + ex.targets.size()) << rows[i];
+    ASSERT_EQ(cells.size(), kFirstTarget + ex.targets.size()) << rows[i];
     const double time = std::stod(cells[0]);
     EXPECT_EQ(std::stod(cells[1]), 0) << "cavitating at " << time << " s";
     if (time < ex.holdFrom)
       continue;
     ++held;
-    EXPECT_GE(std::stod(cells[2]), ex.intakeFloor)
-        << "intake pressure at " << time << " s";
+    const double intake = std::stod(cells[2]);
+    EXPECT_GE(intake, ex.intakeFloor) << "intake pressure at " << time << " s";
+    if (ex.netPsi > 0) {
+      EXPECT_NEAR(std::stod(cells[3]) - intake, ex.netPsi, 2) << "net pressure at " << time << " s";
+    }
+    EXPECT_GE(std::stod(cells[4]), ex.minGpm) << "pump flow at " << time << " s";
     for (std::size_t k = 0; k < ex.targets.size(); ++k) {
       const NozzleTarget &t = ex.targets[k];
-      EXPECT_NEAR(std::stod(cells[3 + k]), t.psi, t.tolerance)
+      EXPECT_NEAR(std::stod(cells[kFirstTarget + k]), t.psi, t.tolerance)
           << "line " << t.line << " at " << time << " s";
     }
   }
   EXPECT_GE(std::stod(Cells(rows.back())[0]), ex.duration - 0.02);
   EXPECT_GT(held, 0);
+}
+
+// The answer key the build laid beside the Evolution asks for what the good
+// operator reaches: the same duration, each target line with a band that
+// holds the briefing's pressure, the intake floor no higher than the run's.
+TEST_P(ShippedExerciseTest, AnswerKeyBesideTheEvolutionAsksForTheBriefingsTargets) {
+  const ShippedExercise &ex = GetParam();
+  const std::filesystem::path key =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".KEY");
+  ASSERT_TRUE(std::filesystem::exists(key)) << key;
+  IniFile ini(key.string());
+  ASSERT_TRUE(ini.Load()) << key;
+  EXPECT_DOUBLE_EQ(std::stod(ini.Get("Key", "Duration", "0")), ex.duration);
+  const double floor = std::stod(ini.Get("Key", "IntakeFloor", "-1"));
+  EXPECT_GE(floor, 0);
+  if (ex.intakeFloor > 0) {
+    EXPECT_LE(floor, ex.intakeFloor);
+  }
+  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty", "EngineOverLimit", "HoseOverTest"})
+    EXPECT_EQ(ini.Get("Never", never, ""), "1") << never;
+  for (const NozzleTarget &t : ex.targets) {
+    const std::string line = "Line " + std::to_string(t.line);
+    ASSERT_TRUE(ini.HasSection(line)) << line;
+    const double psi = std::stod(ini.Get(line, "NozzlePressure", "0"));
+    const double tolerance = std::stod(ini.Get(line, "Tolerance", "0"));
+    EXPECT_LE(std::abs(psi - t.psi) + t.tolerance, tolerance) << line;
+    EXPECT_GT(std::stod(ini.Get(line, "WaterBy", "0")), 0) << line;
+    EXPECT_LE(std::stod(ini.Get(line, "WaterBy", "0")), ex.holdFrom + 40) << line;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, ShippedExerciseTest,
