@@ -49,10 +49,17 @@ struct ShippedExercise {
   std::vector<std::pair<double, double>> incidents = {};
   // The captions of the incident window's calls, in the order they come.
   std::vector<std::string> calls = {};
+  // A field at the end of the run: what the briefing works out is left.
+  struct Left {
+    const char *field;
+    double value;
+    double tolerance;
+  };
+  std::vector<Left> left = {};
 };
 
 const ShippedExercise kShipped[] = {
-    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
+    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}, 0, 295, {}, {}, {{"Tank.Volume", 161, 3}}},
     {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
     {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
     {"standpipe", 60, 20, 20, {{1, 50, 5}}},
@@ -61,7 +68,26 @@ const ShippedExercise kShipped[] = {
     {"service-test-200", 630, 30, -7, {{4, 184, 3}}, 200, 1040},
     {"service-test-250", 630, 30, -7, {{4, 183, 3}}, 250, 745},
     {"relay", 120, 20, 40, {{4, 80, 5}}, 0, 585},
-    {"tender-shuttle", 900, 40, -2, {{3, 100, 5}, {5, 100, 5}}, 0, 295},
+    {"tender-shuttle",
+     900,
+     40,
+     -2,
+     {{3, 100, 5}, {5, 100, 5}},
+     0,
+     295,
+     {},
+     {},
+     {{"DraftSource.Volume", 1295, 5}, {"Tender.NextArrival", 1110, 0.1}}},
+    {"foam-attack",
+     240,
+     20,
+     0,
+     {{5, 100, 5}},
+     0,
+     145,
+     {},
+     {},
+     {{"FoamSetup.FoamTankA", 12.3, 0.3}, {"Tank.Volume", 158, 3}}},
     {"incident-drill",
      300,
      40,
@@ -117,6 +143,15 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
                         "PumpOutput.DischargePress,PumpOutput.TotalFlow";
   for (const NozzleTarget &t : ex.targets)
     columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
+  for (const ShippedExercise::Left &l : ex.left)
+    columns += std::string(",") + l.field;
+  // The exercise's own panel, where the build lays it.
+  const std::filesystem::path panel =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".PNL");
+  if (std::filesystem::exists(panel)) {
+    std::filesystem::create_directories(dir / "Panels");
+    std::filesystem::copy_file(panel, dir / "Panels" / panel.filename());
+  }
   std::vector<std::string> args = {
       "--main-dir", dir.path().string(), "--evolution", evolution.string(),
       "--script", script.string(), "--duration", std::to_string(ex.duration),
@@ -137,7 +172,7 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
   int held = 0;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string> cells = Cells(rows[i]);
-    ASSERT_EQ(cells.size(), kFirstTarget + ex.targets.size()) << rows[i];
+    ASSERT_EQ(cells.size(), kFirstTarget + ex.targets.size() + ex.left.size()) << rows[i];
     const double time = std::stod(cells[0]);
     if (InIncident(ex, time))
       continue;
@@ -157,7 +192,13 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
           << "line " << t.line << " at " << time << " s";
     }
   }
-  EXPECT_GE(std::stod(Cells(rows.back())[0]), ex.duration - 0.02);
+  const std::vector<std::string> last = Cells(rows.back());
+  EXPECT_GE(std::stod(last[0]), ex.duration - 0.02);
+  for (std::size_t k = 0; k < ex.left.size(); ++k) {
+    EXPECT_NEAR(std::stod(last[kFirstTarget + ex.targets.size() + k]), ex.left[k].value,
+                ex.left[k].tolerance)
+        << ex.left[k].field << " at the end";
+  }
   EXPECT_GT(held, 0);
 }
 
@@ -251,6 +292,40 @@ TEST(ExerciseSetup, AppliesSetupsInOrderAndSavesWithoutARun) {
   for (const char *line : {"Engine.MaxRpm = 2100\n", "Tank.Capacity = 750\n",
                            "Tank.Volume = 750\n", "SimClock.Time = 0\n"})
     EXPECT_NE(opened.out.find(line), std::string::npos) << line;
+}
+
+// What lives in the panel file (the foam system) is saved with the panel the
+// setup names; the Evolution opened elsewhere attaches it again. A panel
+// that cannot be written stops the runner before any Evolution is saved.
+TEST(ExerciseSetup, SavesThePanelTheEvolutionAttaches) {
+  ScratchDir made;
+  std::ofstream(made / "panel.txt")
+      << "0 set FoamSetup.SYS_TYPE 2\n0 set FoamSetup.TANK_CAP 30\n0 set FoamSetup.PCT_RANGE 1\n";
+  const auto r = InvokeRunner({"--main-dir", made.path().string(), "--setup",
+                               (made / "panel.txt").string(), "--save-panel",
+                               (made / "OWN.PNL").string(), "--print-state", "--save-evolution",
+                               (made / "X.EVO").string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("PumpControl.PanelFileName = OWN.PNL\n"), std::string::npos);
+  EXPECT_NE(ReadText(made / "OWN.PNL").find("SYS_TYPE=2"), std::string::npos);
+
+  ScratchDir dir;
+  std::filesystem::create_directories(dir / "Panels");
+  std::filesystem::copy_file(made / "OWN.PNL", dir / "Panels" / "OWN.PNL");
+  const auto opened = InvokeRunner({"--main-dir", dir.path().string(), "--evolution",
+                                    (made / "X.EVO").string(), "--print-state"});
+  ASSERT_EQ(opened.status, 0) << opened.err;
+  for (const char *line : {"FoamSetup.SYS_TYPE = 2\n", "FoamSetup.TANK_CAP = 30\n",
+                           "FoamSetup.FoamTankA = 30\n", "FoamSetup.PCT_RANGE = 1\n"})
+    EXPECT_NE(opened.out.find(line), std::string::npos) << line;
+
+  const auto refused = InvokeRunner(
+      {"--main-dir", made.path().string(), "--setup", (made / "panel.txt").string(),
+       "--save-panel", (made / "no-such-folder" / "OWN.PNL").string(), "--print-state",
+       "--save-evolution", (made / "Y.EVO").string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("cannot save the panel"), std::string::npos) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(made / "Y.EVO"));
 }
 
 } // namespace
