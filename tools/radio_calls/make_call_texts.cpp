@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
   }
   for (const pumpdrill::ListedCall& call : calls) {
     const std::string path = (out / (pumpdrill::BaseName(call.File) + ".WTX")).string();
-    if (call.File.empty() || pumpdrill::WriteCallTextFile(path, call.Text) != pumpdrill::WriteStep::Done) {
+    if (call.File.empty() ||
+        pumpdrill::WriteCallTextFile(path, call.Text) != pumpdrill::WriteStep::Done) {
       std::cerr << "make-call-texts: cannot write " << path << "\n";
       return 1;
     }
