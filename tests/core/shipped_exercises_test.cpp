@@ -219,8 +219,14 @@ TEST_P(ShippedExerciseTest, AnswerKeyBesideTheEvolutionAsksForTheBriefingsTarget
   if (floor != 0) {
     EXPECT_LE(floor, ex.intakeFloor);
   }
-  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty", "EngineOverLimit", "HoseOverTest"})
-    EXPECT_EQ(ini.Get("Never", never, ""), "1") << never;
+  // Every entry is given; a cavitating pump, a water hammer and an empty
+  // tank cost points in every exercise.
+  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty", "EngineOverLimit", "HoseOverTest"}) {
+    const std::string entry = ini.Get("Never", never, "");
+    EXPECT_TRUE(entry.rfind('0', 0) == 0 || entry.rfind('1', 0) == 0) << never << "=" << entry;
+  }
+  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty"})
+    EXPECT_EQ(ini.Get("Never", never, "").substr(0, 1), "1") << never;
   for (const NozzleTarget &t : ex.targets) {
     const std::string line = "Line " + std::to_string(t.line);
     ASSERT_TRUE(ini.HasSection(line)) << line;
