@@ -2,6 +2,7 @@
 # the build wrote it itself (its hash is the one recorded in RECORDS at the
 # last lay-out) or it is missing; a user's own file of the name is kept.
 file(MAKE_DIRECTORY ${DEST} ${RECORDS})
+get_filename_component(dest_folder ${DEST} NAME)
 string(REPLACE "|" ";" FILES "${FILES}")
 foreach(made ${FILES})
   get_filename_component(name ${made} NAME)
@@ -22,7 +23,7 @@ foreach(made ${FILES})
       endif()
     endif()
     if(NOT lay AND NOT dest_hash STREQUAL made_hash)
-      message(STATUS "Evols/${name} is not the one the build laid there: kept as it is")
+      message(STATUS "${dest_folder}/${name} is not the one the build laid there: kept as it is")
     endif()
   endif()
   if(lay)

@@ -44,6 +44,9 @@ void PrintHelp(std::ostream& out) {
          "                    several are applied in the order given\n"
          "  --save-evolution FILE\n"
          "                    save the state at the end of the run as the Evolution FILE\n"
+         "  --save-panel FILE save the panel configuration after the setups as the panel\n"
+         "                    file FILE and name it the state's panel (an Evolution\n"
+         "                    saved then attaches it)\n"
       << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
       << "  --soak HOURS      run HOURS of simulated time of random operator actions,\n"
          "                    checking every second that the state stays sound\n"
@@ -113,7 +116,7 @@ int RunnerMain(int argc, char** argv) { return RunnerMain(argc, argv, std::cout,
 int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> mainDir;
   bool printState = false;
-  std::string evolution, saveEvolution;
+  std::string evolution, saveEvolution, savePanel;
   std::vector<std::string> setupFiles;
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
@@ -124,6 +127,10 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     std::string arg = argv[i];
     if (std::string* file = EvolutionOption(arg, evolution, saveEvolution, setupFiles)) {
       if (!TakeValue(argc, argv, i, arg, *file, err)) return kExitUsageError;
+      continue;
+    }
+    if (arg == "--save-panel" || arg.rfind("--save-panel=", 0) == 0) {
+      if (!TakeValue(argc, argv, i, arg, savePanel, err)) return kExitUsageError;
       continue;
     }
     if (arg == "--main-dir" || arg.rfind("--main-dir=", 0) == 0) {
@@ -198,6 +205,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (!evolution.empty() && !OpenEvolution(session.S(), evolution, session.Config(), session.Run(), session.host))
     return kExitFileError;
   for (const Script& setup : setups) ApplySetup(session.S(), setup, session.Config(), session.host);
+  if (!savePanel.empty() && !SaveSetupPanel(session.S(), savePanel, session.host, err)) return kExitFileError;
 
   if (int status = SaveBurnHouseEdits(session, burnHouse); status != kExitOk) return status;
 

@@ -1,10 +1,14 @@
 #include "cli/setup_cli.h"
 
+#include <filesystem>
 #include <ostream>
 #include <vector>
 
 #include "cli/exercise_cli.h"
 #include "frame/safe_file.h"
+#include "panel/controls/panel_controls.h"
+#include "panel/file/panel_file.h"
+#include "panel/panel_layout.h"
 
 namespace pumpdrill {
 
@@ -54,6 +58,24 @@ void ApplySetup(State &s, const Script &setup, const Configuration &cfg,
                 Host &host) {
   for (const ScriptAction &a : setup.actions)
     ApplyScriptAction(s, a, false, host, cfg.Sim.HoseFriction);
+}
+
+bool SaveSetupPanel(State &s, const std::string &path, Host &host,
+                    std::ostream &err) {
+  const std::filesystem::path file(path);
+  const std::string name = file.filename().string();
+  std::filesystem::path folder = file.parent_path();
+  if (folder.empty())
+    folder = ".";
+  PanelLayout layout = DefaultPanelLayout();
+  PanelControls controls;
+  PanelFileTarget t{s, layout, controls, (folder / "").string(), {}};
+  if (name.empty() ||
+      !TransferPanelConfiguration(t, name, kPanelFileSave, host).Done) {
+    err << "pumpdrill-sim: cannot save the panel \"" << path << "\"\n";
+    return false;
+  }
+  return true;
 }
 
 } // namespace pumpdrill

@@ -27,4 +27,12 @@ std::string SetupFault(const Script &setup);
 void ApplySetup(State &s, const Script &setup, const Configuration &cfg,
                 Host &host);
 
+// Saves the panel configuration of the state (the panel's default layout
+// and controls, the state's line titles and foam system) as the panel file
+// at path, and names it the state's panel: an Evolution saved afterwards
+// attaches it. Returns false, with the reason on err, when it cannot be
+// written.
+bool SaveSetupPanel(State &s, const std::string &path, Host &host,
+                    std::ostream &err);
+
 } // namespace pumpdrill

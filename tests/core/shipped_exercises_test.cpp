@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/ini_file.h"
 #include "runner_invoke.h"
 #include "scratch_dir.h"
 
@@ -38,16 +39,73 @@ struct ShippedExercise {
   double
       intakeFloor; // psi the intake pressure stays at or above from holdFrom on
   std::vector<NozzleTarget> targets;
+  // The pump's work from holdFrom on: its net pressure (discharge less
+  // intake) within 2 psi of netPsi and its total flow at least minGpm; 0
+  // leaves either unchecked.
+  double netPsi = 0;
+  double minGpm = 0;
+  // Incidents: from..to in s, while the operator deals with one; nothing is
+  // checked inside, and every check holds again after it.
+  std::vector<std::pair<double, double>> incidents = {};
+  // The captions of the incident window's calls, in the order they come.
+  std::vector<std::string> calls = {};
+  // A field at the end of the run: what the briefing works out is left.
+  struct Left {
+    const char *field;
+    double value;
+    double tolerance;
+  };
+  std::vector<Left> left = {};
 };
 
 const ShippedExercise kShipped[] = {
-    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}},
+    {"tank-attack", 120, 20, 0, {{3, 100, 5}, {5, 100, 5}}, 0, 295, {}, {}, {{"Tank.Volume", 161, 3}}},
     {"hydrant-supply", 120, 20, 20, {{3, 100, 5}, {5, 100, 5}}},
     {"deck-gun", 60, 20, 20, {{4, 80, 5}}},
     {"standpipe", 60, 20, 20, {{1, 50, 5}}},
     {"drafting", 90, 40, -6, {{3, 100, 5}, {5, 100, 5}}},
-    {"service-test", 1230, 30, -8, {{4, 131, 3}, {1, 85, 3}}},
+    {"service-test", 1230, 30, -8, {{4, 131, 3}, {1, 85, 3}}, 150, 1500},
+    {"service-test-200", 630, 30, -7, {{4, 184, 3}}, 200, 1040},
+    {"service-test-250", 630, 30, -7, {{4, 183, 3}}, 250, 745},
+    {"relay", 120, 20, 40, {{4, 80, 5}}, 0, 585},
+    {"tender-shuttle",
+     900,
+     40,
+     -2,
+     {{3, 100, 5}, {5, 100, 5}},
+     0,
+     295,
+     {},
+     {},
+     {{"DraftSource.Volume", 1295, 5}, {"Tender.NextArrival", 1110, 0.1}}},
+    {"foam-attack",
+     240,
+     20,
+     0,
+     {{5, 100, 5}},
+     0,
+     145,
+     {},
+     {},
+     {{"FoamSetup.FoamTankA", 12.3, 0.3}, {"Tank.Volume", 158, 3}}},
+    {"incident-drill",
+     300,
+     40,
+     -6,
+     {{3, 100, 5}, {5, 100, 5}},
+     0,
+     295,
+     {{60, 66}, {180, 205}},
+     {"Incident 01:01: Engine 1 back-up: kinked supply line",
+      "Incident 03:01: Engine 1 nozzle team: water lost"}},
 };
+
+bool InIncident(const ShippedExercise &ex, double time) {
+  for (const auto &[from, to] : ex.incidents) {
+    if (time > from && time < to) return true;
+  }
+  return false;
+}
 
 void PrintTo(const ShippedExercise &ex, std::ostream *os) { *os << ex.folder; }
 
@@ -56,6 +114,10 @@ std::string Upper(std::string s) {
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
+
+// The CSV's columns: time, cavitation, intake, discharge, flow, then the
+// nozzle pressures of the targets.
+constexpr std::size_t kFirstTarget = 5;
 
 class ShippedExerciseTest : public ::testing::TestWithParam<ShippedExercise> {};
 
@@ -69,37 +131,111 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
       "operator.txt";
   ASSERT_TRUE(std::filesystem::exists(evolution)) << evolution;
   ScratchDir dir;
-  std::string columns =
-      "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress";
+  // The exercise's text-only calls, where the build lays them: the sounds
+  // folder of the main directory.
+  const std::filesystem::path made_calls = std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / "calls";
+  if (!ex.calls.empty()) {
+    std::filesystem::create_directories(dir / "Snd");
+    for (const auto &call : std::filesystem::directory_iterator(made_calls))
+      std::filesystem::copy_file(call.path(), dir / "Snd" / call.path().filename());
+  }
+  std::string columns = "SimClock.Time,PumpStatus.Cavitating,Supply.IntakePress,"
+                        "PumpOutput.DischargePress,PumpOutput.TotalFlow";
   for (const NozzleTarget &t : ex.targets)
     columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
-  const auto r = InvokeRunner(
-      {"--main-dir", dir.path().string(), "--evolution", evolution.string(),
-       "--script", script.string(), "--duration", std::to_string(ex.duration),
-       "--csv", (dir / "run.csv").string(), "--columns", columns, "--quiet"});
+  for (const ShippedExercise::Left &l : ex.left)
+    columns += std::string(",") + l.field;
+  // The exercise's own panel, where the build lays it.
+  const std::filesystem::path panel =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".PNL");
+  if (std::filesystem::exists(panel)) {
+    std::filesystem::create_directories(dir / "Panels");
+    std::filesystem::copy_file(panel, dir / "Panels" / panel.filename());
+  }
+  std::vector<std::string> args = {
+      "--main-dir", dir.path().string(), "--evolution", evolution.string(),
+      "--script", script.string(), "--duration", std::to_string(ex.duration),
+      "--csv", (dir / "run.csv").string(), "--columns", columns};
+  // The incident window's calls come on standard error.
+  if (ex.calls.empty()) args.push_back("--quiet");
+  const auto r = InvokeRunner(args);
   ASSERT_EQ(r.status, 0) << r.err;
+  std::size_t heard = 0;
+  for (const std::string &call : ex.calls) {
+    const std::size_t at = r.err.find(call, heard);
+    EXPECT_NE(at, std::string::npos) << call << " in\n" << r.err;
+    if (at != std::string::npos) heard = at;
+  }
 
   const std::vector<std::string> rows = Lines(ReadText(dir / "run.csv"));
   ASSERT_GT(rows.size(), 2u);
   int held = 0;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string> cells = Cells(rows[i]);
-    ASSERT_EQ(cells.size(), 3 + ex.targets.size()) << rows[i];
+    ASSERT_EQ(cells.size(), kFirstTarget + ex.targets.size() + ex.left.size()) << rows[i];
     const double time = std::stod(cells[0]);
+    if (InIncident(ex, time))
+      continue;
     EXPECT_EQ(std::stod(cells[1]), 0) << "cavitating at " << time << " s";
     if (time < ex.holdFrom)
       continue;
     ++held;
-    EXPECT_GE(std::stod(cells[2]), ex.intakeFloor)
-        << "intake pressure at " << time << " s";
+    const double intake = std::stod(cells[2]);
+    EXPECT_GE(intake, ex.intakeFloor) << "intake pressure at " << time << " s";
+    if (ex.netPsi > 0) {
+      EXPECT_NEAR(std::stod(cells[3]) - intake, ex.netPsi, 2) << "net pressure at " << time << " s";
+    }
+    EXPECT_GE(std::stod(cells[4]), ex.minGpm) << "pump flow at " << time << " s";
     for (std::size_t k = 0; k < ex.targets.size(); ++k) {
       const NozzleTarget &t = ex.targets[k];
-      EXPECT_NEAR(std::stod(cells[3 + k]), t.psi, t.tolerance)
+      EXPECT_NEAR(std::stod(cells[kFirstTarget + k]), t.psi, t.tolerance)
           << "line " << t.line << " at " << time << " s";
     }
   }
-  EXPECT_GE(std::stod(Cells(rows.back())[0]), ex.duration - 0.02);
+  const std::vector<std::string> last = Cells(rows.back());
+  EXPECT_GE(std::stod(last[0]), ex.duration - 0.02);
+  for (std::size_t k = 0; k < ex.left.size(); ++k) {
+    EXPECT_NEAR(std::stod(last[kFirstTarget + ex.targets.size() + k]), ex.left[k].value,
+                ex.left[k].tolerance)
+        << ex.left[k].field << " at the end";
+  }
   EXPECT_GT(held, 0);
+}
+
+// The answer key the build laid beside the Evolution asks for what the good
+// operator reaches: the same duration, each target line with a band that
+// holds the briefing's pressure, the intake floor no higher than the run's.
+TEST_P(ShippedExerciseTest, AnswerKeyBesideTheEvolutionAsksForTheBriefingsTargets) {
+  const ShippedExercise &ex = GetParam();
+  const std::filesystem::path key =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".KEY");
+  ASSERT_TRUE(std::filesystem::exists(key)) << key;
+  IniFile ini(key.string());
+  ASSERT_TRUE(ini.Load()) << key;
+  EXPECT_DOUBLE_EQ(std::stod(ini.Get("Key", "Duration", "0")), ex.duration);
+  // 0 is no floor; any other floor (below 0 a vacuum one at draft) is one
+  // the good operator's intake stays above.
+  const double floor = std::stod(ini.Get("Key", "IntakeFloor", "0"));
+  if (floor != 0) {
+    EXPECT_LE(floor, ex.intakeFloor);
+  }
+  // Every entry is given; a cavitating pump, a water hammer and an empty
+  // tank cost points in every exercise.
+  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty", "EngineOverLimit", "HoseOverTest"}) {
+    const std::string entry = ini.Get("Never", never, "");
+    EXPECT_TRUE(entry.rfind('0', 0) == 0 || entry.rfind('1', 0) == 0) << never << "=" << entry;
+  }
+  for (const char *never : {"Cavitation", "WaterHammer", "TankEmpty"})
+    EXPECT_EQ(ini.Get("Never", never, "").substr(0, 1), "1") << never;
+  for (const NozzleTarget &t : ex.targets) {
+    const std::string line = "Line " + std::to_string(t.line);
+    ASSERT_TRUE(ini.HasSection(line)) << line;
+    const double psi = std::stod(ini.Get(line, "NozzlePressure", "0"));
+    const double tolerance = std::stod(ini.Get(line, "Tolerance", "0"));
+    EXPECT_LE(std::abs(psi - t.psi) + t.tolerance, tolerance) << line;
+    EXPECT_GT(std::stod(ini.Get(line, "WaterBy", "0")), 0) << line;
+    EXPECT_LE(std::stod(ini.Get(line, "WaterBy", "0")), ex.holdFrom + 40) << line;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, ShippedExerciseTest,
@@ -163,6 +299,40 @@ TEST(ExerciseSetup, AppliesSetupsInOrderAndSavesWithoutARun) {
   for (const char *line : {"Engine.MaxRpm = 2100\n", "Tank.Capacity = 750\n",
                            "Tank.Volume = 750\n", "SimClock.Time = 0\n"})
     EXPECT_NE(opened.out.find(line), std::string::npos) << line;
+}
+
+// What lives in the panel file (the foam system) is saved with the panel the
+// setup names; the Evolution opened elsewhere attaches it again. A panel
+// that cannot be written stops the runner before any Evolution is saved.
+TEST(ExerciseSetup, SavesThePanelTheEvolutionAttaches) {
+  ScratchDir made;
+  std::ofstream(made / "panel.txt")
+      << "0 set FoamSetup.SYS_TYPE 2\n0 set FoamSetup.TANK_CAP 30\n0 set FoamSetup.PCT_RANGE 1\n";
+  const auto r = InvokeRunner({"--main-dir", made.path().string(), "--setup",
+                               (made / "panel.txt").string(), "--save-panel",
+                               (made / "OWN.PNL").string(), "--print-state", "--save-evolution",
+                               (made / "X.EVO").string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("PumpControl.PanelFileName = OWN.PNL\n"), std::string::npos);
+  EXPECT_NE(ReadText(made / "OWN.PNL").find("SYS_TYPE=2"), std::string::npos);
+
+  ScratchDir dir;
+  std::filesystem::create_directories(dir / "Panels");
+  std::filesystem::copy_file(made / "OWN.PNL", dir / "Panels" / "OWN.PNL");
+  const auto opened = InvokeRunner({"--main-dir", dir.path().string(), "--evolution",
+                                    (made / "X.EVO").string(), "--print-state"});
+  ASSERT_EQ(opened.status, 0) << opened.err;
+  for (const char *line : {"FoamSetup.SYS_TYPE = 2\n", "FoamSetup.TANK_CAP = 30\n",
+                           "FoamSetup.FoamTankA = 30\n", "FoamSetup.PCT_RANGE = 1\n"})
+    EXPECT_NE(opened.out.find(line), std::string::npos) << line;
+
+  const auto refused = InvokeRunner(
+      {"--main-dir", made.path().string(), "--setup", (made / "panel.txt").string(),
+       "--save-panel", (made / "no-such-folder" / "OWN.PNL").string(), "--print-state",
+       "--save-evolution", (made / "Y.EVO").string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("cannot save the panel"), std::string::npos) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(made / "Y.EVO"));
 }
 
 } // namespace

@@ -12,35 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "call_list.h"
 #include "sound/call_text_file.h"
 #include "sound/radio_voice.h"
 #include "sound/wav_reader.h"
 
 namespace {
-
-struct Call {
-  std::string File;
-  pumpdrill::CallText Text;
-};
-
-std::vector<Call> ReadCalls(std::istream& in) {
-  std::vector<Call> calls;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    if (line[0] == '@') {
-      const std::size_t blank = line.find(' ');
-      Call call;
-      call.File = line.substr(1, blank == std::string::npos ? std::string::npos : blank - 1);
-      call.Text.Description = blank == std::string::npos ? "" : line.substr(blank + 1);
-      calls.push_back(call);
-    } else if (!calls.empty()) {
-      calls.back().Text.Lines.push_back(line);
-    }
-  }
-  return calls;
-}
 
 std::string Quoted(const std::string& text) {
   std::string q = "'";
@@ -63,9 +40,9 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path out = argv[3];
   std::filesystem::create_directories(out);
-  const std::vector<Call> calls = ReadCalls(texts);
+  const std::vector<pumpdrill::ListedCall> calls = pumpdrill::ReadCallList(texts);
   int n = 0;
-  for (const Call& call : calls) {
+  for (const pumpdrill::ListedCall& call : calls) {
     // A few voices, the same for a call on every build.
     const int pitch = 35 + (n * 7) % 30;
     const int speed = 150 + (n * 5) % 25;
