@@ -96,8 +96,8 @@ void ProportionerPlate(QPainter& p, unsigned seed) {
   const QPointF lamp(kFoamLowLampAt.X, kFoamLowLampAt.Y);
   p.setBrush(kSocket);
   p.drawEllipse(lamp, 5.6, 5.6);
-  EngravedText(p, "FOAM", lamp + QPointF(0, -10), 2.6);
-  EngravedText(p, "LOW", lamp + QPointF(0, 10), 2.6);
+  EngravedText(p, "FOAM", lamp + QPointF(0, -15), 2.6);
+  EngravedText(p, "LOW", lamp + QPointF(0, -9.5), 2.6);
 }
 
 QImage ManualProportioner() {
@@ -162,7 +162,6 @@ QImage ElectronicProportioner() {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(8, 14, 10));
   p.drawRect(window);
-  EngravedText(p, "%  /  FLOW", {window.right() + 14, window.center().y()}, 2.4);
   const char* labels[4] = {"ON/OFF", "MODE", "", ""};
   const int arrows[4] = {0, 0, 1, -1};
   for (int k = 0; k < 4; ++k)
