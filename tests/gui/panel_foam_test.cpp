@@ -194,6 +194,12 @@ TEST_F(PanelFoamTest, TheTankSwitchStepsAtEachClick) {
   }
   StartRun();
   EXPECT_EQ(panel().ImgFoamTankValve->toolTip(), "Foam tank selected, 20.0 gal left");
+  // In the display units (3.79 L to the gallon).
+  ApplyUnits(p.config.Units, true, false);
+  panel().RefreshPanel(true);
+  EXPECT_EQ(panel().ImgFoamTankValve->toolTip().toStdString(), "Foam tank selected, 75.8 L left");
+  EXPECT_EQ(panel().ImgFoamTankValve->accessibleDescription().toStdString(),
+            "Foam tank selected, 75.8 L left");
 }
 
 TEST_F(PanelFoamTest, TheElectronicProportionerSetsAndDraws) {
