@@ -32,6 +32,8 @@ class FoamControl : public ControlWidget {
   // The record's left and top of this control.
   virtual std::pair<SmallInt*, SmallInt*> PlaceFields(TFoamSetupRec& f) const = 0;
   TFoamSetupRec& Foam() const;
+  // A hidden item shows nothing until it is placed again (a forced sync).
+  bool Idle(bool force) const { return !force && isHidden(); }
   // Sets the tooltip and description when the words changed; true then.
   bool Describe();
   // Repaints when what is shown (the key) differs from the last time, or

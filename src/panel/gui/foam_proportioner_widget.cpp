@@ -50,6 +50,7 @@ std::pair<SmallInt*, SmallInt*> FoamProportioner::PlaceFields(TFoamSetupRec& f) 
 }
 
 void FoamProportioner::Sync(bool force) {
+  if (Idle(force)) return;
   const TFoamSetupRec& f = Foam();
   std::string key = std::string(ProportionerPicture(f)) + (LampLit() ? "|lit|" : "|dark|");
   if (Electronic()) {

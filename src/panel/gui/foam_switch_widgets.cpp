@@ -32,7 +32,10 @@ std::pair<SmallInt*, SmallInt*> FoamTankSwitch::PlaceFields(TFoamSetupRec& f) co
   return {&f.TK_SW_LEFT, &f.TK_SW_TOP};
 }
 
-void FoamTankSwitch::Sync(bool force) { Show(std::string(FoamTankSwitchPicture(Foam())), force); }
+void FoamTankSwitch::Sync(bool force) {
+  if (Idle(force)) return;
+  Show(std::string(FoamTankSwitchPicture(Foam())), force);
+}
 
 void FoamTankSwitch::Paint(QPainter& p) {
   DrawPictureAt(p, std::string(FoamTankSwitchPicture(Foam())),
@@ -57,7 +60,10 @@ std::pair<SmallInt*, SmallInt*> CafsOnOffSwitch::PlaceFields(TFoamSetupRec& f) c
   return {&f.CAFS_ON_OFF_LEFT, &f.CAFS_ON_OFF_TOP};
 }
 
-void CafsOnOffSwitch::Sync(bool force) { Show(std::string(CafsOnOffLeverPicture(Foam())), force); }
+void CafsOnOffSwitch::Sync(bool force) {
+  if (Idle(force)) return;
+  Show(std::string(CafsOnOffLeverPicture(Foam())), force);
+}
 
 void CafsOnOffSwitch::Paint(QPainter& p) {
   DrawPictureAt(p, std::string(kCafsOnOffSw), QRectF(0, 0, Place.Width, Place.Height));
@@ -84,7 +90,10 @@ std::pair<SmallInt*, SmallInt*> CafsModeSwitch::PlaceFields(TFoamSetupRec& f) co
   return {&f.CAFS_MODE_LEFT, &f.CAFS_MODE_TOP};
 }
 
-void CafsModeSwitch::Sync(bool force) { Show(std::string(CafsModeDialPicture(Foam())), force); }
+void CafsModeSwitch::Sync(bool force) {
+  if (Idle(force)) return;
+  Show(std::string(CafsModeDialPicture(Foam())), force);
+}
 
 void CafsModeSwitch::Paint(QPainter& p) {
   DrawPictureAt(p, std::string(kCafsRunUnloadPlate), QRectF(0, 0, Place.Width, Place.Height));
@@ -119,6 +128,7 @@ std::pair<SmallInt*, SmallInt*> CafsAirValveHandle::PlaceFields(TFoamSetupRec& f
 }
 
 void CafsAirValveHandle::Sync(bool force) {
+  if (Idle(force)) return;
   Show(std::string(CafsAirValvePicture(Foam().CafsAirValve[line_])), force);
 }
 
