@@ -176,6 +176,25 @@ TEST_F(PanelFoamTest, AnAirValveOpensFourHundredthsAPixelUp) {
   EXPECT_EQ(foam().CafsAirValve[1], 0.0);
 }
 
+TEST_F(PanelFoamTest, TheKeysWorkTheFoamControls) {
+  StartRun();
+  struct Case {
+    QWidget* item;
+    Qt::Key key;
+  };
+  const Case cases[] = {
+      {panel().ImgCAFSOnOff, Qt::Key_Up},       {panel().ImgCAFSRunLoad, Qt::Key_Right},
+      {panel().AirValve(2), Qt::Key_Up},        {panel().AirValve(2), Qt::Key_Up},
+      {panel().ProportionerImg, Qt::Key_Space}, {panel().ImgFoamTankValve, Qt::Key_Space}};
+  for (const Case& c : cases) QTest::keyClick(c.item, c.key);
+  EXPECT_EQ(foam().CafsAirOn, 1);
+  EXPECT_EQ(foam().CafsMode, 1);
+  EXPECT_NEAR(foam().CafsAirValve[2], 0.2, 1e-9);
+  EXPECT_TRUE(ProportionerInjects(foam()));
+  EXPECT_EQ(foam().FoamTankSelect, kFoamTankB);
+  EXPECT_EQ(panel().AirValve(2)->toolTip(), "Line 2 air valve 20 % open");
+}
+
 TEST_F(PanelFoamTest, TheTankSwitchStepsAtEachClick) {
   struct Case {
     int tanks;

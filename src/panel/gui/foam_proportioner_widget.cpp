@@ -1,6 +1,7 @@
 #include "panel/gui/foam_proportioner_widget.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "panel/controls/foam_controls.h"
@@ -111,6 +112,30 @@ bool FoamProportioner::Press(ControlPoint point) {
 
 bool FoamProportioner::Move(ControlPoint point) {
   return FoamDragMove(site_.Controls().Foam, Foam(), site_.Run(), point);
+}
+
+bool FoamProportioner::Key(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const int key = event->key();
+  TFoamSetupRec& f = Foam();
+  const ControlRun run = site_.Run();
+  if (Electronic()) {
+    const ElecKey k = key == Qt::Key_Space  ? ElecKey::OnOff
+                      : key == Qt::Key_M    ? ElecKey::Mode
+                      : key == Qt::Key_Up   ? ElecKey::Raise
+                      : key == Qt::Key_Down ? ElecKey::Lower
+                                            : ElecKey::None;
+    if (k == ElecKey::None) return false;
+    ElecProportionerKey(f, run, k);
+    return true;
+  }
+  if (key == Qt::Key_Space) {
+    FoamKey(f, run, FoamGrip::ProportionerLever, 0, f.PropLever ? -1 : 1);
+    return true;
+  }
+  if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+  FoamKey(f, run, FoamGrip::PercentSetting, 0, key == Qt::Key_Up ? 1 : -1);
+  return true;
 }
 
 }  // namespace pumpdrill

@@ -1,6 +1,7 @@
 // ProportionerImg: the manual proportioner (lever at (20, 38) and the
 // setting in its window) or the electronic one (four keys and a display),
-// both with the foam tank low lamp at (97, 38).
+// both with the foam tank low lamp at (97, 38). Keys: Space switches it on
+// or off, Up and Down set the percentage, M changes the electronic display.
 #pragma once
 
 #include "panel/gui/foam_control_widget.h"
@@ -23,6 +24,7 @@ class FoamProportioner : public FoamControl {
   void Paint(QPainter& p) override;
   bool Press(ControlPoint point) override;
   bool Move(ControlPoint point) override;
+  bool Key(QKeyEvent* event) override;
 
  private:
   void PaintManual(QPainter& p);

@@ -18,6 +18,15 @@ std::string AirValveName(int line) {
   return name;
 }
 
+// +1 for Up (or Right), -1 for Down (or Left), 0 for other keys or with
+// modifiers.
+int Direction(QKeyEvent* e, bool horizontal) {
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  const int more = horizontal ? Qt::Key_Right : Qt::Key_Up;
+  const int less = horizontal ? Qt::Key_Left : Qt::Key_Down;
+  return e->key() == more ? 1 : e->key() == less ? -1 : 0;
+}
+
 }  // namespace
 
 FoamTankSwitch::FoamTankSwitch(PanelSurface& surface, QWidget* parent, ControlSite& site)
@@ -80,6 +89,13 @@ bool CafsOnOffSwitch::Move(ControlPoint point) {
   return FoamDragMove(site_.Controls().Foam, Foam(), site_.Run(), point);
 }
 
+bool CafsOnOffSwitch::Key(QKeyEvent* event) {
+  const int direction = Direction(event, false);
+  if (direction == 0) return false;
+  FoamKey(Foam(), site_.Run(), FoamGrip::CafsOnOff, 0, direction);
+  return true;
+}
+
 CafsModeSwitch::CafsModeSwitch(PanelSurface& surface, QWidget* parent, ControlSite& site)
     : FoamControl(surface, parent, "ImgCAFSRunLoad", site, QAccessible::Dial, kCafsModeWidth,
                   kCafsModeHeight) {}
@@ -107,6 +123,13 @@ bool CafsModeSwitch::Press(ControlPoint point) {
 
 bool CafsModeSwitch::Move(ControlPoint point) {
   return FoamDragMove(site_.Controls().Foam, Foam(), site_.Run(), point);
+}
+
+bool CafsModeSwitch::Key(QKeyEvent* event) {
+  const int direction = Direction(event, true);
+  if (direction == 0) return false;
+  FoamKey(Foam(), site_.Run(), FoamGrip::CafsMode, 0, direction);
+  return true;
 }
 
 CafsAirValveHandle::CafsAirValveHandle(PanelSurface& surface, QWidget* parent, ControlSite& site,
@@ -144,6 +167,13 @@ bool CafsAirValveHandle::Press(ControlPoint point) {
 
 bool CafsAirValveHandle::Move(ControlPoint point) {
   return FoamDragMove(site_.Controls().Foam, Foam(), site_.Run(), point);
+}
+
+bool CafsAirValveHandle::Key(QKeyEvent* event) {
+  const int direction = Direction(event, false);
+  if (direction == 0) return false;
+  FoamKey(Foam(), site_.Run(), FoamGrip::AirValve, line_, direction);
+  return true;
 }
 
 }  // namespace pumpdrill

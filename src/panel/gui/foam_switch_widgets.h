@@ -22,7 +22,8 @@ class FoamTankSwitch : public FoamControl {
   bool Key(QKeyEvent* event) override;
 };
 
-// ImgCAFSOnOff: dragged up more than 12 px the air goes on, down it goes off.
+// ImgCAFSOnOff: dragged up more than 12 px the air goes on, down it goes off;
+// Up and Down do the same.
 class CafsOnOffSwitch : public FoamControl {
  public:
   CafsOnOffSwitch(PanelSurface& surface, QWidget* parent, ControlSite& site);
@@ -35,9 +36,11 @@ class CafsOnOffSwitch : public FoamControl {
   void Paint(QPainter& p) override;
   bool Press(ControlPoint point) override;
   bool Move(ControlPoint point) override;
+  bool Key(QKeyEvent* event) override;
 };
 
-// ImgCAFSRunLoad: dragged left more than 12 px mode 0, right mode 1.
+// ImgCAFSRunLoad: dragged left more than 12 px mode 0, right mode 1; Left and
+// Right do the same.
 class CafsModeSwitch : public FoamControl {
  public:
   CafsModeSwitch(PanelSurface& surface, QWidget* parent, ControlSite& site);
@@ -50,10 +53,11 @@ class CafsModeSwitch : public FoamControl {
   void Paint(QPainter& p) override;
   bool Press(ControlPoint point) override;
   bool Move(ControlPoint point) override;
+  bool Key(QKeyEvent* event) override;
 };
 
 // ImgCAFSAirValve01 to 15, tag 100 + n: the mouse moving up opens the
-// valve 0.04 per pixel, down shuts it.
+// valve 0.04 per pixel, down shuts it; Up and Down a tenth a press.
 class CafsAirValveHandle : public FoamControl {
  public:
   CafsAirValveHandle(PanelSurface& surface, QWidget* parent, ControlSite& site, int line);
@@ -68,6 +72,7 @@ class CafsAirValveHandle : public FoamControl {
   void Paint(QPainter& p) override;
   bool Press(ControlPoint point) override;
   bool Move(ControlPoint point) override;
+  bool Key(QKeyEvent* event) override;
 
  private:
   int line_;
