@@ -406,6 +406,57 @@ TEST(FoamSetupEdit, SystemChangeRemovesWhatTheSystemCannotCarry) {
   EXPECT_EQ(f.SYS_TYPE, kFoamNone);
 }
 
+TEST(FoamControls, KeysWorkEachControl) {
+  struct Case {
+    FoamGrip control;
+    int direction;
+    double before, after; // the control's value
+    bool changed;
+  };
+  const Case cases[] = {
+      {FoamGrip::CafsOnOff, 1, 0, 1, true},
+      {FoamGrip::CafsOnOff, 1, 1, 1, false},
+      {FoamGrip::CafsOnOff, -1, 1, 0, true},
+      {FoamGrip::CafsMode, 1, 0, 1, true},
+      {FoamGrip::CafsMode, -1, 0, 0, false},
+      {FoamGrip::ProportionerLever, 1, 0, 1, true},
+      {FoamGrip::PercentSetting, 1, 0.5, 0.6, true},
+      {FoamGrip::PercentSetting, 1, 1.0, 1.0, false}, // the range's top
+      {FoamGrip::AirValve, 1, 0.36, 0.5, true},       // back on the tenths
+      {FoamGrip::AirValve, -1, 0.05, 0.0, true},
+      {FoamGrip::AirValve, 1, 1.0, 1.0, false},
+  };
+  for (const Case &c : cases) {
+    TFoamSetupRec f{};
+    SetFoamPercentRange(f, kFoamRangeTenthToOne);
+    auto value = [&]() -> double {
+      switch (c.control) {
+      case FoamGrip::CafsOnOff:
+        return f.CafsAirOn;
+      case FoamGrip::CafsMode:
+        return f.CafsMode;
+      case FoamGrip::ProportionerLever:
+        return f.PropLever;
+      case FoamGrip::PercentSetting:
+        return f.FoamPercentSet;
+      default:
+        return f.CafsAirValve[3];
+      }
+    };
+    f.CafsAirOn = f.CafsMode = f.PropLever = static_cast<Byte>(c.before);
+    SetFoamPercent(f, c.before);
+    f.CafsAirValve[3] = c.before;
+    EXPECT_FALSE(FoamKey(f, kIdle, c.control, 3, c.direction));
+    EXPECT_EQ(FoamKey(f, kRunning, c.control, 3, c.direction), c.changed)
+        << static_cast<int>(c.control) << " " << c.before;
+    EXPECT_NEAR(value(), c.after, 1e-9) << static_cast<int>(c.control);
+  }
+  TFoamSetupRec f{};
+  EXPECT_FALSE(FoamKey(f, kRunning, FoamGrip::AirValve, 16, 1));
+  EXPECT_TRUE(FoamKey(f, kRunning, FoamGrip::ProportionerLever, 0, 1));
+  EXPECT_TRUE(ProportionerInjects(f));
+}
+
 TEST(FoamSetupEdit, ManualStyleKeepsOnlyTheFirstRange) {
   TFoamSetupRec f{};
   f.PROP_TYPE = kProportionerElectronic;

@@ -39,5 +39,6 @@ void AddSplashImages(DrawnImages& out);     // the splash window's truck
 void AddHoseAndNozzleImages(DrawnImages& out);  // setup windows' hoses and nozzles
 void AddBurnHouseImages(DrawnImages& out);      // the burn-house window's glyph
 void AddSupplyImages(DrawnImages& out);         // the supply setup's water supplies
+void AddFoamImages(DrawnImages& out);  // foam tank switch, proportioners, CAFS controls
 
 }  // namespace pumpdrill::imagelib

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   AddHoseAndNozzleImages(drawn);
   AddBurnHouseImages(drawn);
   AddSupplyImages(drawn);
+  AddFoamImages(drawn);
 
   std::map<Library, std::vector<LibraryImage>> files;
   for (const DrawnImage& d : drawn)

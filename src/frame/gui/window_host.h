@@ -60,6 +60,10 @@ class WindowHost : public Host {
   void PrimedIndicator(PrimedShown shown) override;
   void TankLevelChanged() override;
   void RunTerminated() override;
+  // The foam items: placed again after a foam setup change, the
+  // proportioner's display redrawn when the concentrate drawn changed.
+  void FoamSetupChanged() override;
+  void RefreshProportionerDisplay() override;
   // The students window closes at every initialisation (frm_main_students.cpp).
   void CloseStudentsWindow() override;
   // Radio calls (window_host_radio.cpp): heard, or read in the incident

@@ -65,4 +65,12 @@ void WindowHost::RunTerminated() {
   if (TfrmPanel* panel = Panel(main_)) panel->RunTerminated();
 }
 
+void WindowHost::FoamSetupChanged() {
+  if (TfrmPanel* panel = Panel(main_)) panel->PlaceFoamControls();
+}
+
+void WindowHost::RefreshProportionerDisplay() {
+  if (TfrmPanel* panel = Panel(main_)) panel->RefreshProportionerDisplay();
+}
+
 }  // namespace pumpdrill

@@ -237,10 +237,14 @@ ElecKey ElecKeyAt(ControlPoint p) {
 
 bool ElecProportionerClick(TFoamSetupRec &f, const ControlRun &run,
                            ControlPoint p) {
+  return ElecProportionerKey(f, run, ElecKeyAt(p));
+}
+
+bool ElecProportionerKey(TFoamSetupRec &f, const ControlRun &run, ElecKey key) {
   if (!run.Acts())
     return false;
   const double before = f.FoamPercentSet;
-  switch (ElecKeyAt(p)) {
+  switch (key) {
   case ElecKey::OnOff:
     SetProportionerOn(f, f.PropLever == 0);
     return true;
@@ -255,6 +259,51 @@ bool ElecProportionerClick(TFoamSetupRec &f, const ControlRun &run,
     SetFoamPercent(f, f.FoamPercentSet - kFoamPercentStep);
     return f.FoamPercentSet != before;
   case ElecKey::None:
+    break;
+  }
+  return false;
+}
+
+bool FoamKey(TFoamSetupRec &f, const ControlRun &run, FoamGrip control,
+             int line, int direction) {
+  if (!run.Acts() || direction == 0)
+    return false;
+  const bool up = direction > 0;
+  switch (control) {
+  case FoamGrip::CafsOnOff:
+    if ((f.CafsAirOn != 0) == up)
+      return false;
+    f.CafsAirOn = up;
+    return true;
+  case FoamGrip::CafsMode:
+    if ((f.CafsMode != 0) == up)
+      return false;
+    f.CafsMode = up ? 1 : 0;
+    return true;
+  case FoamGrip::ProportionerLever:
+    if ((f.PropLever != 0) == up)
+      return false;
+    SetProportionerOn(f, up);
+    return true;
+  case FoamGrip::PercentSetting: {
+    const double before = f.FoamPercentSet;
+    SetFoamPercent(f, before + (up ? kFoamPercentStep : -kFoamPercentStep));
+    return f.FoamPercentSet != before;
+  }
+  case FoamGrip::AirValve: {
+    if (line < 1 || line > kMaxDischarges)
+      return false;
+    double &opening = f.CafsAirValve[line];
+    // On the tenths, so a dragged opening comes back to the steps.
+    const double step = up ? kAirValveKeyStep : -kAirValveKeyStep;
+    const double next =
+        std::clamp(std::round((opening + step) * 10) / 10, 0.0, 1.0);
+    if (next == opening)
+      return false;
+    opening = next;
+    return true;
+  }
+  case FoamGrip::None:
     break;
   }
   return false;

@@ -9,7 +9,8 @@
 // manual proportioner a drag moves the setting 0.1 % per 8 px (up raises).
 // An air valve opens 0.04 per pixel as the mouse moves up. The electronic
 // proportioner has four keys: ON/OFF, MODE (the display's four modes in
-// turn) and raise and lower, 0.1 % a press.
+// turn) and raise and lower, 0.1 % a press. The keyboard works each
+// control too (FoamKey, ElecProportionerKey).
 #pragma once
 
 #include <string>
@@ -25,6 +26,7 @@ struct State;
 
 inline constexpr double kFoamThrowPixels = 12;
 inline constexpr double kAirValvePerPixel = 0.04;
+inline constexpr double kAirValveKeyStep = 0.1;
 inline constexpr double kPercentDragPixels = 8;
 inline constexpr double kFoamLampTestSeconds = 2.0;
 inline constexpr int kPropDisplayModes = 4;
@@ -90,6 +92,16 @@ enum class ElecKey { None, OnOff, Mode, Raise, Lower };
 ElecKey ElecKeyAt(ControlPoint p);
 bool ElecProportionerClick(TFoamSetupRec &f, const ControlRun &run,
                            ControlPoint p);
+// One of the electronic proportioner's keys pressed (by the mouse or the
+// keyboard).
+bool ElecProportionerKey(TFoamSetupRec &f, const ControlRun &run, ElecKey key);
+
+// The keyboard on a foam control, direction +1 (Up or Right) or -1: the
+// CAFS switch on or off, the CAFS mode right or left, an air valve a tenth
+// more open or shut, the manual lever up or down, the setting 0.1 % up or
+// down. Returns whether the state changed.
+bool FoamKey(TFoamSetupRec &f, const ControlRun &run, FoamGrip control,
+             int line, int direction);
 
 // Descriptions for tooltips and screen readers.
 std::string FoamTankSwitchDescription(const TFoamSetupRec &f,

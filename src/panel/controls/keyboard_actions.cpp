@@ -116,6 +116,7 @@ void ReleaseControls(PanelControls& pc) {
   Gov2Release(pc.Gov2);
   TransferRelease(pc.Transfer);
   FlowmeterRelease(pc.Flowmeter);
+  FoamDragRelease(pc.Foam);
   for (auto& rc : pc.Rotary) {
     if (rc) RotaryRelease(*rc);
   }

@@ -16,6 +16,7 @@
 #include "panel/controls/electronic_throttle.h"
 #include "panel/controls/electronic_valve.h"
 #include "panel/controls/flowmeter_selector.h"
+#include "panel/controls/foam_controls.h"
 #include "panel/controls/lever_handle.h"
 #include "panel/controls/push_pull.h"
 #include "panel/controls/rotary_control.h"
@@ -55,6 +56,7 @@ struct PanelControls {
   Gov2Hold Gov2;
   TransferSwitch Transfer;
   FlowmeterDial Flowmeter;
+  FoamDrag Foam;  // the foam and compressed-air controls
 
   static std::array<ControlSize, kRotaryKindSlots> DefaultRotaryPictureSizes();
   RotaryControl* Find(int kind) {

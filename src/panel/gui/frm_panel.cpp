@@ -370,6 +370,7 @@ void TfrmPanel::ApplyLayout() {
     valveTitles_[v]->SetColours(ToQColor(vp.TitleForeground), ToQColor(vp.TitleBackground),
                                 vp.TitleTransparent);
   }
+  PlaceFoamControls();
   SyncControls(true);
 }
 

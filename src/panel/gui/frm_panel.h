@@ -20,6 +20,8 @@
 #include "panel/controls/panel_controls.h"
 #include "panel/file/panel_file.h"
 #include "panel/gui/control_widget.h"
+#include "panel/gui/foam_proportioner_widget.h"
+#include "panel/gui/foam_switch_widgets.h"
 #include "panel/gui/gauge_dial.h"
 #include "panel/gui/panel_background.h"
 #include "panel/gui/panel_item.h"
@@ -67,6 +69,7 @@ class TfrmPanel : public QWidget, public ControlSite {
   // Below 50 % the panel scrolls.
   void ZoomToFit();
   void ZoomBy(double factor);
+  void SetZoom(double zoom);  // a zoom of the user's, exactly
   double Zoom() const { return background_->Zoom(); }
   bool Fitting() const { return fit_; }
 
@@ -89,6 +92,15 @@ class TfrmPanel : public QWidget, public ControlSite {
   void RefreshFlaggedPanelWidget();
   void RefreshChangedLineWidgets();
   const std::vector<ControlWidget*>& ControlWidgets() const { return controlWidgets_; }
+
+  // The foam and compressed-air items (frm_panel_foam.cpp): shown, placed
+  // and drawn from the foam setup after a panel load, a design command or
+  // a foam setup change; redrawn on the tick when what they show changed.
+  void PlaceFoamControls();
+  void RefreshFoamControls();
+  void RefreshProportionerDisplay();
+  // The air valve of line n while line n has one, else nullptr.
+  CafsAirValveHandle* AirValve(int line) const;
 
   // What the controls ask of the panel.
   State& ControlState() override { return p_.S(); }
@@ -131,6 +143,10 @@ class TfrmPanel : public QWidget, public ControlSite {
   PicturePlate *PnlUpper = nullptr, *PnlLower = nullptr;
   TitlePlate *Pnl_ID = nullptr, *LblCavitating = nullptr, *LblPrimedIndicator = nullptr;
   RotaryControlWidget *Throttle = nullptr, *PressureControl = nullptr;
+  FoamTankSwitch* ImgFoamTankValve = nullptr;
+  FoamProportioner* ProportionerImg = nullptr;
+  CafsOnOffSwitch* ImgCAFSOnOff = nullptr;
+  CafsModeSwitch* ImgCAFSRunLoad = nullptr;
   QCheckBox* FocusCtrl = nullptr;
 
   // The panel configuration file (frm_panel_file.cpp). Mode 1 saves the
@@ -174,6 +190,10 @@ class TfrmPanel : public QWidget, public ControlSite {
   void PlaceStartingControls();
   void FitValveHandle(int valve);
   void AskControlPictures();
+  void CreateFoamControls();
+  void ShowFoamControl(FoamControl* w, bool shown);
+  void PlaceAirValves();
+  void FreeAirValve(int line);
   template <typename W>
   W* AddControl(W* widget, PanelPlace place);
   void CreateGauge(int gauge);
@@ -200,6 +220,7 @@ class TfrmPanel : public QWidget, public ControlSite {
   std::vector<ControlWidget*> controlWidgets_;
   PanelPopMenus* popMenus_ = nullptr;
   std::unique_ptr<PanelDialogs> ownDialogs_;
+  std::array<CafsAirValveHandle*, kMaxDischarges + 1> airValves_{};  // line 1 the template
   std::set<std::string> askedPictures_;  // optional pictures asked for once
   bool closing_ = false;
   std::map<int, std::pair<int, PicturePlate*>> plates_;  // plate -> type, picture

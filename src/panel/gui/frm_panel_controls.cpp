@@ -41,6 +41,11 @@ template TransferValveSwitch* TfrmPanel::AddControl(TransferValveSwitch*, PanelP
 template EngineCoolerSwitch* TfrmPanel::AddControl(EngineCoolerSwitch*, PanelPlace);
 template RotaryControlWidget* TfrmPanel::AddControl(RotaryControlWidget*, PanelPlace);
 template ValveHandleWidget* TfrmPanel::AddControl(ValveHandleWidget*, PanelPlace);
+template FoamTankSwitch* TfrmPanel::AddControl(FoamTankSwitch*, PanelPlace);
+template FoamProportioner* TfrmPanel::AddControl(FoamProportioner*, PanelPlace);
+template CafsOnOffSwitch* TfrmPanel::AddControl(CafsOnOffSwitch*, PanelPlace);
+template CafsModeSwitch* TfrmPanel::AddControl(CafsModeSwitch*, PanelPlace);
+template CafsAirValveHandle* TfrmPanel::AddControl(CafsAirValveHandle*, PanelPlace);
 
 bool TfrmPanel::SoundOn() const { return p_.run.WaveDevices > 0 && p_.config.Options.UseWavSound; }
 
@@ -98,6 +103,8 @@ void TfrmPanel::CreateControls() {
   background_->PlaceItem(Throttle);
   PressureControl->Place = layout_.Item(PanelItem::PressureControl);
   background_->PlaceItem(PressureControl);
+  CreateFoamControls();
+  PlaceFoamControls();
 }
 
 void TfrmPanel::FitValveHandle(int valve) {
@@ -180,6 +187,7 @@ void TfrmPanel::RefreshFlaggedPanelWidget() {
     w->Sync(false);
     w->Announce();
   }
+  RefreshFoamControls();
 }
 
 void TfrmPanel::RefreshChangedLineWidgets() {

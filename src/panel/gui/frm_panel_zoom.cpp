@@ -40,6 +40,12 @@ void TfrmPanel::ZoomBy(double factor) {
   Arrange();
 }
 
+void TfrmPanel::SetZoom(double zoom) {
+  userZoom_ = std::clamp(zoom, 0.25, 8.0);
+  fit_ = false;
+  Arrange();
+}
+
 void TfrmPanel::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Arrange();

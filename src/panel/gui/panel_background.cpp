@@ -32,6 +32,11 @@ void PanelBackground::AddItem(PanelItemWidget* item, bool fullWidth) {
   PlaceItem(item);
 }
 
+void PanelBackground::RemoveItem(PanelItemWidget* item) {
+  items_.erase(std::remove(items_.begin(), items_.end(), item), items_.end());
+  fullWidth_.erase(std::remove(fullWidth_.begin(), fullWidth_.end(), item), fullWidth_.end());
+}
+
 void PanelBackground::PlaceItem(PanelItemWidget* item) {
   const PanelPlace& p = item->Place;
   const int left = offsetX_ + static_cast<int>(std::lround(p.Left * zoom_));

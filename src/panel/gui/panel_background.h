@@ -26,6 +26,8 @@ class PanelBackground : public QWidget, public PanelSurface {
   // Places one item from its layout place (bars across the whole width).
   void PlaceItem(PanelItemWidget* item);
   void AddItem(PanelItemWidget* item, bool fullWidth = false);
+  // The item no longer stands on the background (it is about to go).
+  void RemoveItem(PanelItemWidget* item);
   const std::vector<PanelItemWidget*>& Items() const { return items_; }
   int OffsetX() const { return offsetX_; }
 
