@@ -6,6 +6,8 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QtTest/QTest>
 #include <cmath>
 #include <filesystem>
@@ -409,6 +411,57 @@ TEST_F(PanelDesignTest, AChangedLayoutIsOfferedForSavingBeforeOpen) {
   dialogs->choices = {std::nullopt};
   w->mPanelOpenClick();
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(PanelDesignTest, ClosingWithAChangedLayoutAsksAndCancelKeepsTheProgram) {
+  DesignOn();
+  Drag(panel().ImgRpmMeter, {10, 10});
+  ASSERT_TRUE(panel().LayoutChanged());
+  host.messages.clear();
+  host.answers = {Answer::Cancel};
+  EXPECT_FALSE(w->close());
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages[0].text, "The panel layout has changed. Save it first?");
+  EXPECT_TRUE(w->isVisible());
+}
+
+}  // namespace
+}  // namespace pumpdrill
+
+namespace pumpdrill {
+namespace {
+
+// Design mode with the "Panel Design" menu and one of its sub-menus open,
+// drawn into one picture (the menus are windows of their own), when
+// PUMPDRILL_SHOTS names a folder.
+TEST_F(PanelDesignTest, ScreenshotWithThePanelDesignMenuOpen) {
+  const QByteArray shots = qgetenv("PUMPDRILL_SHOTS");
+  if (shots.isEmpty()) GTEST_SKIP() << "PUMPDRILL_SHOTS not set";
+  w->resize(1024, 768);
+  DesignOn();
+  testing::ProcessEventsFor(50);
+  QMenuBar* bar = w->menuBar();
+  QMenu* menu = w->mnuPanelDesign;
+  const QRect item = bar->actionGeometry(menu->menuAction());
+  menu->popup(bar->mapToGlobal(item.bottomLeft()));
+  testing::ProcessEventsFor(50);
+  QMenu* sub = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->menu() && a->text() == "Misc. Gauges") sub = a->menu();
+  ASSERT_NE(sub, nullptr);
+  menu->setActiveAction(sub->menuAction());
+  sub->popup(menu->mapToGlobal(menu->actionGeometry(sub->menuAction()).topRight()));
+  testing::ProcessEventsFor(50);
+  QPixmap picture = w->grab();
+  {
+    QPainter painter(&picture);
+    for (QMenu* m : {menu, sub})
+      painter.drawPixmap(w->mapFromGlobal(m->mapToGlobal(QPoint(0, 0))), m->grab());
+  }
+  const QString folder = QString::fromUtf8(shots);
+  picture.save(folder + "/panel_design_menu.png");
+  sub->close();
+  menu->close();
 }
 
 }  // namespace
