@@ -11,6 +11,7 @@
 #include <QtTest/QTest>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "frame/gui/frm_main.h"
 #include "main_window_fixture.h"
@@ -413,6 +414,41 @@ TEST_F(PanelDesignTest, AChangedLayoutIsOfferedForSavingBeforeOpen) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(PanelDesignTest, AnEvolutionsPanelIsLoadedOnlyAfterTheChangedLayoutIsSavedUnderItsOwnName) {
+  const std::string panels = p.Dirs().PanelsDirectory;
+  struct Case {
+    Answer answer;
+    int linesAfter;     // 5: the Evolution's panel came in
+    bool oldFileSaved;  // the changed layout went to OLD.PNL
+  } cases[] = {{Answer::Cancel, 9, false}, {Answer::No, 5, false}, {Answer::Yes, 5, true}};
+  for (const Case& c : cases) {
+    s().DischargeList.LineCount = 8;
+    panel().RebuildPanel();
+    ASSERT_TRUE(panel().TransferPanelConfiguration("OLD.PNL", kPanelFileSave));
+    {
+      std::ofstream evo(panels + "EVO.PNL", std::ios::binary);
+      evo << "[DISCHARGE LINES]\nNR_DISCHARGES=5\n";
+    }
+    if (!p.run.PanelDesign) DesignOn();
+    Command(kDesignAddDischarge);
+    ASSERT_EQ(s().DischargeList.LineCount, 9);
+    s().PumpControl.PanelFileName = "EVO.PNL";  // as the Evolution brought it
+    host.messages.clear();
+    host.answers = {c.answer};
+    host.AttachEvolutionPanel();
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages[0].text, "The panel layout has changed. Save it first?");
+    EXPECT_EQ(s().DischargeList.LineCount, c.linesAfter);
+    EXPECT_EQ(s().PumpControl.PanelFileName.str(), "EVO.PNL");
+    EXPECT_EQ(
+        testing::ReadTextFile(panels + "OLD.PNL").find("NR_DISCHARGES=9\n") != std::string::npos,
+        c.oldFileSaved);
+    // The Evolution's own file is never written over.
+    EXPECT_NE(testing::ReadTextFile(panels + "EVO.PNL").find("NR_DISCHARGES=5\n"),
+              std::string::npos);
+  }
+}
+
 TEST_F(PanelDesignTest, ClosingWithAChangedLayoutAsksAndCancelKeepsTheProgram) {
   DesignOn();
   Drag(panel().ImgRpmMeter, {10, 10});
@@ -462,6 +498,24 @@ TEST_F(PanelDesignTest, ScreenshotWithThePanelDesignMenuOpen) {
   picture.save(folder + "/panel_design_menu.png");
   sub->close();
   menu->close();
+
+  // The panel's own menu on the background, after the tachometer was moved.
+  Drag(panel().ImgRpmMeter, {-60, 40});
+  QWidget* bg = panel().Background();
+  QPoint at(bg->width() / 2, 60);
+  while (at.y() < bg->height() && bg->childAt(at)) at.ry() += 10;
+  QContextMenuEvent e(QContextMenuEvent::Mouse, at, bg->mapToGlobal(at));
+  QApplication::sendEvent(bg, &e);
+  testing::ProcessEventsFor(50);
+  ASSERT_TRUE(panel().PopMenuPanel->isVisible());
+  QPixmap second = w->grab();
+  {
+    QPainter painter(&second);
+    painter.drawPixmap(w->mapFromGlobal(panel().PopMenuPanel->mapToGlobal(QPoint(0, 0))),
+                       panel().PopMenuPanel->grab());
+  }
+  second.save(folder + "/panel_design_popup.png");
+  panel().PopMenuPanel->close();
 }
 
 }  // namespace
