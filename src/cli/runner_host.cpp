@@ -31,6 +31,8 @@ Answer RunnerHost::Message(MsgType type, Buttons buttons, const std::string& tex
       return inTick_ ? Answer::No : Answer::Yes;
     case Buttons::YesCancel:
       return Answer::Yes;
+    case Buttons::YesNoCancel:
+      return Answer::Yes;
   }
   return Answer::Ok;
 }

@@ -12,7 +12,7 @@ namespace pumpdrill {
 
 // Plain: a message box without an icon.
 enum class MsgType { Information, Warning, Error, Confirmation, Plain };
-enum class Buttons { Ok, OkCancel, YesNo, YesCancel };
+enum class Buttons { Ok, OkCancel, YesNo, YesCancel, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // Modal messages and questions with their exact texts.
@@ -24,7 +24,10 @@ class Alerts {
   virtual Answer Message(MsgType type, Buttons buttons, const std::string& text) {
     (void)type;
     (void)text;
-    return buttons == Buttons::YesNo || buttons == Buttons::YesCancel ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesCancel ||
+                   buttons == Buttons::YesNoCancel
+               ? Answer::Yes
+               : Answer::Ok;
   }
   // Shows a message with an OK button without waiting for it to be read,
   // so that a run goes on (the default shows it as Message does).

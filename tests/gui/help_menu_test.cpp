@@ -62,7 +62,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mPumpSetup", "Pump / Engine", true, true},
       {"mDischargeSetup", "Discharges", true, true},
       {"mFoamSetup", "Foam", true, true},
-      {"mPanelDesign", "Enable Design", true, false},
+      {"mPanelDesign", "Enable Design", true, true},
       {"mPanelOpen", "Open...", true, true},
       {"mPanelSave", "Save", true, true},
       {"mPanelSaveAs", "Save As...", true, true},

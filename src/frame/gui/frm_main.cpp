@@ -91,6 +91,7 @@ TfrmMain::TfrmMain(Program& program, WindowHost& host, bool showSplash, QWidget*
   CreateBurnWindow();
   ConnectBurnHouse();
   CreatePanelWindow();
+  ConnectPanelDesignMenu();
   ConnectStudents();
   ApplyReadOnlyMainDirectory();
   SetMinimumWindowSize();
@@ -225,6 +226,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!OfferPanelLayoutSave()) {
+    event->ignore();
+    return;
+  }
   if (MainWindowCloseQuery(p_.S(), p_.config, p_.run, host_))
     event->accept();
   else

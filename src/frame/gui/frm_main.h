@@ -227,6 +227,13 @@ class TfrmMain : public QMainWindow {
   void mPanelDeleteClick();
   // Loads the panel file of PumpControl.PanelFileName and rebuilds the panel.
   void AttachPanelFile();
+  // Panel design mode (frm_main_design.cpp): 'Enable Design' toggles it
+  // (refused during a run), the "Panel Design" menu follows it.
+  void mPanelDesignClick();
+  void SetPanelDesign(bool on);
+  // A layout changed since it was saved or loaded is offered for saving:
+  // false when the user cancelled (the command stops).
+  bool OfferPanelLayoutSave();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -279,6 +286,7 @@ class TfrmMain : public QMainWindow {
   void ConnectStudents();
   void ConnectPanelMenu();
   void PanelMenuShow();
+  void ConnectPanelDesignMenu();
   std::unique_ptr<PanelDialogs> panelDialogs_;
   QPointer<TfrmRecs> frmRecs_;
   QPointer<QMdiSubWindow> recsWindow_;

@@ -16,6 +16,8 @@ void TfrmMain::ConnectPanelMenu() {
   connect(mPanelSaveAs, &QAction::triggered, this, [this] { mPanelSaveAsClick(); });
   connect(mPanelDelete, &QAction::triggered, this, &TfrmMain::mPanelDeleteClick);
   connect(mnuSetupPanel, &QMenu::aboutToShow, this, &TfrmMain::PanelMenuShow);
+  mPanelDesign->setCheckable(true);
+  connect(mPanelDesign, &QAction::triggered, this, &TfrmMain::mPanelDesignClick);
   PanelMenuShow();
 }
 
@@ -27,11 +29,14 @@ void TfrmMain::PanelMenuShow() {
   // A panel is not changed under a run.
   mPanelOpen->setEnabled(!p_.run.SimActive);
   for (QAction* item : {mPanelSave, mPanelSaveAs, mPanelDelete}) item->setEnabled(true);
+  mPanelDesign->setEnabled(!p_.run.SimActive);
+  mPanelDesign->setChecked(p_.run.PanelDesign);
 }
 
 void TfrmMain::mPanelOpenClick() {
   TfrmPanel* panel = frmPanel();
   if (!panel || p_.run.SimActive) return;
+  if (!OfferPanelLayoutSave()) return;
   std::optional<std::string> chosen =
       panelDialogs_->ChooseOpen(this, p_.Dirs().PanelsDirectory, PanelDialogPreset(p_.S()));
   if (!chosen) return;
@@ -40,6 +45,7 @@ void TfrmMain::mPanelOpenClick() {
   if (!out.Done) return;
   panel->ApplyFileOutcome(out);
   panel->RebuildPanel();
+  panel->MarkLayoutSaved();
 }
 
 void TfrmMain::mPanelSaveClick() {
@@ -59,7 +65,9 @@ bool TfrmMain::mPanelSaveAsClick() {
       panelDialogs_->ChooseSaveAs(this, p_.Dirs().PanelsDirectory, PanelDialogPreset(p_.S()));
   if (!chosen) return false;
   PanelFileTarget t = panel->FileTarget();
-  return SaveChosenPanelAs(t, *chosen, host_).Done;
+  const bool done = SaveChosenPanelAs(t, *chosen, host_).Done;
+  if (done) panel->MarkLayoutSaved();
+  return done;
 }
 
 void TfrmMain::mPanelDeleteClick() {
@@ -69,6 +77,15 @@ void TfrmMain::mPanelDeleteClick() {
 void TfrmMain::AttachPanelFile() {
   TfrmPanel* panel = frmPanel();
   if (!panel) return;
+  // The Evolution brought its own panel's name: a changed layout is saved
+  // under the name it had, or kept when the user cancels.
+  if (panel->LayoutChanged()) {
+    const std::string evolutionPanel = CurrentPanelFileName(p_.S());
+    p_.S().PumpControl.PanelFileName = panel->LayoutFileName;
+    const bool goOn = OfferPanelLayoutSave();
+    p_.S().PumpControl.PanelFileName = evolutionPanel;
+    if (!goOn) return;
+  }
   if (panel->TransferPanelConfiguration(CurrentPanelFileName(p_.S()), kPanelFileLoad))
     panel->RebuildPanel();
 }

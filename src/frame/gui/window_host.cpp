@@ -45,6 +45,10 @@ void SetUpMessageBox(QMessageBox& box, MsgType type, Buttons buttons, const std:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
 }
 
@@ -68,6 +72,7 @@ Answer ShowMessageBox(QWidget* parent, MsgType type, Buttons buttons, const std:
     case Buttons::OkCancel: return Answer::Cancel;
     case Buttons::YesNo: return Answer::No;
     case Buttons::YesCancel: return Answer::Cancel;
+    case Buttons::YesNoCancel: return Answer::Cancel;
   }
   return Answer::Ok;
 }

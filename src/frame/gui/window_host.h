@@ -49,6 +49,7 @@ class WindowHost : public Host {
   // An opened Evolution's panel file, and the panel's Save As before Save
   // Evo As (window_host_panel.cpp).
   void AttachEvolutionPanel() override;
+  void LeavePanelDesign() override;
   bool SavePanelAs() override;
   void RefreshPanelAfterInit() override;
   void RefreshPanelForRun() override;

@@ -23,6 +23,10 @@ void WindowHost::AttachEvolutionPanel() {
   if (main_) main_->AttachPanelFile();
 }
 
+void WindowHost::LeavePanelDesign() {
+  if (main_) main_->SetPanelDesign(false);
+}
+
 bool WindowHost::SavePanelAs() { return main_ && main_->mPanelSaveAsClick(); }
 
 void WindowHost::RefreshPanelAfterInit() {

@@ -78,6 +78,7 @@ TfrmPanel::TfrmPanel(Program& program, Host& host, QWidget* parent)
   popMenus_ = new PanelPopMenus(*this);
   p_.log.WriteInitLog(kInitSequence, "panel FormCreate7", "OK");
 
+  CreateDesign();
   Arrange();
   RefreshPanel(true);
   // 5.
@@ -403,6 +404,7 @@ void TfrmPanel::SetPlate(int plate, int type, PanelPlace place) {
     auto* w = new PicturePlate(*background_, background_, name, PlatePicture(type, false));
     w->Place = place;
     background_->AddItem(w);
+    w->Stored = &layout_.Plates[plate].Place;
     it = plates_.emplace(plate, std::make_pair(type, w)).first;
   }
   it->second.first = type;

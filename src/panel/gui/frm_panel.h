@@ -5,7 +5,9 @@
 // changed.
 #pragma once
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -13,11 +15,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "frame/program.h"
 #include "panel/controls/panel_controls.h"
+#include "panel/design/design_commands.h"
+#include "panel/design/design_history.h"
 #include "panel/file/panel_file.h"
 #include "panel/gui/control_widget.h"
 #include "panel/gui/foam_proportioner_widget.h"
@@ -177,6 +183,46 @@ class TfrmPanel : public QWidget, public ControlSite {
   void RemovePlate(int plate);
   PicturePlate* Plate(int plate) const;
 
+  // Panel design mode (frm_panel_design.cpp). The mode itself is the run
+  // context's PanelDesign flag; switching it on forgets the undo steps and
+  // shows lines 1 to LineCount.
+  void SetPanelDesign(bool on);
+  bool PanelDesign() const { return p_.run.PanelDesign; }
+  // Every design action calls this first: the undo step, and the layout
+  // counts as changed since it was saved or loaded.
+  void BeginDesignAction();
+  bool UndoDesign();
+  bool RedoDesign();
+  QAction *actUndoDesign = nullptr, *actRedoDesign = nullptr;
+  DesignHistory& History() { return history_; }
+  bool LayoutChanged() const { return history_.Changed(); }
+  void MarkLayoutSaved() {
+    history_.MarkSaved();
+    LayoutFileName = p_.S().PumpControl.PanelFileName.str();
+  }
+  // The panel file the layout was last saved to or loaded from.
+  std::string LayoutFileName;
+  // A design menu code (the items' data), and the per-line connectors.
+  void RunDesignCommand(int code);
+  void AddConnectorPlate(int line);
+  void RemoveConnectorPlate(int line);
+  // Builds the design commands into a menu (the main window's "Panel
+  // Design" menu, or PopMenuPanel with panelMenu set), and sets their
+  // enabled and checked states and the connector sub-menus before it opens.
+  void FillDesignMenu(QMenu* menu, bool panelMenu);
+  void UpdateDesignMenu(QMenu* menu);
+  QMenu* PopMenuPanel = nullptr;
+  // The governor presets of the Class1 governor.
+  void AskGovernorPresets();
+  // Asks for a text (caption, prompt, preset); nothing when cancelled.
+  // Tests answer in its place.
+  std::function<std::optional<std::string>(const std::string&, const std::string&,
+                                           const std::string&)>
+      AskText;
+  // The item a layout entry shows, and the items that follow an item moved.
+  PanelItemWidget* ItemWidget(PanelItem item) const;
+  std::vector<PanelItemWidget*> Companions(PanelItemWidget* lead) const;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -186,6 +232,15 @@ class TfrmPanel : public QWidget, public ControlSite {
  private:
   void CreateItems();
   void CreateControls();
+  void CreateDesign();
+  void BindStoredPlaces();
+  bool DesignEvent(QObject* watched, QEvent* event);
+  void StartMove(PanelItemWidget* item, QPoint global);
+  void ContinueMove(QPoint global);
+  void ShowDesignChange(const DesignOutcome& out);
+  void ShowRestoredDesign();
+  void UpdateUndoActions();
+  PanelItemWidget* MoveLead(PanelItemWidget* pressed) const;
   void FillPictureSizes();
   void PlaceStartingControls();
   void FitValveHandle(int valve);
@@ -231,6 +286,16 @@ class TfrmPanel : public QWidget, public ControlSite {
   bool vibrationRaised_ = false;
   bool fit_ = true;
   double userZoom_ = 1.0;
+  // A design move between its press and release.
+  struct DesignMove {
+    PanelItemWidget* Item = nullptr;
+    QPoint Start;  // global mouse point at the press
+    int Left = 0, Top = 0;
+    bool Recorded = false;
+    bool Bar = false;
+    std::vector<std::pair<PanelItemWidget*, QPoint>> Companions;  // and offsets
+  } move_;
+  DesignHistory history_;
 };
 
 // Zoom steps of Ctrl++ and Ctrl+−, and the least zoom before scrolling.

@@ -35,6 +35,10 @@ bool TfrmPanel::TransferPanelConfiguration(const std::string& fileName, int mode
   PanelFileTarget t = FileTarget();
   const PanelFileOutcome out = pumpdrill::TransferPanelConfiguration(t, fileName, mode, host_);
   if (mode == kPanelFileLoad && out.Done) ApplyFileOutcome(out);
+  if (out.Done) {
+    history_.MarkSaved();
+    LayoutFileName = p_.S().PumpControl.PanelFileName.str();
+  }
   return out.Done;
 }
 

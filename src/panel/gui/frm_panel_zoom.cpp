@@ -53,6 +53,7 @@ void TfrmPanel::resizeEvent(QResizeEvent* event) {
 
 bool TfrmPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scroll_->viewport() && event->type() == QEvent::Resize) Arrange();
+  if (background_ && DesignEvent(watched, event)) return true;
   return QWidget::eventFilter(watched, event);
 }
 

@@ -31,6 +31,15 @@ PanelItemWidget::PanelItemWidget(PanelSurface& surface, QWidget* parent, const c
   setObjectName(name);
 }
 
+void PanelItemWidget::MovedTo(int left, int top) {
+  Place.Left = left;
+  Place.Top = top;
+  if (Stored) {
+    Stored->Left = left;
+    Stored->Top = top;
+  }
+}
+
 bool PanelItemWidget::DrawPicture(QPainter& p, const std::string& name) {
   PanelPictures& pictures = surface_.Pictures();
   if (!pictures.Has(name)) return false;

@@ -29,6 +29,11 @@ class PanelItemWidget : public QWidget {
  public:
   PanelItemWidget(PanelSurface& surface, QWidget* parent, const char* name);
   PanelPlace Place;  // in layout pixels
+  // Where the panel keeps this item's place (a layout entry), or none.
+  PanelPlace* Stored = nullptr;
+  // Design mode moved the item to (left, top), layout pixels: the item and
+  // the place it is kept in follow. Items kept elsewhere write their own.
+  virtual void MovedTo(int left, int top);
   // Layout pixels per widget pixel.
   double Zoom() const { return surface_.Zoom(); }
 
