@@ -329,6 +329,17 @@ TEST_F(PanelDesignTest, FoamItemsFollowTheFoamSystem) {
   EXPECT_EQ(f.CAFS_AIR_V_TOP[2], 5);
   Command(kDesignTankSwitch);
   EXPECT_EQ(f.TK_SW_SEL, 1);
+  // It stands at (10, 5); a move goes into the foam setup, undo takes it back.
+  FoamTankSwitch* sw = panel().ImgFoamTankValve;
+  ASSERT_FALSE(sw->isHidden());
+  EXPECT_EQ(sw->Place.Left, 10);
+  EXPECT_EQ(sw->Place.Top, 5);
+  Drag(sw, {30, 20});
+  EXPECT_EQ(f.TK_SW_LEFT, 40);
+  EXPECT_EQ(f.TK_SW_TOP, 25);
+  ASSERT_TRUE(panel().UndoDesign());
+  EXPECT_EQ(f.TK_SW_LEFT, 10);
+  EXPECT_EQ(sw->Place.Left, 10);
   Command(kDesignTankSwitch);  // checked: removed
   EXPECT_EQ(f.TK_SW_SEL, 0);
 }

@@ -202,6 +202,11 @@ TEST_F(PanelPopMenusTest, ATypeChangeKeepsThePlaceAndTheTitle) {
     EXPECT_TRUE(Find(again, c.Choice)->isChecked()) << c.Choice.back();
   }
   EXPECT_TRUE(host.messages.empty());
+  // Each change is a design step: undo gives back the type before the last.
+  EXPECT_TRUE(panel().LayoutChanged());
+  ASSERT_TRUE(panel().UndoDesign());
+  EXPECT_EQ(panel().Layout().Valves[v].HandleType, kHandleTee);
+  EXPECT_EQ(panel().ValveHandle(v)->HandleType(), kHandleTee);
 }
 
 TEST_F(PanelPopMenusTest, TitleColoursReachTheSavedPanelFile) {

@@ -27,6 +27,11 @@ void FoamControl::TakePlace(TFoamSetupRec& f) {
   }
 }
 
+void FoamControl::MovedTo(int left, int top) {
+  PanelItemWidget::MovedTo(left, top);
+  StorePlace(Foam());
+}
+
 void FoamControl::StorePlace(TFoamSetupRec& f) const {
   const auto [left, top] = PlaceFields(f);
   *left = static_cast<SmallInt>(Place.Left);

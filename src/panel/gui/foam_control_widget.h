@@ -23,6 +23,8 @@ class FoamControl : public ControlWidget {
   void TakePlace(TFoamSetupRec& f);
   // Writes the widget's place (left, top) into its record fields.
   void StorePlace(TFoamSetupRec& f) const;
+  // Moved in design mode: the new place goes into the foam setup.
+  void MovedTo(int left, int top) override;
 
   std::string ValueText() const override { return Description(); }
   // The state in words, for the tooltip and screen readers.

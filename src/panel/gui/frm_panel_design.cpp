@@ -4,13 +4,13 @@
 // undo and redo of design actions.
 #include <QChildEvent>
 #include <QContextMenuEvent>
-#include <QInputDialog>
 #include <QMouseEvent>
 #include <algorithm>
 #include <map>
 
 #include "panel/design/design_menu.h"
 #include "panel/gui/frm_panel.h"
+#include "panel/gui/panel_dialogs.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
@@ -54,12 +54,7 @@ void TfrmPanel::CreateDesign() {
   BindStoredPlaces();
   AskText = [this](const std::string& caption, const std::string& prompt,
                    const std::string& preset) -> std::optional<std::string> {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(this, QString::fromStdString(caption), QString::fromStdString(prompt),
-                              QLineEdit::Normal, QString::fromStdString(preset), &ok);
-    if (!ok) return std::nullopt;
-    return text.toStdString();
+    return Dialogs().InputQuery(this, caption, prompt, preset);
   };
   actUndoDesign = new QAction("Undo", this);
   actUndoDesign->setObjectName("actUndoDesign");

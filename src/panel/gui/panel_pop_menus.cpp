@@ -46,8 +46,9 @@ bool PanelPopMenus::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PanelPopMenus::DesignEdit(const std::function<void()>& change) {
-  // The one place where the menus change the panel: a design action that
-  // undo is to record is recorded here, before the change.
+  // The one place where the menus change the panel: undo records the
+  // layout before the change, and the layout counts as changed since saved.
+  panel_.BeginDesignAction();
   change();
 }
 
