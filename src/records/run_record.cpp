@@ -52,6 +52,7 @@ void RunRecorder::Begin(const State& s, const TPlotSetupRec& header) {
   record_.actionsRecorded = true;
   next_ = 0;
   lastTime_ = -1;
+  if (watch_) controls_.Begin(s);
 }
 
 void RunRecorder::AfterTick(const State& s, double time) {
@@ -59,6 +60,7 @@ void RunRecorder::AfterTick(const State& s, double time) {
   RunSample r = TakeRunSample(s);
   r.time = time;
   record_.samples.push_back(r);
+  if (watch_) controls_.Look(s, time, record_.actions);
   lastTime_ = time;
   while (next_ * interval_ <= time + kTimeTolerance) ++next_;
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "records/data_file.h"
+#include "records/control_watch.h"
+#include "records/run_action.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
@@ -30,11 +32,6 @@ struct RunSample {
   std::array<double, kReportLines + 1> flow{};         // gpm, by line 1..15
   std::array<double, kReportLines + 1> nozzlePress{};  // psi
   std::array<double, kReportLines + 1> dischPress{};   // psi
-};
-
-struct RunAction {
-  double time = 0;
-  std::string text;
 };
 
 struct RunRecord {
@@ -64,6 +61,9 @@ RunSample TakeRunSample(const State& s);
 class RunRecorder {
  public:
   explicit RunRecorder(double interval = kReportSampleSeconds) : interval_(interval) {}
+  // When set (the program, where the operator works the panel), the
+  // operator's actions are read from the state at every sample.
+  void WatchControls(bool on) { watch_ = on; }
   // Before the run: the record is begun from the state and the data
   // record's header (names, date).
   void Begin(const State& s, const TPlotSetupRec& header);
@@ -81,6 +81,8 @@ class RunRecorder {
   double interval_;
   long long next_ = 0;
   double lastTime_ = -1;
+  bool watch_ = false;
+  ControlWatch controls_;
   RunRecord record_;
 };
 

@@ -71,7 +71,8 @@ struct RunReport {
 // scored time is 0 to the key's duration.
 RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key);
 
-// The report as text, lines of at most 80 characters.
+// The report as text: the header, the score and its deductions, then the
+// measures and the actions, one item a line.
 std::string RunReportText(const RunReport& report);
 
 // The CSV header and the one row of a report, line break included: names,

@@ -36,11 +36,19 @@ std::string RunReportText(const RunReport& r) {
          Fixed(r.runEnd) + " s (" + std::to_string(r.sampleCount) + " samples).\n";
   for (const std::string& n : r.notes) out += "Note: " + n + "\n";
 
+  // The score first: what the trainee asks about.
+  if (r.scored) {
+    out += "\nScore: " + Fixed(r.score) + " of 100 (pressures on target " +
+           Fixed(r.pressurePoints) + " of 70, safety " + Fixed(r.safetyPoints) + " of 30)\n";
+    if (r.deductions.empty()) out += "  No deductions.\n";
+    for (const Deduction& d : r.deductions) out += "  -" + Fixed(d.points) + "  " + d.text + "\n";
+  }
+
   out += "\nLines\n";
   if (r.lines.empty()) out += "  No line carried water.\n";
   for (const LineMeasure& m : r.lines) {
     out += "  Line " + std::to_string(m.line);
-    if (!m.title.empty()) out += " " + m.title;
+    if (!m.title.empty()) out += " (" + m.title + ")";
     if (m.hasTarget)
       out += ": target " + Fixed(m.target.nozzlePress, 0) + " +/- " + Fixed(m.target.tolerance, 0) +
              " psi, water by " + Fixed(m.target.waterBy, 0) + " s";
@@ -85,11 +93,6 @@ std::string RunReportText(const RunReport& r) {
     out += "  None.\n";
   for (const RunAction& a : r.actions) out += "  " + Fixed(a.time) + " s  " + a.text + "\n";
 
-  if (!r.scored) return out;
-  out += "\nScore: " + Fixed(r.score) + " of 100 (pressures on target " + Fixed(r.pressurePoints) +
-         " of 70, safety " + Fixed(r.safetyPoints) + " of 30)\n";
-  if (r.deductions.empty()) out += "  No deductions.\n";
-  for (const Deduction& d : r.deductions) out += "  -" + Fixed(d.points) + "  " + d.text + "\n";
   return out;
 }
 

@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "records/answer_key.h"
+#include "records/control_watch.h"
 #include "records/run_report.h"
 #include "scratch_dir.h"
 
@@ -55,6 +59,12 @@ AnswerKey Key(double duration, double waterBy = 1.0) {
   k.duration = duration;
   k.lines = {{1, 100, 10, waterBy}};
   return k;
+}
+
+std::string Fixed(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", v);
+  return buf;
 }
 
 const LineMeasure& Line1(const RunReport& r) {
@@ -313,6 +323,43 @@ TEST(AnswerKeyFile, ReadsTheFiguresAndWritesThemBack) {
   EXPECT_DOUBLE_EQ(back.lines[1].nozzlePress, 80);
   EXPECT_FALSE(back.never[kNeverCavitation]);
   EXPECT_EQ(AnswerKeyPathFor("/x/Evols/DRILL.EVO"), "/x/Evols/DRILL.KEY");
+}
+
+// The panel's controls read as actions: each change once, a control moved
+// for a while as one action where it came to rest.
+TEST(ControlWatchTest, ChangesBecomeActions) {
+  auto s = std::make_unique<State>();
+  s->PumpControl.PressureControlMode = 2;
+  s->Engine.RpmDemand = 800;
+  ControlWatch watch;
+  watch.Begin(*s);
+  std::vector<RunAction> actions;
+  struct Move {
+    double time;
+    std::function<void(State&)> change;
+  };
+  const Move kMoves[] = {
+      {0.5, [](State& x) { x.Discharges[3].ValveOpen = 0.3; }},
+      {1.0, [](State& x) { x.Discharges[3].ValveOpen = 0.7; }},  // still moving
+      {1.25, [](State& x) { x.Discharges[3].ValveOpen = 1.0; }},
+      {1.5, [](State&) {}},
+      {4.0, [](State& x) { x.Engine.RpmDemand = 1504; }},
+      {6.0, [](State& x) {
+         x.PumpControl.PressureControlMode = 1;
+         x.PumpControl.GovernorSetPress = 150;
+       }},
+      {9.0, [](State& x) { x.PumpControl.PrimerState = 1; }},
+  };
+  for (const Move& m : kMoves) {
+    m.change(*s);
+    watch.Look(*s, m.time, actions);
+  }
+  std::vector<std::string> texts;
+  for (const RunAction& a : actions) texts.push_back(Fixed(a.time) + " " + a.text);
+  const std::vector<std::string> wanted = {"1.2 valve 3 1.00", "4.0 throttle 1500",
+                                           "6.0 control governor", "6.0 governor pressure 150",
+                                           "9.0 primer on"};
+  EXPECT_EQ(texts, wanted);
 }
 
 }  // namespace

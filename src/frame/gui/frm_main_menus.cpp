@@ -144,6 +144,7 @@ void TfrmMain::BuildMenus() {
   mDataSaveAs = Item(mnuDataRecords, "Save as...", "mDataSaveAs");
   mDataDelete = Item(mnuDataRecords, "Delete...", "mDataDelete");
   mDataExportCsv = Item(mnuDataRecords, "Export CSV...", "mDataExportCsv");
+  mRunReport = Item(mnuDataRecords, "Run Report...", "mRunReport", true);
   mPassword = Item(mnuDataRecords, "Password", "mPassword");
   mPassword->setVisible(false);
   mLockOutIncidents = Item(mnuDataRecords, "Lock out Incidents", "mLockOutIncidents");
