@@ -21,8 +21,7 @@ struct ReportCommandLine {
 
 const char* ReportOptionsHelp();
 
-OptionUse ReadReportOption(int argc, char** argv, int& i, ReportCommandLine& cl,
-                           std::ostream& err);
+OptionUse ReadReportOption(int argc, char** argv, int& i, ReportCommandLine& cl, std::ostream& err);
 
 // The report of record, to out. The key's messages go to err as warnings.
 // Returns the exit status.

@@ -103,8 +103,10 @@ bool ReadAnswerKey(const std::string& path, int lineCount, AnswerKey& key,
     for (const std::string& section : sections) {
       if (LineOfSection(section) != line) continue;
       if (line > lineCount) {
-        messages.push_back(named + ": [" + section + "] names a line that does not exist (the "
-                           "Evolution has " + std::to_string(lineCount) + "); skipped.");
+        messages.push_back(named + ": [" + section +
+                           "] names a line that does not exist (the "
+                           "Evolution has " +
+                           std::to_string(lineCount) + "); skipped.");
         break;
       }
       LineTarget t;
@@ -144,7 +146,8 @@ bool WriteAnswerKey(const std::string& path, const AnswerKey& key, std::string& 
   ini.Set(kKeySection, "Duration", Text(key.duration));
   ini.Set(kKeySection, "IntakeFloor", Text(key.intakeFloor));
   ini.Set(kKeySection, "HoseTest", Text(key.hoseTest));
-  for (int k = 0; k < kNeverCount; ++k) ini.Set(kNeverSection, kNeverKeys[k], key.never[k] ? "1" : "0");
+  for (int k = 0; k < kNeverCount; ++k)
+    ini.Set(kNeverSection, kNeverKeys[k], key.never[k] ? "1" : "0");
   for (int line = 1; line <= kMaxLines; ++line) {
     const std::string section = "Line " + std::to_string(line);
     const LineTarget* target = nullptr;

@@ -30,16 +30,16 @@ enum NeverItem : int {
 extern const std::array<const char*, kNeverCount> kNeverKeys;
 
 struct LineTarget {
-  int line = 0;               // 1..15
-  double nozzlePress = 0;     // psi
-  double tolerance = 10;      // psi either side
-  double waterBy = 60;        // s after the run start
+  int line = 0;            // 1..15
+  double nozzlePress = 0;  // psi
+  double tolerance = 10;   // psi either side
+  double waterBy = 60;     // s after the run start
 };
 
 struct AnswerKey {
-  bool loaded = false;        // false: no targets, the report shows measures only
-  double duration = 600;      // s of the run that are scored
-  double intakeFloor = 0;     // psi; 0: no floor
+  bool loaded = false;     // false: no targets, the report shows measures only
+  double duration = 600;   // s of the run that are scored
+  double intakeFloor = 0;  // psi; 0: no floor
   double hoseTest = kDefaultHoseTestPress;
   std::array<bool, kNeverCount> never{true, true, true, true, true};
   std::vector<LineTarget> lines;  // by line number

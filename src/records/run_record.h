@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "records/data_file.h"
 #include "records/control_watch.h"
+#include "records/data_file.h"
 #include "records/run_action.h"
 #include "sim/state.h"
 
@@ -23,12 +23,12 @@ inline constexpr double kTankLowFraction = 0.25;
 inline constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
 
 struct RunSample {
-  double time = 0;          // s
-  double pumpPress = 0;     // psi
-  double intakePress = 0;   // psi
+  double time = 0;         // s
+  double pumpPress = 0;    // psi
+  double intakePress = 0;  // psi
   double rpm = 0;
-  double tankVolume = kUnknown;  // gal
-  signed char cavitating = -1;   // -1 not recorded, 0, 1
+  double tankVolume = kUnknown;                        // gal
+  signed char cavitating = -1;                         // -1 not recorded, 0, 1
   std::array<double, kReportLines + 1> flow{};         // gpm, by line 1..15
   std::array<double, kReportLines + 1> nozzlePress{};  // psi
   std::array<double, kReportLines + 1> dischPress{};   // psi
@@ -37,17 +37,17 @@ struct RunSample {
 struct RunRecord {
   std::string evolution;  // the Evolution's name
   std::string operatorName;
-  std::string date;       // date and time of day of the run
+  std::string date;  // date and time of day of the run
   int lineCount = 0;
   std::array<std::string, kReportLines + 1> lineTitles{};
-  double maxRpm = 0;          // the engine's limit
-  double tankCapacity = 0;    // gal
+  double maxRpm = 0;        // the engine's limit
+  double tankCapacity = 0;  // gal
   bool cavitationRecorded = false;
   bool waterHammersRecorded = false;
   bool actionsRecorded = false;
-  std::vector<RunSample> samples;      // in time order
-  std::vector<double> waterHammers;    // s
-  std::vector<RunAction> actions;      // in time order
+  std::vector<RunSample> samples;    // in time order
+  std::vector<double> waterHammers;  // s
+  std::vector<RunAction> actions;    // in time order
 };
 
 // The run's fixed facts (names, lines, limits) from the state.

@@ -55,11 +55,12 @@ void Measure(const RunRecord& record, RunReport& rep, Accumulated& acc) {
   for (std::size_t i = 0; i < samples.size(); ++i) {
     const RunSample& r = samples[i];
     if (r.time > rep.scoredUntil + kBandSlack) break;
-    const double until = i + 1 < samples.size() ? std::min(samples[i + 1].time, rep.scoredUntil)
-                                                : r.time;
+    const double until =
+        i + 1 < samples.size() ? std::min(samples[i + 1].time, rep.scoredUntil) : r.time;
     const double dt = std::max(0.0, until - r.time);
     bool flowing = false;
-    for (int line = 1; line <= kReportLines; ++line) flowing = flowing || r.flow[line] > kFlowingGpm;
+    for (int line = 1; line <= kReportLines; ++line)
+      flowing = flowing || r.flow[line] > kFlowingGpm;
     for (LineMeasure& m : rep.lines) MeasureLine(r, dt, m);
     if (std::isnan(acc.minIntakeAll) || r.intakePress < acc.minIntakeAll)
       acc.minIntakeAll = r.intakePress;
@@ -124,23 +125,24 @@ void ScorePressures(RunReport& rep) {
       const double lost = each * kWaterOnTimeShare;
       rep.pressurePoints -= lost;
       rep.deductions.push_back(
-          {lost, name + ": no water by " + Fixed(m.target.waterBy, 0) + " s" +
-                     (std::isnan(m.firstWater) ? std::string(" (none in the scored time)")
-                                               : " (first water at " + Fixed(m.firstWater) + " s)")});
+          {lost,
+           name + ": no water by " + Fixed(m.target.waterBy, 0) + " s" +
+               (std::isnan(m.firstWater) ? std::string(" (none in the scored time)")
+                                         : " (first water at " + Fixed(m.firstWater) + " s)")});
     }
     const double share = std::isnan(m.inBandShare) ? 0.0 : m.inBandShare;
     if (share < 1 - kShareSlack) {
       const double lost = each * (1 - kWaterOnTimeShare) * (1 - share);
       rep.pressurePoints -= lost;
-      const std::string band = Fixed(m.target.nozzlePress, 0) + " +/- " +
-                               Fixed(m.target.tolerance, 0) + " psi";
+      const std::string band =
+          Fixed(m.target.nozzlePress, 0) + " +/- " + Fixed(m.target.tolerance, 0) + " psi";
       if (std::isnan(m.inBandShare)) {
         rep.deductions.push_back({lost, name + ": never flowed, so never within " + band});
       } else {
         rep.deductions.push_back(
             {lost, name + ": nozzle pressure within " + band + " for " + Fixed(100 * share, 0) +
-                       " % of its flowing time (worst " +
-                       (m.worstDeviation > 0 ? "+" : "") + Fixed(m.worstDeviation) + " psi)"});
+                       " % of its flowing time (worst " + (m.worstDeviation > 0 ? "+" : "") +
+                       Fixed(m.worstDeviation) + " psi)"});
       }
     }
   }
@@ -161,18 +163,18 @@ void ScoreSafety(const RunRecord& record, const AnswerKey& key, const Accumulate
                        Fixed(acc.firstCavitation) + " s)"});
   std::string hammers = std::to_string(std::max(rep.waterHammers, 0)) + " water hammer" +
                         (rep.waterHammers == 1 ? "" : "s");
-  if (rep.waterHammers > 0) hammers += " (the first at " + Fixed(record.waterHammers.front()) + " s)";
-  items.push_back({key.never[kNeverWaterHammer], record.waterHammersRecorded,
-                   rep.waterHammers > 0, "Water hammers are not recorded in a data file",
-                   hammers});
+  if (rep.waterHammers > 0)
+    hammers += " (the first at " + Fixed(record.waterHammers.front()) + " s)";
+  items.push_back({key.never[kNeverWaterHammer], record.waterHammersRecorded, rep.waterHammers > 0,
+                   "Water hammers are not recorded in a data file", hammers});
   const bool tankKnown = record.tankCapacity > 0 &&
                          std::any_of(record.samples.begin(), record.samples.end(),
                                      [](const RunSample& r) { return !std::isnan(r.tankVolume); });
   items.push_back({key.never[kNeverTankEmpty], tankKnown, !std::isnan(rep.tankEmptyAt),
                    "The tank's volume is not known",
                    "the tank ran empty at " + Fixed(rep.tankEmptyAt) + " s"});
-  items.push_back({key.never[kNeverEngineOverLimit], rep.rpmLimit > 0,
-                   rep.engineAtLimitSeconds > 0, "The engine's limit is not known",
+  items.push_back({key.never[kNeverEngineOverLimit], rep.rpmLimit > 0, rep.engineAtLimitSeconds > 0,
+                   "The engine's limit is not known",
                    "the engine ran at its limit of " + Fixed(rep.rpmLimit, 0) + " RPM for " +
                        Fixed(rep.engineAtLimitSeconds) + " s"});
   items.push_back({key.never[kNeverHoseOverTest], true, rep.hoseOverTestSeconds > 0, "",
@@ -186,8 +188,7 @@ void ScoreSafety(const RunRecord& record, const AnswerKey& key, const Accumulate
                        Fixed(rep.minIntake) + " psi)"});
   int counted = 0;
   for (const SafetyItem& item : items) {
-    if (item.enabled && !item.measurable)
-      rep.notes.push_back(item.notRecorded + ": not scored.");
+    if (item.enabled && !item.measurable) rep.notes.push_back(item.notRecorded + ": not scored.");
     counted += item.enabled && item.measurable ? 1 : 0;
   }
   rep.safetyPoints = kSafetyPoints;
@@ -238,11 +239,10 @@ RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key) {
   }
   Accumulated acc;
   Measure(record, rep, acc);
-  rep.lines.erase(std::remove_if(rep.lines.begin(), rep.lines.end(),
-                                 [](const LineMeasure& m) {
-                                   return !m.hasTarget && std::isnan(m.firstWater);
-                                 }),
-                  rep.lines.end());
+  rep.lines.erase(
+      std::remove_if(rep.lines.begin(), rep.lines.end(),
+                     [](const LineMeasure& m) { return !m.hasTarget && std::isnan(m.firstWater); }),
+      rep.lines.end());
   if (!key.loaded) return rep;
   if (record.samples.empty() || rep.runEnd + kBandSlack < key.duration)
     rep.notes.push_back("The run ended at " + Fixed(rep.runEnd) + " s, before the " +

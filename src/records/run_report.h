@@ -26,7 +26,7 @@ struct LineMeasure {
   std::string title;
   bool hasTarget = false;
   LineTarget target;
-  double firstWater = kUnknown;      // s; unknown: no water in the scored time
+  double firstWater = kUnknown;  // s; unknown: no water in the scored time
   double flowingSeconds = 0;
   double inBandSeconds = 0;
   double inBandShare = kUnknown;     // of the flowing time; unknown without target or flow
@@ -42,16 +42,16 @@ struct Deduction {
 struct RunReport {
   std::string evolution, operatorName, date;
   std::string keyPath;
-  bool scored = false;  // an answer key was read
-  double scoredUntil = 0;   // s: the end of the scored time
-  double runEnd = 0;        // s: the last sample's time
+  bool scored = false;     // an answer key was read
+  double scoredUntil = 0;  // s: the end of the scored time
+  double runEnd = 0;       // s: the last sample's time
   std::size_t sampleCount = 0;
   std::vector<LineMeasure> lines;  // targeted lines and lines that flowed
   double intakeFloor = 0;
-  double minIntake = kUnknown;          // psi while water flows (else over the run)
-  double belowFloorSeconds = 0;         // while water flows
-  double cavitationSeconds = kUnknown;  // unknown: not recorded
-  int waterHammers = -1;                // -1: not recorded
+  double minIntake = kUnknown;                          // psi while water flows (else over the run)
+  double belowFloorSeconds = 0;                         // while water flows
+  double cavitationSeconds = kUnknown;                  // unknown: not recorded
+  int waterHammers = -1;                                // -1: not recorded
   double tankLowAt = kUnknown, tankEmptyAt = kUnknown;  // s; unknown: never
   double tankLowSeconds = 0, tankEmptySeconds = 0;
   double maxRpm = 0, rpmLimit = 0, engineAtLimitSeconds = 0;

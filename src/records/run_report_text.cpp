@@ -32,8 +32,8 @@ std::string RunReportText(const RunReport& r) {
   if (!r.operatorName.empty()) out += "Operator: " + r.operatorName + "\n";
   if (!r.date.empty()) out += "Run of " + r.date + "\n";
   out += r.scored ? "Answer key: " + r.keyPath + "\n" : "No answer key: measures only.\n";
-  out += "Scored time: 0 to " + Fixed(r.scoredUntil) + " s; the run ended at " +
-         Fixed(r.runEnd) + " s (" + std::to_string(r.sampleCount) + " samples).\n";
+  out += "Scored time: 0 to " + Fixed(r.scoredUntil) + " s; the run ended at " + Fixed(r.runEnd) +
+         " s (" + std::to_string(r.sampleCount) + " samples).\n";
   for (const std::string& n : r.notes) out += "Note: " + n + "\n";
 
   // The score first: what the trainee asks about.
@@ -66,8 +66,8 @@ std::string RunReportText(const RunReport& r) {
     out += "\n";
   }
 
-  out += "\nSupply\n  Lowest intake pressure " + (std::isnan(r.minIntake) ? "-" : Fixed(r.minIntake)) +
-         " psi";
+  out += "\nSupply\n  Lowest intake pressure " +
+         (std::isnan(r.minIntake) ? "-" : Fixed(r.minIntake)) + " psi";
   if (r.intakeFloor != 0)
     out += "; below the floor of " + Fixed(r.intakeFloor, 0) + " psi for " +
            Fixed(r.belowFloorSeconds) + " s";
@@ -83,8 +83,9 @@ std::string RunReportText(const RunReport& r) {
          (r.waterHammers < 0 ? std::string("not recorded") : std::to_string(r.waterHammers)) + "\n";
   out += "  Highest engine speed " + Fixed(r.maxRpm, 0) + " RPM (limit " + Fixed(r.rpmLimit, 0) +
          "), at the limit for " + Fixed(r.engineAtLimitSeconds) + " s\n";
-  out += "  Highest pump pressure " + Fixed(r.maxPumpPress) + " psi; above the hose test pressure (" +
-         Fixed(r.hoseTest, 0) + " psi) for " + Fixed(r.hoseOverTestSeconds) + " s\n";
+  out += "  Highest pump pressure " + Fixed(r.maxPumpPress) +
+         " psi; above the hose test pressure (" + Fixed(r.hoseTest, 0) + " psi) for " +
+         Fixed(r.hoseOverTestSeconds) + " s\n";
 
   out += "\nOperator actions\n";
   if (!r.actionsRecorded)

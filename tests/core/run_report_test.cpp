@@ -1,5 +1,7 @@
 // The run report's measures and score on hand-made sample sequences, and
 // the answer key's reader and writer.
+#include "records/run_report.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 
 #include "records/answer_key.h"
 #include "records/control_watch.h"
-#include "records/run_report.h"
 #include "scratch_dir.h"
 
 namespace pumpdrill {
@@ -133,7 +134,8 @@ TEST(RunReportMeasures, TimeToWaterCavitationAndTank) {
 
 TEST(RunReportMeasures, ScoredTimeEndsAtTheKeysDuration) {
   // Out of band after 1 s: a key of 1 s does not see it.
-  std::vector<Step> steps = {{150, 100}, {150, 100}, {150, 100}, {150, 100}, {150, 200}, {150, 200}};
+  std::vector<Step> steps = {{150, 100}, {150, 100}, {150, 100},
+                             {150, 100}, {150, 200}, {150, 200}};
   steps[5].cavitating = true;
   const RunReport r = ComputeRunReport(Record(steps), Key(1.0, 5));
   EXPECT_DOUBLE_EQ(Line1(r).inBandShare, 1.0);
@@ -249,19 +251,33 @@ TEST(AnswerKeyFile, ReadsReportsAndSkips) {
        "[Never]               ; 1 = a deduction\nCavitation=0\nWaterHammer=1\n"
        "[Line 1]              ; one section per line\nNozzlePressure=100    ; psi\n"
        "Tolerance=10\nWaterBy=60\n[Line 3]\nNozzlePressure=50\n",
-       true, {1, 3}, ""},
+       true,
+       {1, 3},
+       ""},
       {"missing", nullptr, false, {}, "does not exist"},
-      {"no duration", "[Key]\nIntakeFloor=20\n[Line 1]\nNozzlePressure=100\n", false, {},
+      {"no duration",
+       "[Key]\nIntakeFloor=20\n[Line 1]\nNozzlePressure=100\n",
+       false,
+       {},
        "is damaged"},
       {"duration not a number", "[Key]\nDuration=ten\n", false, {}, "is damaged"},
-      {"line beyond the run's", "[Key]\nDuration=60\n[Line 9]\nNozzlePressure=100\n[Line 2]\n"
+      {"line beyond the run's",
+       "[Key]\nDuration=60\n[Line 9]\nNozzlePressure=100\n[Line 2]\n"
        "NozzlePressure=80\n",
-       true, {2}, "[Line 9] names a line that does not exist (the Evolution has 8)"},
-      {"line 0 and line 16", "[Key]\nDuration=60\n[Line 0]\nNozzlePressure=1\n[Line 16]\n"
+       true,
+       {2},
+       "[Line 9] names a line that does not exist (the Evolution has 8)"},
+      {"line 0 and line 16",
+       "[Key]\nDuration=60\n[Line 0]\nNozzlePressure=1\n[Line 16]\n"
        "NozzlePressure=1\n",
-       true, {}, "[Line 16] names a line that does not exist"},
-      {"a line's pressure unreadable", "[Key]\nDuration=60\n[Line 4]\nNozzlePressure=lots\n",
-       true, {}, "[Line 4] needs a NozzlePressure"},
+       true,
+       {},
+       "[Line 16] names a line that does not exist"},
+      {"a line's pressure unreadable",
+       "[Key]\nDuration=60\n[Line 4]\nNozzlePressure=lots\n",
+       true,
+       {},
+       "[Line 4] needs a NozzlePressure"},
   };
   for (const KeyCase& c : kCases) {
     ScratchDir dir;
@@ -344,7 +360,8 @@ TEST(ControlWatchTest, ChangesBecomeActions) {
       {1.25, [](State& x) { x.Discharges[3].ValveOpen = 1.0; }},
       {1.5, [](State&) {}},
       {4.0, [](State& x) { x.Engine.RpmDemand = 1504; }},
-      {6.0, [](State& x) {
+      {6.0,
+       [](State& x) {
          x.PumpControl.PressureControlMode = 1;
          x.PumpControl.GovernorSetPress = 150;
        }},

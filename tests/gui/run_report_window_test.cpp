@@ -11,6 +11,7 @@
 #include "frame/gui/frm_main.h"
 #include "main_window_fixture.h"
 #include "panel/controls/governor_set_point.h"
+#include "records/gui/frm_answer_key.h"
 #include "records/gui/frm_run_report.h"
 #include "scripted_dialogs.h"
 #include "setup/nozzle_operation.h"
@@ -139,6 +140,50 @@ TEST_F(RunReportWindowTest, NoRunYetIsSaid) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "There is no run to report on yet.");
   EXPECT_EQ(w->frmRunReport(), nullptr);
+}
+
+// File > 'Answer Key...': the key of the current Evolution shown, edited
+// and written back, the comments of the hand-written key kept.
+TEST_F(RunReportWindowTest, AnswerKeyEditorWritesTheKey) {
+  const std::string path = p.Dirs().EvolutionsDirectory + "TANK-ATTACK.KEY";
+  { std::ofstream(path, std::ios::app) << "; kept by the editor\n"; }
+  TfrmAnswerKey* editor = w->mAnswerKeyClick();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(editor->isModal());
+  EXPECT_DOUBLE_EQ(editor->EditDuration->value(), 40);
+  EXPECT_EQ(editor->GridLines->rowCount(), p.S().DischargeList.LineCount);
+  testing::Screenshot(*editor, "answer_key_editor");
+  // Line 3 no longer scored, line 1 scored at 50 psi; a minute scored.
+  auto* scored3 = qobject_cast<QCheckBox*>(editor->GridLines->cellWidget(2, 0));
+  auto* scored1 = qobject_cast<QCheckBox*>(editor->GridLines->cellWidget(0, 0));
+  ASSERT_TRUE(scored3 && scored1);
+  EXPECT_TRUE(scored3->isChecked());
+  // Clicked on their boxes, at the left of each.
+  auto tick = [](QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+  };
+  tick(scored3);
+  tick(scored1);
+  auto* press1 = qobject_cast<QDoubleSpinBox*>(editor->GridLines->cellWidget(0, 1));
+  press1->selectAll();
+  QTest::keyClicks(press1, "50");
+  editor->EditDuration->selectAll();
+  QTest::keyClicks(editor->EditDuration, "60");
+  tick(editor->ChkNever[kNeverCavitation]);
+  QTest::mouseClick(editor->BtnOk, Qt::LeftButton);
+  testing::ProcessEventsFor(20);
+
+  AnswerKey key;
+  std::vector<std::string> messages;
+  ASSERT_TRUE(ReadAnswerKey(path, 8, key, messages));
+  EXPECT_DOUBLE_EQ(key.duration, 60);
+  EXPECT_FALSE(key.never[kNeverCavitation]);
+  ASSERT_EQ(key.lines.size(), 2u);
+  EXPECT_EQ(key.lines[0].line, 1);
+  EXPECT_DOUBLE_EQ(key.lines[0].nozzlePress, 50);
+  EXPECT_EQ(key.lines[1].line, 5);
+  EXPECT_NE(testing::ReadTextFile(path).find("; kept by the editor"), std::string::npos);
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ class TabSetStrip : public QWidget {
 enum SetupTab : int { kTabSupply = 0, kTabPanel = 1, kTabPump = 2, kTabDischarges = 3, kTabFoam = 4 };
 
 class TfrmRunReport;
+class TfrmAnswerKey;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -144,6 +145,9 @@ class TfrmMain : public QMainWindow {
   TfrmRunReport* frmRunReport() const;
   void mRunReportClick();
   void NoteWaterHammer();  // the run sounded one
+  // File > 'Answer Key...': the key editor of the current Evolution, shown
+  // modal; nullptr when there is no Evolution to edit it for.
+  TfrmAnswerKey* mAnswerKeyClick();
   const RunRecorder& runRecorder() const { return runRecorder_; }
   const std::string& lastFiledReport() const { return lastFiledReport_; }
 
@@ -171,6 +175,7 @@ class TfrmMain : public QMainWindow {
   // Menu bar: menus and items, named after their captions.
   QMenu* mnuFile = nullptr;
   QAction *mOpen, *mSaveEvo, *mSaveEvoAs, *mDeleteEvo, *mPrint, *mPrintSetup, *mExit;
+  QAction* mAnswerKey;  // File > Answer Key...: the current Evolution's key
   QMenu* mnuSetup = nullptr;
   QAction *mSupplySetup, *mPumpSetup, *mDischargeSetup, *mFoamSetup;
   QMenu* mnuSetupPanel = nullptr;

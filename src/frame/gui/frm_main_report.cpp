@@ -8,6 +8,7 @@
 #include "frame/gui/frm_main.h"
 #include "frame/gui/window_host.h"
 #include "records/answer_key.h"
+#include "records/gui/frm_answer_key.h"
 #include "records/gui/frm_run_report.h"
 
 namespace pumpdrill {
@@ -95,6 +96,35 @@ void TfrmMain::FileAndShowRunReport() {
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+TfrmAnswerKey* TfrmMain::mAnswerKeyClick() {
+  if (p_.run.CurrentEvolution.empty()) {
+    host_.Message(MsgType::Information, Buttons::Ok,
+                  "Save the Evolution before editing its answer key.");
+    return nullptr;
+  }
+  const std::string path = AnswerKeyPathFor(p_.run.CurrentEvolution);
+  AnswerKey key;
+  std::vector<std::string> messages;
+  const State& s = p_.S();
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) &&
+      !ReadAnswerKey(path, s.DischargeList.LineCount, key, messages)) {
+    // A damaged key is shown with the defaults; OK writes them over it.
+    std::string text;
+    for (const std::string& m : messages) text += (text.empty() ? "" : "\n") + m;
+    host_.Message(MsgType::Warning, Buttons::Ok, text);
+  }
+  std::vector<std::string> titles;
+  for (int line = 1; line <= s.DischargeList.LineCount && line <= kReportLines; ++line)
+    titles.push_back(s.DischargeList.LineTitle[line].str());
+  auto* editor = new TfrmAnswerKey(path, titles, host_, this);
+  editor->setAttribute(Qt::WA_DeleteOnClose);
+  editor->setModal(true);
+  editor->Show(key);
+  editor->show();
+  return editor;
 }
 
 void TfrmMain::mRunReportClick() {

@@ -76,8 +76,8 @@ TfrmRunReport::TfrmRunReport(Alerts& alerts, QWidget* parent) : QDialog(parent),
   };
   ChoosePdf = [](QWidget* parent, const QString& proposed) -> std::optional<QString> {
     // The dialog asks before it replaces a file.
-    const QString chosen = QFileDialog::getSaveFileName(parent, "Save Run Report as PDF",
-                                                        proposed, "PDF Files (*.pdf)");
+    const QString chosen = QFileDialog::getSaveFileName(parent, "Save Run Report as PDF", proposed,
+                                                        "PDF Files (*.pdf)");
     if (chosen.isEmpty()) return std::nullopt;
     return chosen;
   };
