@@ -265,6 +265,33 @@ TEST(ExerciseReport, FromADataFileAndWithBadKeys) {
   EXPECT_NE(unreadable.err.find("could not be read"), std::string::npos) << unreadable.err;
 }
 
+// A flowing crosslay's valve shut at once: the water hammer the run sounds
+// is counted and costs its share of the safety points; the nozzle shut
+// first, none.
+TEST(ExerciseReport, AWaterHammerIsCountedAndDeducted) {
+  const std::filesystem::path evols(PUMPDRILL_EXERCISES_DIR);
+  struct Case {
+    const char* shut;  // the closing of line 3
+    const char* wanted;
+  };
+  const Case kCases[] = {
+      {"30.1 valve 3 0\n", "  -5.0  1 water hammer (the first at 30.1 s)\n"},
+      {"30 nozzle 3 0\n31 valve 3 0\n", "water hammers: 0\n"},
+  };
+  for (const Case& c : kCases) {
+    ScratchDir dir;
+    std::ofstream(dir / "op.txt") << "0 valve 18 1\n0 control governor\n0 governor pressure 158\n"
+                                     "2 valve 3 1\n2 nozzle 3 1\n"
+                                  << c.shut;
+    const auto r = InvokeRunner({"--main-dir", dir.path().string(), "--evolution",
+                                 (evols / "HYDRANT-SUPPLY.EVO").string(), "--script",
+                                 (dir / "op.txt").string(), "--duration", "60", "--report",
+                                 (evols / "HYDRANT-SUPPLY.KEY").string(), "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(c.wanted), std::string::npos) << c.shut << r.out;
+  }
+}
+
 // A setup holds only what an instructor sets before a run; anything else
 // stops the runner before it starts, naming the line.
 struct SetupRefusal {
