@@ -18,6 +18,7 @@
 #include "panel/file/panel_file.h"
 #include "panel/image_library.h"
 #include "panel/panel_layout.h"
+#include "records/answer_key.h"
 #include "records/data_file.h"
 #include "records/plot_setup.h"
 #include "sound/call_text_file.h"
@@ -99,6 +100,19 @@ int main(int argc, char** argv) {
             "; comment\n[A]\nkey = value\n\n[B]\nx=1\ny\n=z\n[A]\nkey=again\n");
 
   // The system's file naming a shared classroom folder, and one of no use.
+  {
+    AnswerKey key;
+    key.duration = 120;
+    key.intakeFloor = 20;
+    key.lines = {{3, 100, 10, 30}, {5, 100, 10, 30}};
+    std::string error;
+    fs::create_directories(out / "answer_key");
+    WriteAnswerKey((out / "answer_key" / "HYDRANT.KEY").string(), key, error);
+  }
+  WriteText(out / "answer_key" / "hand-written.KEY",
+            "; answer key\n[Key]\nDuration=600  ; s\nIntakeFloor=-10\n[Never]   ; 1 = deduction\n"
+            "Cavitation=1\nWaterHammer=0\n[Line 1]\nNozzlePressure=50\nTolerance=5\nWaterBy=45\n"
+            "[Line 16]\nNozzlePressure=100\n[line 2]\nNozzlePressure=abc\n");
   WriteText(out / "system_config" / "shared.conf", "[Directories]\nMain Dir = /srv/pumpdrill\n");
   WriteText(out / "system_config" / "relative.conf", "[directories]\nmain dir=class/rec\n");
 

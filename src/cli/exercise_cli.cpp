@@ -166,7 +166,9 @@ int RunPreparedExercise(RunnerSession& rs, const ExerciseCommandLine& cl, const 
     return kExitFileError;
   }
   auto drain = [&](std::string& csv) {
-    if (cl.csvPath.empty())
+    if (cl.samplesNowhere)
+      ;
+    else if (cl.csvPath.empty())
       out << csv;
     else
       file.Append(csv.data(), csv.size());
@@ -180,6 +182,7 @@ int RunPreparedExercise(RunnerSession& rs, const ExerciseCommandLine& cl, const 
         << (result.actionsAfterEnd == 1 ? " was" : "s were") << " timed after the end of the run and not applied\n";
   }
   if (cl.csvPath.empty()) {
+    if (cl.samplesNowhere) return kExitOk;
     out.flush();
     if (!out) {
       err << kProgram << "cannot write the samples to standard output\n";

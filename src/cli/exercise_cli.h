@@ -25,6 +25,7 @@ struct ExerciseCommandLine {
   double duration = -1;  // below 0: the last action's time + 10 s
   double sample = kDefaultSampleSeconds;
   bool quiet = false;
+  bool samplesNowhere = false;  // the samples are not written (a report is printed instead)
 };
 
 enum class OptionUse { NotMine, Taken, Faulty };

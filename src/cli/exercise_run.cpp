@@ -43,6 +43,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
 
   clock.SetTick(0);
   SetRunState(s, cfg, run, host, kRunStart);
+  if (o.recorder) o.recorder->Begin(s, run.Recording.PlotSetup);
 
   // The columns are chosen once the actions at time 0 have set the state
   // up (a script may change the number of lines before the first tick).
@@ -65,6 +66,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
     while (next < actions.size() && t >= actions[next].time - kTimeTolerance) {
       const ScriptAction& a = actions[next++];
       ++result.actionsApplied;
+      if (o.recorder) o.recorder->NoteAction(t, a.sourceText);
       if (a.command == ScriptCommand::Terminate) {
         result.terminated = true;
         break;
@@ -87,6 +89,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
     KeepRunClockExact(s);
     ++result.ticks;
     sampler->AfterTick(s, t, csv);
+    if (o.recorder) o.recorder->AfterTick(s, s.SimClock.Time);
     if (drain && csv.size() > kCsvDrainBytes) drain(csv);
     if (!run.SimActive || t >= duration - kTimeTolerance) break;
   }
@@ -95,6 +98,7 @@ ExerciseResult RunExercise(State& s, const Configuration& cfg, RunContext& run, 
   SetRunState(s, cfg, run, host, kRunTerminate);
   result.endTime = s.SimClock.Time;
   sampler->Finish(s, csv);
+  if (o.recorder) o.recorder->Finish(s);
   if (drain) drain(csv);
   return result;
 }

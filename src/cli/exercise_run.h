@@ -13,6 +13,7 @@
 #include "cli/script.h"
 #include "frame/configuration.h"
 #include "frame/run_control.h"
+#include "records/run_record.h"
 #include "sim/state.h"
 
 namespace pumpdrill {
@@ -26,6 +27,7 @@ struct ExerciseOptions {
   double duration = -1;  // seconds; below 0: the last action's time + 10 s
   double sampleInterval = kDefaultSampleSeconds;
   Columns columns;  // empty: the default set of the state at the start
+  RunRecorder* recorder = nullptr;  // when set, takes the run report's samples and actions
 };
 
 struct ExerciseResult {

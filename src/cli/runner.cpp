@@ -11,6 +11,7 @@
 #include "cli/dta_cli.h"
 #include "cli/exercise_cli.h"
 #include "cli/print_state.h"
+#include "cli/report_cli.h"
 #include "cli/runner_session.h"
 #include "cli/setup_cli.h"
 #include "cli/soak.h"
@@ -47,7 +48,7 @@ void PrintHelp(std::ostream& out) {
          "  --save-panel FILE save the panel configuration after the setups as the panel\n"
          "                    file FILE and name it the state's panel (an Evolution\n"
          "                    saved then attaches it)\n"
-      << ExerciseOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
+      << ExerciseOptionsHelp() << ReportOptionsHelp() << DtaOptionsHelp() << BurnHouseOptionHelp()
       << "  --soak HOURS      run HOURS of simulated time of random operator actions,\n"
          "                    checking every second that the state stays sound\n"
          "                    (exit status 3 and the fault when it does not)\n"
@@ -120,6 +121,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
   std::vector<std::string> setupFiles;
   ExerciseCommandLine exercise;
   DtaCommandLine dta;
+  ReportCommandLine report;
   BurnHouseEdits burnHouse;
   SoakOptions soak;
   bool soakAsked = false;
@@ -170,6 +172,7 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     // The option groups of the run, the data file and the burn house.
     OptionUse use = ReadDtaOption(argc, argv, i, dta, err);
     if (use == OptionUse::NotMine) use = ReadBurnHouseOption(argc, argv, i, burnHouse, err);
+    if (use == OptionUse::NotMine) use = ReadReportOption(argc, argv, i, report, err);
     if (use == OptionUse::NotMine) use = ReadExerciseOption(argc, argv, i, exercise, err);
     if (use == OptionUse::Taken) continue;
     if (use == OptionUse::Faulty) return kExitUsageError;
@@ -191,7 +194,8 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (int status = ReadSetupFile(setupFiles[k], setups[k], err); status != kExitOk) return status;
   }
   PreparedExercise prepared;
-  if (!printState && !soakAsked && dta.toCsvPath.empty()) {
+  if (report.Asked() && exercise.csvPath.empty()) exercise.samplesNowhere = true;
+  if (!printState && !soakAsked && dta.toCsvPath.empty() && report.dtaPath.empty()) {
     int status = PrepareExercise(exercise, prepared, err);
     if (status != kExitOk) return status;
   }
@@ -211,14 +215,23 @@ int RunnerMain(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   if (!dta.toCsvPath.empty()) return ConvertDtaToCsv(session, dta, exercise.csvPath, out, err);
   if (soakAsked) return RunSoakCommand(session, soak, out, err);
+  if (!report.dtaPath.empty()) return PrintDataFileReport(session, report, out, err);
 
   int status = kExitOk;
   if (printState) {
     PrintState(session.S(), out);
   } else {
     PrepareDtaRecording(session, dta);
+    RunRecorder recorder;
+    if (report.Asked()) {
+      prepared.options.recorder = &recorder;
+      session.host.SetRecorder(&recorder);
+    }
     status = RunPreparedExercise(session, exercise, prepared, out, err);
+    session.host.SetRecorder(nullptr);
     if (status == kExitOk) status = FinishDtaRecording(session, dta, err);
+    if (status == kExitOk && report.Asked())
+      status = PrintRunReport(session, report, recorder.Record(), out, err);
   }
   if (status == kExitOk && !saveEvolution.empty() && !SaveEvolution(session.S(), saveEvolution, session.host))
     return kExitFileError;

@@ -40,6 +40,7 @@ Answer RunnerHost::Message(MsgType type, Buttons buttons, const std::string& tex
 void RunnerHost::SoundCue(int cue, int param, bool flag, const std::string& file) {
   (void)param;
   (void)flag;
+  if (cue == SND_WATER_HAMMER && recorder_) recorder_->NoteWaterHammer(clock_.Now());
   if (quiet_ || (cue != SND_PRIORITY_RADIO_CALL && cue != SND_GENERAL_RADIO_CALL)) return;
   const std::string time = program_ ? program_->run.ElapsedText : "";
   err_ << "Radio call " << (time.empty() ? "00:00" : time) << ": " << file << '\n';

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "records/run_record.h"
 #include "sim/host.h"
 
 namespace pumpdrill {
@@ -52,6 +53,8 @@ class RunnerHost : public Host {
   // counts as having sound as long as its settings say so.
   void PriorityRadioCall(const std::string& file) override;
   void SetProgram(Program* program) { program_ = program; }
+  // A run report's recorder notes each water hammer the run sounds.
+  void SetRecorder(RunRecorder* recorder) { recorder_ = recorder; }
 
   // An Evolution opened by the runner brings its panel file's effects on
   // the apparatus (line count, titles, throttle and pressure control, foam
@@ -71,6 +74,7 @@ class RunnerHost : public Host {
   int shown_ = 0;
   double startOfDay_;
   Program* program_ = nullptr;
+  RunRecorder* recorder_ = nullptr;
 };
 
 }  // namespace pumpdrill

@@ -469,6 +469,10 @@ bool ParseScript(std::string_view text, Script& script, std::string& error) {
     LineReader reader(line, words, *scratch);
     std::string fault = reader.Read(a);
     if (!fault.empty()) return fail(fault);
+    for (std::size_t w = 1; w < words.size(); ++w) {
+      if (w > 1) a.sourceText += ' ';
+      a.sourceText += words[w];
+    }
     script.actions.push_back(std::move(a));
     if (end == text.size()) break;
   }

@@ -66,6 +66,7 @@ struct ScriptAction {
   OperatorAction action = OperatorAction::CheckSupplyLine;
   const FieldInfo* field = nullptr;  // set: the field
   std::string text;                  // set: the value as written
+  std::string sourceText;            // the line as written, without its comment
 };
 
 struct Script {

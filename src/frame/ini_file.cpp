@@ -210,6 +210,15 @@ bool IniFile::HasSection(std::string_view section) const {
   return impl_->ini.GetSection(std::string(section).c_str()) != nullptr;
 }
 
+std::vector<std::string> IniFile::Sections() const {
+  CSimpleIniA::TNamesDepend names;
+  impl_->ini.GetAllSections(names);
+  names.sort(CSimpleIniA::Entry::LoadOrder());
+  std::vector<std::string> sections;
+  for (const auto& e : names) sections.emplace_back(e.pItem);
+  return sections;
+}
+
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
   // A key already in the file keeps its spelling.
   std::string name(key);
@@ -229,6 +238,10 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
 void IniFile::ClearSection(std::string_view section) {
   std::string s(section);
   for (const std::string& k : Keys(section)) impl_->ini.Delete(s.c_str(), k.c_str(), false);
+}
+
+void IniFile::RemoveSection(std::string_view section) {
+  impl_->ini.Delete(std::string(section).c_str(), nullptr, true);
 }
 
 std::string IniFile::Text() const {

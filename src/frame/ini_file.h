@@ -43,12 +43,16 @@ class IniFile {
   // The keys of a section in file order (empty when the section is absent).
   std::vector<std::string> Keys(std::string_view section) const;
   bool HasSection(std::string_view section) const;
+  // The sections in file order.
+  std::vector<std::string> Sections() const;
 
   // Sets key in section, creating either as needed. Line breaks in value
   // become blanks, so a value can never add a line to the file.
   void Set(std::string_view section, std::string_view key, std::string_view value);
   // Removes every key of section; the section keeps its place in the file.
   void ClearSection(std::string_view section);
+  // Removes a section with its keys.
+  void RemoveSection(std::string_view section);
 
   // Writes the contents back through a temporary file renamed over the old
   // one, so a failed write leaves the old file untouched. Refuses to write

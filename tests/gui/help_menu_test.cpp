@@ -55,6 +55,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mSaveEvo", "&Save Evo", true, true},
       {"mSaveEvoAs", "Save Evo &As...", true, true},
       {"mDeleteEvo", "Delete Evo...", true, true},
+      {"mAnswerKey", "Answer Key...", true, true},
       {"mPrint", "&Print...", true, true},  // the panel is in front
       {"mPrintSetup", "P&rint Setup...", true, true},
       {"mExit", "E&xit", true, true},
@@ -93,6 +94,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mDataOpen", "Open...", true, true},
       {"mDataSaveAs", "Save as...", true, true},
       {"mDataDelete", "Delete...", true, true},
+      {"mRunReport", "Run Report...", true, true},
       {"mPassword", "Password", false, false},
       {"mLockOutIncidents", "Lock out Incidents", false, false},
       {"mHelpContents", "&Online Help", true, true},

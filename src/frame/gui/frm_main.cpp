@@ -276,14 +276,20 @@ void TfrmMain::RunButtonPressed(QToolButton* button, int mode) {
   ShowRunButtons(button == BtnStart   ? RunButton::Start
                  : button == BtnPause ? RunButton::Pause
                                       : RunButton::Stop);
+  const bool wasActive = p_.run.SimActive;
   SetRunState(p_.S(), p_.config, p_.run, host_, mode);
+  TrackRunReport(wasActive);
 }
 
 void TfrmMain::BtnStartClick() { RunButtonPressed(BtnStart, kRunStart); }
 void TfrmMain::BtnPauseClick() { RunButtonPressed(BtnPause, kRunPause); }
 void TfrmMain::BtnStopClick() { RunButtonPressed(BtnStop, kRunTerminate); }
 
-void TfrmMain::Timer1Timer() { SimulationTick(p_.S(), p_.config, p_.run, host_); }
+void TfrmMain::Timer1Timer() {
+  const bool wasActive = p_.run.SimActive;
+  SimulationTick(p_.S(), p_.config, p_.run, host_);
+  TrackRunReport(wasActive);
+}
 
 void TfrmMain::RunInitializeClick() { ReinitializeSimulation(p_.S(), p_.config, p_.run, host_); }
 

@@ -22,6 +22,8 @@
 #include "frame/gui/evolution_dialogs.h"
 #include "frame/program.h"
 #include "records/gui/data_file_dialogs.h"
+#include "records/run_record.h"
+#include "records/run_report.h"
 #include "panel/gui/panel_dialogs.h"
 #include "panel/image_library.h"
 
@@ -61,6 +63,9 @@ class TabSetStrip : public QWidget {
 
 // Tabs of the setup tab set, in their order.
 enum SetupTab : int { kTabSupply = 0, kTabPanel = 1, kTabPump = 2, kTabDischarges = 3, kTabFoam = 4 };
+
+class TfrmRunReport;
+class TfrmAnswerKey;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -133,6 +138,18 @@ class TfrmMain : public QMainWindow {
   void mStudentsConfigureClick();
   void CloseStudentsWindow();  // a changed comment is written first
   void RefreshOperatorItem();  // the "Operator:" item after the logged-in student
+  // The run report (frm_main_report.cpp): every run is sampled for it; at
+  // Terminate it is filed as a PDF in the data folder (a new name, never
+  // over a file that is there) and shown; Data Records > 'Run Report...'
+  // shows it again.
+  TfrmRunReport* frmRunReport() const;
+  void mRunReportClick();
+  void NoteWaterHammer();  // the run sounded one
+  // File > 'Answer Key...': the key editor of the current Evolution, shown
+  // modal; nullptr when there is no Evolution to edit it for.
+  TfrmAnswerKey* mAnswerKeyClick();
+  const RunRecorder& runRecorder() const { return runRecorder_; }
+  const std::string& lastFiledReport() const { return lastFiledReport_; }
 
   // Display requests of the run control (through WindowHost).
   void ShowRunButtons(RunButton down);
@@ -158,6 +175,7 @@ class TfrmMain : public QMainWindow {
   // Menu bar: menus and items, named after their captions.
   QMenu* mnuFile = nullptr;
   QAction *mOpen, *mSaveEvo, *mSaveEvoAs, *mDeleteEvo, *mPrint, *mPrintSetup, *mExit;
+  QAction* mAnswerKey;  // File > Answer Key...: the current Evolution's key
   QMenu* mnuSetup = nullptr;
   QAction *mSupplySetup, *mPumpSetup, *mDischargeSetup, *mFoamSetup;
   QMenu* mnuSetupPanel = nullptr;
@@ -186,6 +204,7 @@ class TfrmMain : public QMainWindow {
   QAction *mStartRecording, *mStopRecording, *mDataOpen, *mDataSaveAs, *mDataDelete;
   QAction *mPassword, *mLockOutIncidents, *mDataFile, *mDataSize;
   QAction* mDataExportCsv;  // Data Records > Export CSV...
+  QAction* mRunReport;      // Data Records > Run Report...
   QMenu* mnuHelp = nullptr;
   QAction *mHelpContents, *mHelpSearch, *mHelpHowTo, *mRunInfo, *mAbout;
   QAction* mOperator;  // the logged-in student; hidden until a login
@@ -264,8 +283,13 @@ class TfrmMain : public QMainWindow {
   void AssignMenuKeys();
   void ApplyReadOnlyMainDirectory();
 
+  void TrackRunReport(bool wasActive);  // after every run state change and tick
+  void FileAndShowRunReport();
+  RunReport ComputeLastRunReport();
   Program& p_;
   WindowHost& host_;
+  RunRecorder runRecorder_;
+  std::string lastFiledReport_;
   QMdiArea* mdiArea_ = nullptr;
   ImageLibraryHandle miscLibrary_;
   int setupTab_ = kTabPanel;

@@ -26,6 +26,7 @@ void TfrmMain::ConnectFileMenu() {
   connect(mSaveEvo, &QAction::triggered, this, &TfrmMain::FileSave);
   connect(mSaveEvoAs, &QAction::triggered, this, &TfrmMain::FileSaveAs);
   connect(mDeleteEvo, &QAction::triggered, this, &TfrmMain::Delete1Click);
+  connect(mAnswerKey, &QAction::triggered, this, [this] { mAnswerKeyClick(); });
 }
 
 void TfrmMain::SetEvolutionDialogs(std::unique_ptr<EvolutionDialogs> dialogs) {

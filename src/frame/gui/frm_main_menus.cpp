@@ -36,6 +36,7 @@ void TfrmMain::BuildMenus() {
   mSaveEvo = Item(mnuFile, "&Save Evo", "mSaveEvo");
   mSaveEvoAs = Item(mnuFile, "Save Evo &As...", "mSaveEvoAs");
   mDeleteEvo = Item(mnuFile, "Delete Evo...", "mDeleteEvo");
+  mAnswerKey = Item(mnuFile, "Answer Key...", "mAnswerKey", true);
   mnuFile->addSeparator();
   mPrint = Item(mnuFile, "&Print...", "mPrint");
   mPrintSetup = Item(mnuFile, "P&rint Setup...", "mPrintSetup");
@@ -144,6 +145,7 @@ void TfrmMain::BuildMenus() {
   mDataSaveAs = Item(mnuDataRecords, "Save as...", "mDataSaveAs");
   mDataDelete = Item(mnuDataRecords, "Delete...", "mDataDelete");
   mDataExportCsv = Item(mnuDataRecords, "Export CSV...", "mDataExportCsv");
+  mRunReport = Item(mnuDataRecords, "Run Report...", "mRunReport", true);
   mPassword = Item(mnuDataRecords, "Password", "mPassword");
   mPassword->setVisible(false);
   mLockOutIncidents = Item(mnuDataRecords, "Lock out Incidents", "mLockOutIncidents");

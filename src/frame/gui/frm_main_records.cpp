@@ -18,6 +18,7 @@ void TfrmMain::ConnectDataRecordsMenu() {
   connect(mDataSaveAs, &QAction::triggered, this, &TfrmMain::mDataSaveAsClick);
   connect(mDataDelete, &QAction::triggered, this, &TfrmMain::mDataDeleteClick);
   connect(mDataExportCsv, &QAction::triggered, this, &TfrmMain::mDataExportCsvClick);
+  connect(mRunReport, &QAction::triggered, this, &TfrmMain::mRunReportClick);
   connect(mnuDataRecords, &QMenu::aboutToShow, this, &TfrmMain::DataRecordsMenuShow);
   DataRecordsMenuShow();
 }

@@ -91,6 +91,7 @@ void WindowHost::Notify(MsgType type, const std::string& text) {
 }
 
 void WindowHost::SoundCue(int cue, int param, bool flag, const std::string& file) {
+  if (cue == SND_WATER_HAMMER && main_) main_->NoteWaterHammer();
   if (sound_) sound_->SoundCue(cue, param, flag, file);
 }
 
