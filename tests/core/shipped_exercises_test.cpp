@@ -123,6 +123,39 @@ std::string Upper(std::string s) {
   return s;
 }
 
+// The exercise's own panel, laid into the main directory's Panels folder
+// as the build lays it: the program opens the Evolution with it.
+void LayPanel(const ShippedExercise &ex, const std::filesystem::path &mainDir) {
+  const std::filesystem::path panel =
+      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".PNL");
+  ASSERT_TRUE(std::filesystem::exists(panel)) << panel;
+  std::filesystem::create_directories(mainDir / "Panels");
+  std::filesystem::copy_file(panel, mainDir / "Panels" / panel.filename(),
+                             std::filesystem::copy_options::overwrite_existing);
+}
+
+// The line titles the exercise's setup gives, by line.
+std::vector<std::pair<int, std::string>> SetupTitles(const ShippedExercise &ex) {
+  const std::string marker = "set DischargeList.LineTitle[";
+  std::vector<std::pair<int, std::string>> titles;
+  for (const std::string &line : Lines(ReadText(std::filesystem::path(PUMPDRILL_SOURCE_DIR) /
+                                                "exercises" / ex.folder / "setup.txt"))) {
+    const std::size_t at = line.find(marker);
+    if (at == std::string::npos || line[0] == '#') continue;
+    const std::size_t close = line.find("] ", at);
+    titles.emplace_back(std::stoi(line.substr(at + marker.size())), line.substr(close + 2));
+  }
+  return titles;
+}
+
+// The highest line the exercise's targets use: the panel shows lines 1 to
+// it.
+int HighestTargetLine(const ShippedExercise &ex) {
+  int highest = 0;
+  for (const NozzleTarget &t : ex.targets) highest = std::max(highest, t.line);
+  return highest;
+}
+
 // The CSV's columns: time, cavitation, intake, discharge, flow, then the
 // nozzle pressures of the targets.
 constexpr std::size_t kFirstTarget = 5;
@@ -153,13 +186,7 @@ TEST_P(ShippedExerciseTest, GoodOperatorReachesTheBriefingsNozzlePressures) {
     columns += ",Discharges[" + std::to_string(t.line) + "].NozzlePress";
   for (const ShippedExercise::Left &l : ex.left)
     columns += std::string(",") + l.field;
-  // The exercise's own panel, where the build lays it.
-  const std::filesystem::path panel =
-      std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (Upper(ex.folder) + ".PNL");
-  if (std::filesystem::exists(panel)) {
-    std::filesystem::create_directories(dir / "Panels");
-    std::filesystem::copy_file(panel, dir / "Panels" / panel.filename());
-  }
+  LayPanel(ex, dir.path());
   std::vector<std::string> args = {
       "--main-dir", dir.path().string(), "--evolution", evolution.string(),
       "--script", script.string(), "--duration", std::to_string(ex.duration),
@@ -246,6 +273,29 @@ TEST_P(ShippedExerciseTest, AnswerKeyBesideTheEvolutionAsksForTheBriefingsTarget
   }
 }
 
+// The Evolution opened as the program opens it, with the panel it names:
+// the panel is the exercise's own, it keeps the exercise's line titles and
+// shows the lines up to the highest one the exercise uses.
+TEST_P(ShippedExerciseTest, OpensWithItsOwnPanelKeepingItsLineTitles) {
+  const ShippedExercise &ex = GetParam();
+  const std::string name = Upper(ex.folder);
+  ScratchDir dir;
+  LayPanel(ex, dir.path());
+  const auto r = InvokeRunner(
+      {"--main-dir", dir.path().string(), "--evolution",
+       (std::filesystem::path(PUMPDRILL_EXERCISES_DIR) / (name + ".EVO")).string(), "--print-state"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "") << "the panel opens without a message";
+  EXPECT_NE(r.out.find("PumpControl.PanelFileName = " + name + ".PNL\n"), std::string::npos);
+  EXPECT_NE(r.out.find("DischargeList.LineCount = " + std::to_string(HighestTargetLine(ex)) + "\n"),
+            std::string::npos);
+  for (const auto &[line, title] : SetupTitles(ex)) {
+    EXPECT_NE(r.out.find("DischargeList.LineTitle[" + std::to_string(line) + "] = " + title + "\n"),
+              std::string::npos)
+        << title;
+  }
+}
+
 // The operator's script changed as a careless operator works: every line
 // that matches `drop` (its command and first argument) is left out, and the
 // pressure control is replaced by the throttle wide open.
@@ -273,6 +323,7 @@ Scored ReportOf(const ShippedExercise& ex, const std::string& script) {
   const std::string name = Upper(ex.folder);
   const std::filesystem::path evols(PUMPDRILL_EXERCISES_DIR);
   ScratchDir dir;
+  LayPanel(ex, dir.path());
   std::ofstream(dir / "operator.txt") << script;
   const auto r = InvokeRunner({"--main-dir", dir.path().string(), "--evolution",
                                (evols / (name + ".EVO")).string(), "--script",
@@ -295,6 +346,13 @@ TEST_P(ShippedExerciseTest, ReportScoresTheGoodOperatorHighAndCarelessOnesLow) {
   const Scored best = ReportOf(ex, good);
   EXPECT_GE(best.score, 90) << best.text;
   EXPECT_NE(best.text.find("Operator actions\n  0.0 s  valve "), std::string::npos) << best.text;
+  // The report names each target line by the exercise's title for it.
+  for (const auto &[line, title] : SetupTitles(ex)) {
+    if (line > HighestTargetLine(ex)) continue;
+    EXPECT_NE(best.text.find("Line " + std::to_string(line) + " (" + title + ")"),
+              std::string::npos)
+        << title << "\n" << best.text;
+  }
 
   // The throttle wide open: the engine at its limit, every nozzle far above
   // its band (or dry, where the pump cavitates on what its supply gives).
@@ -373,7 +431,7 @@ TEST(ExerciseReport, FromADataFileAndWithBadKeys) {
       {(dir / "EXTRA.KEY").string(),
        {"--script", script, "--duration", "120"},
        {"Line 3 ", "Line 5 ", "Score: 100.0 of 100"},
-       "[Line 12] names a line that does not exist (the Evolution has 8); skipped.", true},
+       "[Line 12] names a line that does not exist (the Evolution has 5); skipped.", true},
   };
   for (const Case& c : kCases) {
     std::vector<std::string> args = {"--main-dir", dir.path().string(), "--evolution", evolution,

@@ -90,6 +90,64 @@ TEST_F(EvolutionFileMenuTest, SaveAsAsksForTheTemporaryPanelFirst) {
   EXPECT_FALSE(fs::exists(Evols() + "X.EVO"));
 }
 
+// A shipped exercise laid out as the build lays it, its Evolution in Evols
+// and its panel in Panels, opened through File > Open: the panel shows the
+// exercise's line titles and only the lines it uses, and the foam controls
+// stand clear of every gauge.
+TEST_F(EvolutionFileMenuTest, ShippedExerciseOpensWithItsOwnPanel) {
+  struct Case {
+    const char* name;
+    int lineCount;
+    std::vector<std::pair<int, std::string>> titles;
+  };
+  const Case kCases[] = {
+      {"STANDPIPE", 1, {{1, "Standpipe (10th floor)"}, {18, "Intake"}}},
+      {"TANK-ATTACK", 5, {{3, "Crosslay 2 (1 3/4 in)"}, {5, "Crosslay 1 (1 3/4 in)"}}},
+      {"FOAM-ATTACK", 5, {{5, "Crosslay 1 (1 3/4 in, foam)"}}},
+  };
+  const fs::path made(PUMPDRILL_EXERCISES_DIR);
+  for (const Case& c : kCases) {
+    const std::string name = c.name;
+    fs::copy_file(made / (name + ".EVO"), Evols() + name + ".EVO",
+                  fs::copy_options::overwrite_existing);
+    fs::copy_file(made / (name + ".PNL"), p.Dirs().PanelsDirectory + name + ".PNL",
+                  fs::copy_options::overwrite_existing);
+    dialogs->choices = {Evols() + name + ".EVO"};
+    w->mOpen->trigger();
+    testing::ProcessEventsFor(50);
+    EXPECT_EQ(p.S().PumpControl.PanelFileName.str(), name + ".PNL");
+    EXPECT_EQ(p.S().DischargeList.LineCount, c.lineCount) << name;
+    TfrmPanel* panel = w->frmPanel();
+    for (const auto& [line, title] : c.titles) {
+      if (line <= kMaxLayoutLines) {
+        EXPECT_EQ(panel->GaugeTitle(line)->Text().toStdString(), title) << name;
+      }
+      EXPECT_EQ(panel->ValveTitle(line)->Text().toStdString(), title) << name;
+    }
+    for (int line = 1; line <= kMaxLayoutLines; ++line) {
+      EXPECT_EQ(panel->Gauge(line)->isVisibleTo(panel), line <= c.lineCount) << name << line;
+    }
+    // The foam controls, where shown, cover no gauge a trainee reads.
+    const auto at = [panel](QWidget* item) {
+      return QRect(item->mapTo(panel, QPoint(0, 0)), item->size());
+    };
+    for (QWidget* foam : {static_cast<QWidget*>(panel->ImgFoamTankValve),
+                          static_cast<QWidget*>(panel->ProportionerImg)}) {
+      if (!foam || !foam->isVisibleTo(panel)) continue;
+      for (int gauge = 1; gauge <= kMasterGauge; ++gauge) {
+        QWidget* dial = gauge <= kMaxLayoutLines || gauge >= kIntakeGauge ? panel->Gauge(gauge)
+                                                                          : nullptr;
+        if (!dial || !dial->isVisibleTo(panel)) continue;
+        EXPECT_FALSE(at(foam).intersects(at(dial))) << name << ": gauge " << gauge;
+        EXPECT_FALSE(at(foam).intersects(at(panel->GaugeTitle(gauge)))) << name << ": " << gauge;
+      }
+    }
+    QImage shot = testing::Screenshot(*w, ("shipped_" + name).c_str());
+    EXPECT_GT(testing::ColourCount(shot), 20);
+  }
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
+}
+
 TEST(EvolutionDialogs, AreSetUpForTheirCommands) {
   ScratchMainDir dir(false);
   const std::string folder = dir.str();
