@@ -69,6 +69,9 @@ bool SaveSetupPanel(State &s, const std::string &path, Host &host,
     folder = ".";
   PanelLayout layout = DefaultPanelLayout();
   PanelControls controls;
+  // The throttle and pressure control stand where a new panel window puts
+  // them, not at the places a panel file gives a style it does not know.
+  PlaceStartingControls(controls, layout, s, host);
   PanelFileTarget t{s, layout, controls, (folder / "").string(), {}};
   if (name.empty() ||
       !TransferPanelConfiguration(t, name, kPanelFileSave, host).Done) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "frame/ini_file.h"
+#include "panel/panel_layout.h"
 #include "runner_invoke.h"
 #include "scratch_dir.h"
 
@@ -293,6 +294,16 @@ TEST_P(ShippedExerciseTest, OpensWithItsOwnPanelKeepingItsLineTitles) {
     EXPECT_NE(r.out.find("DischargeList.LineTitle[" + std::to_string(line) + "] = " + title + "\n"),
               std::string::npos)
         << title;
+  }
+  // The throttle and the pressure control stand where a new panel window
+  // puts them, below the big gauges.
+  IniFile panel((dir / "Panels" / (name + ".PNL")).string());
+  ASSERT_TRUE(panel.Load());
+  const PanelLayout layout = DefaultPanelLayout();
+  for (const auto &[section, item] : {std::pair{"RPM CTRL", PanelItem::Throttle},
+                                      std::pair{"RELIEF VALVE ADJUSTM", PanelItem::PressureControl}}) {
+    EXPECT_EQ(panel.Get(section, "LEFT", ""), std::to_string(layout.Item(item).Left)) << section;
+    EXPECT_EQ(panel.Get(section, "TOP", ""), std::to_string(layout.Item(item).Top)) << section;
   }
 }
 

@@ -219,4 +219,27 @@ void SelectPressureControl(PanelControls& pc, PanelLayout& layout, State& s, int
 
 bool ReliefLampsShown(const State& s) { return IsReliefKind(s.DischargeList.PressureControlStyle); }
 
+void PlaceStartingControls(PanelControls& pc, PanelLayout& layout, State& s, Host& host) {
+  int throttle = s.DischargeList.ThrottleStyle;
+  if (!IsThrottleKind(throttle)) throttle = kRotaryPierceThrottle;
+  const PanelPlace t = layout.Item(PanelItem::Throttle);
+  PlaceRotaryControl(pc, layout, s, throttle, t.Left, t.Top, false, host);
+  s.DischargeList.ThrottleStyle = static_cast<Byte>(throttle);
+
+  int pressure = s.DischargeList.PressureControlStyle;
+  if (pressure != kNoPressureControlStyle &&
+      (!IsPressureControlKind(pressure) || pressure == kRotaryFrcGovernor)) {
+    pressure = s.PumpControl.PressureControlMode == kGovernor            ? kRotaryClass1Governor
+               : s.PumpControl.PressureControlMode == kNoPressureControl ? kNoPressureControlStyle
+                                                                         : kRotaryWaterousRelief;
+  }
+  const PanelPlace place = layout.Item(PanelItem::PressureControl);
+  if (pressure == kNoPressureControlStyle) {
+    layout.Item(PanelItem::PressureControl).Visible = false;
+  } else {
+    PlaceRotaryControl(pc, layout, s, pressure, place.Left, place.Top, false, host);
+  }
+  s.DischargeList.PressureControlStyle = static_cast<Byte>(pressure);
+}
+
 }  // namespace pumpdrill

@@ -77,6 +77,12 @@ std::uint32_t ValveHandleTag(const PanelControls& pc, const PanelLayout& layout,
 bool PlaceRotaryControl(PanelControls& pc, PanelLayout& layout, const State& s, int kind, int left,
                         int top, bool removeOnly, Host& host);
 
+// The throttle and pressure control the state names, at the layout's
+// places, as a panel starts; a state that names none gets the Pierce
+// throttle and, by its pressure control mode, the Waterous relief valve or
+// the Class1 governor. The state's styles follow.
+void PlaceStartingControls(PanelControls& pc, PanelLayout& layout, State& s, Host& host);
+
 // Before a panel file is read: every rotary control goes, and the wheels
 // give up their slots (their handles become short push-pull handles until
 // the file gives each valve its handle again).

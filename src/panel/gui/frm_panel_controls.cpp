@@ -61,30 +61,7 @@ void TfrmPanel::FillPictureSizes() {
 }
 
 void TfrmPanel::PlaceStartingControls() {
-  // The throttle and pressure control the state names, at their places; a
-  // state that names none gets the Pierce throttle and, by its pressure
-  // control mode, the Waterous relief valve or the Class1 governor.
-  State& s = p_.S();
-  int throttle = s.DischargeList.ThrottleStyle;
-  if (!IsThrottleKind(throttle)) throttle = kRotaryPierceThrottle;
-  const PanelPlace t = layout_.Item(PanelItem::Throttle);
-  PlaceRotaryControl(Controls_, layout_, s, throttle, t.Left, t.Top, false, host_);
-  s.DischargeList.ThrottleStyle = static_cast<Byte>(throttle);
-
-  int pressure = s.DischargeList.PressureControlStyle;
-  if (pressure != kNoPressureControlStyle &&
-      (!IsPressureControlKind(pressure) || pressure == kRotaryFrcGovernor)) {
-    pressure = s.PumpControl.PressureControlMode == kGovernor            ? kRotaryClass1Governor
-               : s.PumpControl.PressureControlMode == kNoPressureControl ? kNoPressureControlStyle
-                                                                         : kRotaryWaterousRelief;
-  }
-  const PanelPlace pc = layout_.Item(PanelItem::PressureControl);
-  if (pressure == kNoPressureControlStyle) {
-    layout_.Item(PanelItem::PressureControl).Visible = false;
-  } else {
-    PlaceRotaryControl(Controls_, layout_, s, pressure, pc.Left, pc.Top, false, host_);
-  }
-  s.DischargeList.PressureControlStyle = static_cast<Byte>(pressure);
+  pumpdrill::PlaceStartingControls(Controls_, layout_, p_.S(), host_);
 }
 
 void TfrmPanel::CreateControls() {
