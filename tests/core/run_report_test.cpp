@@ -15,6 +15,7 @@
 
 #include "records/answer_key.h"
 #include "records/control_watch.h"
+#include "records/report_numbers.h"
 #include "scratch_dir.h"
 
 namespace pumpdrill {
@@ -115,7 +116,8 @@ TEST(RunReportMeasures, TimeToWaterCavitationAndTank) {
   EXPECT_DOUBLE_EQ(Line1(r).firstWater, 1.25);
   EXPECT_DOUBLE_EQ(r.cavitationSeconds, 0.75);
   EXPECT_DOUBLE_EQ(r.tankLowAt, 2.0);
-  EXPECT_DOUBLE_EQ(r.tankLowSeconds, 0.75);  // the last sample stands for no time
+  EXPECT_DOUBLE_EQ(r.tankLowSeconds,
+                   0.75);  // the last sample stands for no time
   EXPECT_DOUBLE_EQ(r.tankEmptyAt, 2.75);
   EXPECT_EQ(r.waterHammers, 2);
   // Water at 1.25 s, due by 1 s: the quarter of the line's points for water
@@ -235,6 +237,88 @@ TEST(RunReportText, CsvRowMatchesItsHeader) {
   EXPECT_EQ(RunReportCsvRow(r).rfind(",,,100.0,70.0,30.0,10.0,", 0), 0u) << RunReportCsvRow(r);
 }
 
+// The report's texts in the display units: its figures are psi, gpm and
+// gallons; the text converts each where it is written. The CSV stays psi.
+struct UnitsCase {
+  const char* name;
+  bool metric, bars;
+  std::vector<const char*> texts;  // each in the report's text
+};
+
+TEST(RunReportText, ShowsPressuresFlowsAndVolumesInTheDisplayUnits) {
+  const UnitsCase kCases[] = {
+      {"english",
+       false,
+       false,
+       {"target 100 +/- 10 psi", "highest flow 140 gpm", "worst deviation +20.0 psi",
+        "Lowest intake pressure 10.0 psi; below the floor of 20 psi", "a quarter of 700 gal",
+        "Highest pump pressure 170.0 psi; above the hose test pressure (300 "
+        "psi)",
+        "within 100 +/- 10 psi for 0 %", "the floor of 20 psi for 2.0 s (lowest 10.0 psi)"}},
+      {"kPa",
+       true,
+       false,
+       {"target 689 +/- 69 KPa", "highest flow 531 lpm", "worst deviation +137.9 KPa",
+        "Lowest intake pressure 68.9 KPa; below the floor of 138 KPa", "a quarter of 2653 L",
+        "Highest pump pressure 1172.0 KPa; above the hose test pressure (2068 "
+        "KPa)",
+        "within 689 +/- 69 KPa for 0 %", "the floor of 138 KPa for 2.0 s (lowest 68.9 KPa)"}},
+      {"bar",
+       true,
+       true,
+       {"target 6.89 +/- 0.69 bar", "highest flow 531 lpm", "worst deviation +1.379 bar",
+        "Lowest intake pressure 0.689 bar; below the floor of 1.38 bar", "a quarter of 2653 L",
+        "Highest pump pressure 11.720 bar; above the hose test pressure (20.68 "
+        "bar)",
+        "within 6.89 +/- 0.69 bar for 0 %", "the floor of 1.38 bar for 2.0 s (lowest 0.689 bar)"}},
+  };
+  Step step{140, 120};
+  step.intake = 10;
+  RunRecord record = Record(std::vector<Step>(9, step));
+  record.tankCapacity = 700;
+  AnswerKey key = Key(2);
+  key.intakeFloor = 20;
+  for (const UnitsCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    DisplayUnits units;
+    ApplyUnits(units, c.metric, c.bars);
+    const RunReport r = ComputeRunReport(record, key, units);
+    const std::string text = RunReportText(r);
+    for (const char* t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+    if (c.metric) {
+      EXPECT_EQ(text.find("psi"), std::string::npos) << text;
+    }
+    // The arithmetic and the CSV do not change with the units.
+    EXPECT_NEAR(Line1(r).worstDeviation, 20, 1e-9);
+    EXPECT_NE(RunReportCsvRow(r).find(",10.0,2.0,"), std::string::npos) << RunReportCsvRow(r);
+  }
+}
+
+// A pressure typed into the key editor: a figure left as shown keeps its
+// psi exactly; a changed one is converted.
+TEST(RunReportText, EnteredPressuresKeepWhatWasNotChanged) {
+  struct Case {
+    bool metric, bars;
+    int decimals;
+    double shown, before, psi;
+  } const kCases[] = {
+      {false, false, 0, 100, 100, 100},
+      {false, false, 1, 12.5, 100, 12.5},
+      {true, false, 0, 689, 100, 100},  // 689.4 shown as 689: unchanged
+      {true, false, 0, 700, 100, 700 * 0.1450536698578474},
+      {true, false, 1, -103.4, -15, -15},
+      {true, true, 2, 6.89, 100, 100},
+      {true, true, 2, 7.00, 100, 7 * 14.50536698578474},
+      {true, false, 0, 345, NAN, 345 * 0.1450536698578474},  // never shown
+  };
+  for (const Case& c : kCases) {
+    DisplayUnits u;
+    ApplyUnits(u, c.metric, c.bars);
+    EXPECT_NEAR(EnteredPressure(u, c.shown, c.before, c.decimals), c.psi, 1e-9)
+        << c.metric << c.bars << " " << c.shown;
+  }
+}
+
 // The answer key's reader: what it takes, what it reports and skips.
 struct KeyCase {
   const char* name;
@@ -247,9 +331,11 @@ struct KeyCase {
 TEST(AnswerKeyFile, ReadsReportsAndSkips) {
   const KeyCase kCases[] = {
       {"the format with comments",
-       "; answer key\n[Key]\nDuration=600          ; seconds\nIntakeFloor=20   ; psi\n"
+       "; answer key\n[Key]\nDuration=600          ; seconds\nIntakeFloor=20   "
+       "; psi\n"
        "[Never]               ; 1 = a deduction\nCavitation=0\nWaterHammer=1\n"
-       "[Line 1]              ; one section per line\nNozzlePressure=100    ; psi\n"
+       "[Line 1]              ; one section per line\nNozzlePressure=100    ; "
+       "psi\n"
        "Tolerance=10\nWaterBy=60\n[Line 3]\nNozzlePressure=50\n",
        true,
        {1, 3},

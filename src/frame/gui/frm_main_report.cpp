@@ -69,7 +69,7 @@ RunReport TfrmMain::ComputeLastRunReport() {
       host_.Message(MsgType::Warning, Buttons::Ok, text);
     }
   }
-  RunReport report = ComputeRunReport(runRecorder_.Record(), key);
+  RunReport report = ComputeRunReport(runRecorder_.Record(), key, p_.config.Units);
   report.keyPath = keyPath;
   for (auto it = messages.rbegin(); it != messages.rend(); ++it)
     report.notes.insert(report.notes.begin(), *it);
@@ -119,7 +119,7 @@ TfrmAnswerKey* TfrmMain::mAnswerKeyClick() {
   std::vector<std::string> titles;
   for (int line = 1; line <= s.DischargeList.LineCount && line <= kReportLines; ++line)
     titles.push_back(s.DischargeList.LineTitle[line].str());
-  auto* editor = new TfrmAnswerKey(path, titles, host_, this);
+  auto* editor = new TfrmAnswerKey(path, titles, p_.config.Units, host_, this);
   editor->setAttribute(Qt::WA_DeleteOnClose);
   editor->setModal(true);
   editor->Show(key);
