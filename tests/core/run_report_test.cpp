@@ -13,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/script.h"
 #include "records/answer_key.h"
 #include "records/control_watch.h"
 #include "records/report_numbers.h"
 #include "scratch_dir.h"
+#include "sim/operator_actions.h"
 
 namespace pumpdrill {
 namespace {
@@ -463,6 +465,74 @@ TEST(ControlWatchTest, ChangesBecomeActions) {
                                            "6.0 control governor", "6.0 governor pressure 150",
                                            "9.0 primer on"};
   EXPECT_EQ(texts, wanted);
+}
+
+// The foam controls of a panel with a foam system are actions too; an
+// Actions-menu command noted between two moves of one control parts them.
+TEST(ControlWatchTest, FoamControlsAndMenuCommands) {
+  auto s = std::make_unique<State>();
+  s->PumpControl.PressureControlMode = 2;
+  s->FoamSetup.SYS_TYPE = kFoamDirectInjection;
+  s->FoamSetup.NR_TANKS = 2;
+  s->FoamSetup.CAFS_AIR_V_SEL.bits = 1u << 3;
+  ControlWatch watch;
+  watch.Begin(*s);
+  std::vector<RunAction> actions;
+  struct Move {
+    double time;
+    std::function<void(State&)> change;
+    const char* menu;  // an Actions-menu command noted after the look, or nullptr
+  };
+  const Move kMoves[] = {
+      {1.0, [](State& x) { x.FoamSetup.PropLever = 1; }, nullptr},
+      {2.0, [](State& x) { x.FoamSetup.FoamPercentSet = 3; }, nullptr},
+      {3.0, [](State& x) { x.FoamSetup.FoamTankSelect = kFoamTankB; }, nullptr},
+      {4.0, [](State& x) { x.FoamSetup.CafsAirOn = true; }, nullptr},
+      {5.0, [](State& x) { x.FoamSetup.CafsAirValve[3] = 0.5; }, "fill tank"},
+      {5.25, [](State& x) { x.FoamSetup.CafsAirValve[3] = 0.75; }, nullptr},
+      {5.5, [](State& x) { x.FoamSetup.CafsAirValve[3] = 1.0; }, nullptr},
+      {6.0, [](State& x) { x.FoamSetup.CafsAirValve[4] = 1.0; }, nullptr},  // no air valve
+  };
+  for (const Move& m : kMoves) {
+    m.change(*s);
+    watch.Look(*s, m.time, actions);
+    if (m.menu) actions.push_back({m.time, m.menu});
+  }
+  std::vector<std::string> texts;
+  for (const RunAction& a : actions) texts.push_back(Fixed(a.time) + " " + a.text);
+  const std::vector<std::string> wanted = {"1.0 foam proportioner on", "2.0 foam percent 3.00",
+                                           "3.0 foam tank b",          "4.0 foam air on",
+                                           "5.0 foam airvalve 3 0.50", "5.0 fill tank",
+                                           "5.5 foam airvalve 3 1.00"};
+  EXPECT_EQ(texts, wanted);
+  // Every action listed reads back as the runner's script.
+  Script script;
+  std::string error;
+  for (const RunAction& a : actions)
+    EXPECT_TRUE(ParseScript("0 " + a.text + "\n", script, error)) << a.text << ": " << error;
+}
+
+// Each Actions-menu command is listed under the runner's name for it,
+// which the runner reads back as the same command.
+TEST(ControlWatchTest, MenuCommandsAreListedUnderTheirScriptNames) {
+  const OperatorAction kAll[] = {OperatorAction::CheckSupplyLine,
+                                 OperatorAction::CheckDischargeLines,
+                                 OperatorAction::FillTank,
+                                 OperatorAction::FillDumpTank,
+                                 OperatorAction::FillEngineOil,
+                                 OperatorAction::FillPrimerOil,
+                                 OperatorAction::ReplaceSupplyLine,
+                                 OperatorAction::ReplaceHardSuction,
+                                 OperatorAction::ReconnectDischargeLine};
+  for (OperatorAction a : kAll) {
+    const std::string command = OperatorActionCommand(a);
+    Script script;
+    std::string error;
+    ASSERT_TRUE(ParseScript("0 " + command + "\n", script, error)) << command << ": " << error;
+    ASSERT_EQ(script.actions.size(), 1u);
+    EXPECT_EQ(script.actions[0].command, ScriptCommand::Operator) << command;
+    EXPECT_EQ(script.actions[0].action, a) << command;
+  }
 }
 
 }  // namespace

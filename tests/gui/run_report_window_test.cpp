@@ -240,5 +240,31 @@ TEST_F(RunReportWindowTest, MetricProgramReportsAndEditsInKpa) {
   for (const auto& m : host.messages) ADD_FAILURE() << m.text;
 }
 
+// An Actions-menu command during the run is listed at its time, between
+// the panel's actions around it.
+TEST_F(RunReportWindowTest, ActionsMenuCommandsAreListed) {
+  QTest::mouseClick(w->BtnStart, Qt::LeftButton);
+  OpenValve(17);
+  Ticks(100);
+  emit w->mnuActions->aboutToShow();  // the menu opened: its commands enabled
+  w->mFillTank->trigger();
+  Ticks(100);
+  OpenValve(3);
+  Ticks(100);
+  QTest::mouseClick(w->BtnStop, Qt::LeftButton);
+  testing::ProcessEventsFor(50);
+  ASSERT_NE(w->frmRunReport(), nullptr);
+  const std::string text = w->frmRunReport()->MemoReport->toPlainText().toStdString();
+  const std::size_t valve17 = text.find("s  valve 17 1.00\n");
+  const std::size_t fill = text.find("s  fill tank\n");
+  const std::size_t valve3 = text.find("s  valve 3 1.00\n");
+  ASSERT_NE(fill, std::string::npos) << text;
+  EXPECT_LT(valve17, fill) << text;
+  EXPECT_LT(fill, valve3) << text;
+  // At its time: after the first 100 ticks (1.5 s) of the run.
+  const std::size_t lineStart = text.rfind('\n', fill) + 1;
+  EXPECT_NEAR(std::stod(text.substr(lineStart, fill - lineStart)), 1.5, 0.2) << text;
+}
+
 }  // namespace
 }  // namespace pumpdrill
