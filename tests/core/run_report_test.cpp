@@ -16,6 +16,7 @@
 #include "cli/script.h"
 #include "records/answer_key.h"
 #include "records/control_watch.h"
+#include "records/report_files.h"
 #include "records/report_numbers.h"
 #include "scratch_dir.h"
 #include "sim/operator_actions.h"
@@ -533,6 +534,43 @@ TEST(ControlWatchTest, MenuCommandsAreListedUnderTheirScriptNames) {
     EXPECT_EQ(script.actions[0].command, ScriptCommand::Operator) << command;
     EXPECT_EQ(script.actions[0].action, a) << command;
   }
+}
+
+// The filed report moved beside a data file saved under a name: the first
+// free name, never over a file that is there.
+TEST(ReportFiles, MovesBesideTheDataFileNeverOverAFile) {
+  struct Case {
+    const char* name;
+    std::vector<const char*> there;  // files in the folder besides the report
+    const char* wanted;
+  } const kCases[] = {
+      {"free", {}, "drill.pdf"},
+      {"taken", {"drill.pdf"}, "drill-2.pdf"},
+      {"taken twice", {"drill.pdf", "drill-2.pdf"}, "drill-3.pdf"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    const std::string report = (dir.path() / "EVO-20260101-120000.pdf").string();
+    std::ofstream(report) << "report";
+    for (const char* f : c.there) std::ofstream(dir.path() / f) << "user " << f;
+    std::string error;
+    const std::string moved =
+        MoveReportBesideDataFile(report, (dir.path() / "drill.DTA").string(), error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(moved, (dir.path() / c.wanted).string());
+    EXPECT_EQ(ReadText(moved), "report");
+    EXPECT_FALSE(std::filesystem::exists(report));
+    for (const char* f : c.there)
+      EXPECT_EQ(ReadText((dir.path() / f).string()), std::string("user ") + f);
+  }
+  // A report that is gone: said, nothing made.
+  ScratchDir dir;
+  std::string error;
+  const std::string gone = (dir.path() / "gone.pdf").string();
+  EXPECT_EQ(MoveReportBesideDataFile(gone, (dir.path() / "d.DTA").string(), error), gone);
+  EXPECT_NE(error, "");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "d.pdf"));
 }
 
 }  // namespace

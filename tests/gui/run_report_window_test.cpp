@@ -29,6 +29,20 @@ bool IsPdf(const fs::path& path) {
   return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF") && bytes.size() > 1000;
 }
 
+// The data file's 'Save as...' dialog, answering with the names given.
+class SaveAsDialogs : public DataFileDialogs {
+ public:
+  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string&,
+                                          const std::string&) override {
+    if (choices.empty()) return std::nullopt;
+    std::string c = choices.front();
+    choices.erase(choices.begin());
+    return c;
+  }
+  std::vector<std::string> ChooseDelete(QWidget*, const std::string&) override { return {}; }
+  std::vector<std::string> choices;
+};
+
 class RunReportWindowTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
@@ -237,6 +251,35 @@ TEST_F(RunReportWindowTest, MetricProgramReportsAndEditsInKpa) {
   EXPECT_DOUBLE_EQ(key.lines[2].tolerance, 10);
   EXPECT_DOUBLE_EQ(key.hoseTest, 300);
   EXPECT_NE(testing::ReadTextFile(path).find("NozzlePressure=100\n"), std::string::npos);
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
+}
+
+// The run's data file saved under a name: the filed report takes its name,
+// beside it; a user's PDF of that name stays as it was.
+TEST_F(RunReportWindowTest, FiledReportFollowsTheSavedDataFile) {
+  auto owned = std::make_unique<SaveAsDialogs>();
+  SaveAsDialogs* saveAs = owned.get();
+  w->SetDataFileDialogs(std::move(owned));
+  Run(false);
+  const fs::path filed = w->lastFiledReport();
+  ASSERT_TRUE(IsPdf(filed));
+  const fs::path folder = filed.parent_path();
+  { std::ofstream(folder / "drill1.pdf") << "the user's own file"; }
+
+  saveAs->choices = {(folder / "drill1.DTA").string()};
+  w->mDataSaveAs->trigger();
+  ASSERT_EQ(p.run.Recording.DataFileName, (folder / "drill1.DTA").string());
+  EXPECT_EQ(w->lastFiledReport(), (folder / "drill1-2.pdf").string());
+  EXPECT_TRUE(IsPdf(folder / "drill1-2.pdf"));
+  EXPECT_FALSE(fs::exists(filed));
+  EXPECT_EQ(testing::ReadTextFile((folder / "drill1.pdf").string()), "the user's own file");
+
+  // Saved again under another name: it follows again.
+  saveAs->choices = {(folder / "drill2.DTA").string()};
+  w->mDataSaveAs->trigger();
+  EXPECT_EQ(w->lastFiledReport(), (folder / "drill2.pdf").string());
+  EXPECT_TRUE(IsPdf(folder / "drill2.pdf"));
+  EXPECT_FALSE(fs::exists(folder / "drill1-2.pdf"));
   for (const auto& m : host.messages) ADD_FAILURE() << m.text;
 }
 
