@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "records/report_numbers.h"
+
 namespace pumpdrill {
 
 namespace {
@@ -15,13 +17,12 @@ constexpr double kBandSlack = 1e-9;
 // Shares that show as 100 % cost nothing.
 constexpr double kShareSlack = 0.005;
 
-// A number with `decimals` places, whatever the locale.
-std::string Fixed(double v, int decimals = 1) {
-  char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-  std::string s(buf, r.ptr);
-  if (s == "-0" || s == "-0.0" || s == "-0.00") s.erase(0, 1);
-  return s;
+std::string Fixed(double v, int decimals = 1) { return ReportFixed(v, decimals); }
+
+// "100 +/- 10 psi" in the report's units.
+std::string Band(const DisplayUnits& u, const LineTarget& t) {
+  return ReportFixed(ToDisplay(u, kUnitPressure, t.nozzlePress), ReportPressureDecimals(u, 0)) +
+         " +/- " + ReportPressure(u, t.tolerance, 0);
 }
 
 std::string LineName(const LineMeasure& m) {
@@ -42,6 +43,7 @@ void MeasureLine(const RunSample& r, double dt, LineMeasure& m) {
   if (std::isnan(m.firstWater)) m.firstWater = r.time;
   m.flowingSeconds += dt;
   m.maxNozzlePress = std::max(m.maxNozzlePress, np);
+  m.maxFlow = std::max(m.maxFlow, r.flow[m.line]);
   if (!m.hasTarget) return;
   const double dev = np - m.target.nozzlePress;
   if (std::fabs(dev) <= m.target.tolerance + kBandSlack) m.inBandSeconds += dt;
@@ -134,15 +136,14 @@ void ScorePressures(RunReport& rep) {
     if (share < 1 - kShareSlack) {
       const double lost = each * (1 - kWaterOnTimeShare) * (1 - share);
       rep.pressurePoints -= lost;
-      const std::string band =
-          Fixed(m.target.nozzlePress, 0) + " +/- " + Fixed(m.target.tolerance, 0) + " psi";
+      const std::string band = Band(rep.units, m.target);
       if (std::isnan(m.inBandShare)) {
         rep.deductions.push_back({lost, name + ": never flowed, so never within " + band});
       } else {
         rep.deductions.push_back(
             {lost, name + ": nozzle pressure within " + band + " for " + Fixed(100 * share, 0) +
-                       " % of its flowing time (worst " + (m.worstDeviation > 0 ? "+" : "") +
-                       Fixed(m.worstDeviation) + " psi)"});
+                       " % of its flowing time (worst " +
+                       ReportSignedPressure(rep.units, m.worstDeviation) + ")"});
       }
     }
   }
@@ -180,12 +181,14 @@ void ScoreSafety(const RunRecord& record, const AnswerKey& key, const Accumulate
   items.push_back({key.never[kNeverHoseOverTest], true, rep.hoseOverTestSeconds > 0, "",
                    "line " + std::to_string(rep.hoseOverTestLine) +
                        "'s discharge pressure rose above the hose test pressure of " +
-                       Fixed(rep.hoseTest, 0) + " psi (for " + Fixed(rep.hoseOverTestSeconds) +
-                       " s, highest " + Fixed(acc.maxHosePress, 0) + " psi)"});
+                       ReportPressure(rep.units, rep.hoseTest, 0) + " (for " +
+                       Fixed(rep.hoseOverTestSeconds) + " s, highest " +
+                       ReportPressure(rep.units, acc.maxHosePress, 0) + ")"});
   items.push_back({key.intakeFloor != 0, true, rep.belowFloorSeconds > 0, "",
-                   "the intake pressure fell below the floor of " + Fixed(key.intakeFloor, 0) +
-                       " psi for " + Fixed(rep.belowFloorSeconds) + " s (lowest " +
-                       Fixed(rep.minIntake) + " psi)"});
+                   "the intake pressure fell below the floor of " +
+                       ReportPressure(rep.units, key.intakeFloor, 0) + " for " +
+                       Fixed(rep.belowFloorSeconds) + " s (lowest " +
+                       ReportPressure(rep.units, rep.minIntake) + ")"});
   int counted = 0;
   for (const SafetyItem& item : items) {
     if (item.enabled && !item.measurable) rep.notes.push_back(item.notRecorded + ": not scored.");
@@ -205,8 +208,11 @@ void ScoreSafety(const RunRecord& record, const AnswerKey& key, const Accumulate
 
 }  // namespace
 
-RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key) {
+RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key,
+                           const DisplayUnits& units) {
   RunReport rep;
+  rep.units = units;
+  rep.tankCapacity = record.tankCapacity;
   rep.evolution = record.evolution;
   rep.operatorName = record.operatorName;
   rep.date = record.date;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/units.h"
 #include "records/answer_key.h"
 #include "records/run_record.h"
 
@@ -32,6 +33,7 @@ struct LineMeasure {
   double inBandShare = kUnknown;     // of the flowing time; unknown without target or flow
   double worstDeviation = kUnknown;  // psi, signed: nozzle pressure minus target
   double maxNozzlePress = 0;
+  double maxFlow = 0;  // gpm while flowing
 };
 
 struct Deduction {
@@ -40,6 +42,7 @@ struct Deduction {
 };
 
 struct RunReport {
+  DisplayUnits units;  // of the report's texts; its figures stay in psi, gpm and gal
   std::string evolution, operatorName, date;
   std::string keyPath;
   bool scored = false;     // an answer key was read
@@ -54,6 +57,7 @@ struct RunReport {
   int waterHammers = -1;                                // -1: not recorded
   double tankLowAt = kUnknown, tankEmptyAt = kUnknown;  // s; unknown: never
   double tankLowSeconds = 0, tankEmptySeconds = 0;
+  double tankCapacity = 0;  // gal; 0 unknown
   double maxRpm = 0, rpmLimit = 0, engineAtLimitSeconds = 0;
   double maxPumpPress = 0;
   double hoseTest = kDefaultHoseTestPress;
@@ -68,16 +72,19 @@ struct RunReport {
 
 // Computes the report of record against key (key.loaded false: measures
 // only, over the whole run). Each sample stands until the next one; the
-// scored time is 0 to the key's duration.
-RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key);
+// scored time is 0 to the key's duration. The texts (deductions, and
+// RunReportText) show pressures, flows and volumes in units.
+RunReport ComputeRunReport(const RunRecord& record, const AnswerKey& key,
+                           const DisplayUnits& units = DisplayUnits{});
 
 // The report as text: the header, the score and its deductions, then the
 // measures and the actions, one item a line.
 std::string RunReportText(const RunReport& report);
 
-// The CSV header and the one row of a report, line break included: names,
-// score, points, measures, then per line 1..15 its water time, band share
-// and worst deviation (empty where there is none).
+// The CSV header and the one row (always psi, whatever the report's units) of a
+// report, line break included: names, score, points, measures, then per
+// line 1..15 its water time, band share and worst deviation (empty where there
+// is none).
 std::string RunReportCsvHeader();
 std::string RunReportCsvRow(const RunReport& report);
 

@@ -4,28 +4,21 @@
 #include <cmath>
 
 #include "frame/text_values.h"
+#include "records/report_numbers.h"
 #include "records/run_report.h"
 
 namespace pumpdrill {
 
 namespace {
 
-std::string Fixed(double v, int decimals = 1) {
-  if (std::isnan(v)) return "";
-  char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-  std::string s(buf, r.ptr);
-  if (s == "-0" || s == "-0.0") s.erase(0, 1);
-  return s;
-}
+std::string Fixed(double v, int decimals = 1) { return ReportFixed(v, decimals); }
 
 std::string Seconds(double v) { return std::isnan(v) ? "never" : Fixed(v) + " s"; }
-
-std::string Signed(double v) { return (v > 0 ? "+" : "") + Fixed(v); }
 
 }  // namespace
 
 std::string RunReportText(const RunReport& r) {
+  const DisplayUnits& u = r.units;
   std::string out = "Run report";
   if (!r.evolution.empty()) out += ": " + r.evolution;
   out += "\n";
@@ -50,28 +43,34 @@ std::string RunReportText(const RunReport& r) {
     out += "  Line " + std::to_string(m.line);
     if (!m.title.empty()) out += " (" + m.title + ")";
     if (m.hasTarget)
-      out += ": target " + Fixed(m.target.nozzlePress, 0) + " +/- " + Fixed(m.target.tolerance, 0) +
-             " psi, water by " + Fixed(m.target.waterBy, 0) + " s";
+      out += ": target " +
+             ReportFixed(ToDisplay(u, kUnitPressure, m.target.nozzlePress),
+                         ReportPressureDecimals(u, 0)) +
+             " +/- " + ReportPressure(u, m.target.tolerance, 0) + ", water by " +
+             Fixed(m.target.waterBy, 0) + " s";
     out += "\n    ";
     if (std::isnan(m.firstWater)) {
       out += "no water\n";
       continue;
     }
-    out += "water at " + Fixed(m.firstWater) + " s, flowing " + Fixed(m.flowingSeconds) + " s";
+    out += "water at " + Fixed(m.firstWater) + " s, flowing " + Fixed(m.flowingSeconds) +
+           " s, highest flow " + ReportFlow(u, m.maxFlow);
     if (!std::isnan(m.inBandShare))
       out += ", in band " + Fixed(100 * m.inBandShare, 0) + " %, worst deviation " +
-             Signed(m.worstDeviation) + " psi";
+             ReportSignedPressure(u, m.worstDeviation);
     else
-      out += ", highest nozzle pressure " + Fixed(m.maxNozzlePress) + " psi";
+      out += ", highest nozzle pressure " + ReportPressure(u, m.maxNozzlePress);
     out += "\n";
   }
 
   out += "\nSupply\n  Lowest intake pressure " +
-         (std::isnan(r.minIntake) ? "-" : Fixed(r.minIntake)) + " psi";
+         (std::isnan(r.minIntake) ? "- " + u.Label[kUnitPressure] : ReportPressure(u, r.minIntake));
   if (r.intakeFloor != 0)
-    out += "; below the floor of " + Fixed(r.intakeFloor, 0) + " psi for " +
+    out += "; below the floor of " + ReportPressure(u, r.intakeFloor, 0) + " for " +
            Fixed(r.belowFloorSeconds) + " s";
-  out += "\n  Tank low (below a quarter): " + Seconds(r.tankLowAt);
+  out += "\n  Tank low (below a quarter";
+  if (r.tankCapacity > 0) out += " of " + ReportVolume(u, r.tankCapacity);
+  out += "): " + Seconds(r.tankLowAt);
   if (!std::isnan(r.tankLowAt)) out += ", for " + Fixed(r.tankLowSeconds) + " s";
   out += "; tank empty: " + Seconds(r.tankEmptyAt);
   if (!std::isnan(r.tankEmptyAt)) out += ", for " + Fixed(r.tankEmptySeconds) + " s";
@@ -83,8 +82,8 @@ std::string RunReportText(const RunReport& r) {
          (r.waterHammers < 0 ? std::string("not recorded") : std::to_string(r.waterHammers)) + "\n";
   out += "  Highest engine speed " + Fixed(r.maxRpm, 0) + " RPM (limit " + Fixed(r.rpmLimit, 0) +
          "), at the limit for " + Fixed(r.engineAtLimitSeconds) + " s\n";
-  out += "  Highest pump pressure " + Fixed(r.maxPumpPress) +
-         " psi; above the hose test pressure (" + Fixed(r.hoseTest, 0) + " psi) for " +
+  out += "  Highest pump pressure " + ReportPressure(u, r.maxPumpPress) +
+         "; above the hose test pressure (" + ReportPressure(u, r.hoseTest, 0) + ") for " +
          Fixed(r.hoseOverTestSeconds) + " s\n";
 
   out += "\nOperator actions\n";
@@ -99,8 +98,10 @@ std::string RunReportText(const RunReport& r) {
 
 std::string RunReportCsvHeader() {
   std::string h =
-      "evolution,operator,date,score,pressure points,safety points,scored s,min intake psi,"
-      "below floor s,cavitation s,water hammers,tank low at s,tank empty at s,engine at limit s,"
+      "evolution,operator,date,score,pressure points,safety "
+      "points,scored s,min intake psi,"
+      "below floor s,cavitation s,water hammers,tank low at s,tank "
+      "empty at s,engine at limit s,"
       "highest pump psi,hose over test s";
   for (int line = 1; line <= kReportLines; ++line) {
     const std::string n = "line " + std::to_string(line);

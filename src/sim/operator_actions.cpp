@@ -123,6 +123,21 @@ void ActionReconnectDischargeLine(State& s, bool simActive, Host& host) {
   }
 }
 
+const char* OperatorActionCommand(OperatorAction action) {
+  switch (action) {
+    case OperatorAction::CheckSupplyLine: return "check supply";
+    case OperatorAction::CheckDischargeLines: return "check discharge";
+    case OperatorAction::FillTank: return "fill tank";
+    case OperatorAction::FillDumpTank: return "fill dump";
+    case OperatorAction::FillEngineOil: return "fill oil";
+    case OperatorAction::FillPrimerOil: return "fill primer-oil";
+    case OperatorAction::ReplaceSupplyLine: return "replace supply";
+    case OperatorAction::ReplaceHardSuction: return "replace suction";
+    case OperatorAction::ReconnectDischargeLine: return "reconnect discharge";
+  }
+  return "";
+}
+
 void RunOperatorAction(State& s, OperatorAction action, bool simActive, Host& host) {
   switch (action) {
     case OperatorAction::CheckSupplyLine: ActionCheckSupplyLine(s, simActive, host); break;

@@ -42,6 +42,10 @@ enum class OperatorAction {
   ReconnectDischargeLine,
 };
 
+// The command's name in the headless runner's script ("fill tank"), as
+// the run report lists it.
+const char* OperatorActionCommand(OperatorAction action);
+
 void RunOperatorAction(State& s, OperatorAction action, bool simActive, Host& host);
 
 }  // namespace pumpdrill

@@ -13,9 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/script.h"
 #include "records/answer_key.h"
 #include "records/control_watch.h"
+#include "records/report_files.h"
+#include "records/report_numbers.h"
 #include "scratch_dir.h"
+#include "sim/operator_actions.h"
 
 namespace pumpdrill {
 namespace {
@@ -115,7 +119,8 @@ TEST(RunReportMeasures, TimeToWaterCavitationAndTank) {
   EXPECT_DOUBLE_EQ(Line1(r).firstWater, 1.25);
   EXPECT_DOUBLE_EQ(r.cavitationSeconds, 0.75);
   EXPECT_DOUBLE_EQ(r.tankLowAt, 2.0);
-  EXPECT_DOUBLE_EQ(r.tankLowSeconds, 0.75);  // the last sample stands for no time
+  EXPECT_DOUBLE_EQ(r.tankLowSeconds,
+                   0.75);  // the last sample stands for no time
   EXPECT_DOUBLE_EQ(r.tankEmptyAt, 2.75);
   EXPECT_EQ(r.waterHammers, 2);
   // Water at 1.25 s, due by 1 s: the quarter of the line's points for water
@@ -235,6 +240,88 @@ TEST(RunReportText, CsvRowMatchesItsHeader) {
   EXPECT_EQ(RunReportCsvRow(r).rfind(",,,100.0,70.0,30.0,10.0,", 0), 0u) << RunReportCsvRow(r);
 }
 
+// The report's texts in the display units: its figures are psi, gpm and
+// gallons; the text converts each where it is written. The CSV stays psi.
+struct UnitsCase {
+  const char* name;
+  bool metric, bars;
+  std::vector<const char*> texts;  // each in the report's text
+};
+
+TEST(RunReportText, ShowsPressuresFlowsAndVolumesInTheDisplayUnits) {
+  const UnitsCase kCases[] = {
+      {"english",
+       false,
+       false,
+       {"target 100 +/- 10 psi", "highest flow 140 gpm", "worst deviation +20.0 psi",
+        "Lowest intake pressure 10.0 psi; below the floor of 20 psi", "a quarter of 700 gal",
+        "Highest pump pressure 170.0 psi; above the hose test pressure (300 "
+        "psi)",
+        "within 100 +/- 10 psi for 0 %", "the floor of 20 psi for 2.0 s (lowest 10.0 psi)"}},
+      {"kPa",
+       true,
+       false,
+       {"target 689 +/- 69 KPa", "highest flow 531 lpm", "worst deviation +137.9 KPa",
+        "Lowest intake pressure 68.9 KPa; below the floor of 138 KPa", "a quarter of 2653 L",
+        "Highest pump pressure 1172.0 KPa; above the hose test pressure (2068 "
+        "KPa)",
+        "within 689 +/- 69 KPa for 0 %", "the floor of 138 KPa for 2.0 s (lowest 68.9 KPa)"}},
+      {"bar",
+       true,
+       true,
+       {"target 6.89 +/- 0.69 bar", "highest flow 531 lpm", "worst deviation +1.379 bar",
+        "Lowest intake pressure 0.689 bar; below the floor of 1.38 bar", "a quarter of 2653 L",
+        "Highest pump pressure 11.720 bar; above the hose test pressure (20.68 "
+        "bar)",
+        "within 6.89 +/- 0.69 bar for 0 %", "the floor of 1.38 bar for 2.0 s (lowest 0.689 bar)"}},
+  };
+  Step step{140, 120};
+  step.intake = 10;
+  RunRecord record = Record(std::vector<Step>(9, step));
+  record.tankCapacity = 700;
+  AnswerKey key = Key(2);
+  key.intakeFloor = 20;
+  for (const UnitsCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    DisplayUnits units;
+    ApplyUnits(units, c.metric, c.bars);
+    const RunReport r = ComputeRunReport(record, key, units);
+    const std::string text = RunReportText(r);
+    for (const char* t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+    if (c.metric) {
+      EXPECT_EQ(text.find("psi"), std::string::npos) << text;
+    }
+    // The arithmetic and the CSV do not change with the units.
+    EXPECT_NEAR(Line1(r).worstDeviation, 20, 1e-9);
+    EXPECT_NE(RunReportCsvRow(r).find(",10.0,2.0,"), std::string::npos) << RunReportCsvRow(r);
+  }
+}
+
+// A pressure typed into the key editor: a figure left as shown keeps its
+// psi exactly; a changed one is converted.
+TEST(RunReportText, EnteredPressuresKeepWhatWasNotChanged) {
+  struct Case {
+    bool metric, bars;
+    int decimals;
+    double shown, before, psi;
+  } const kCases[] = {
+      {false, false, 0, 100, 100, 100},
+      {false, false, 1, 12.5, 100, 12.5},
+      {true, false, 0, 689, 100, 100},  // 689.4 shown as 689: unchanged
+      {true, false, 0, 700, 100, 700 * 0.1450536698578474},
+      {true, false, 1, -103.4, -15, -15},
+      {true, true, 2, 6.89, 100, 100},
+      {true, true, 2, 7.00, 100, 7 * 14.50536698578474},
+      {true, false, 0, 345, NAN, 345 * 0.1450536698578474},  // never shown
+  };
+  for (const Case& c : kCases) {
+    DisplayUnits u;
+    ApplyUnits(u, c.metric, c.bars);
+    EXPECT_NEAR(EnteredPressure(u, c.shown, c.before, c.decimals), c.psi, 1e-9)
+        << c.metric << c.bars << " " << c.shown;
+  }
+}
+
 // The answer key's reader: what it takes, what it reports and skips.
 struct KeyCase {
   const char* name;
@@ -247,9 +334,11 @@ struct KeyCase {
 TEST(AnswerKeyFile, ReadsReportsAndSkips) {
   const KeyCase kCases[] = {
       {"the format with comments",
-       "; answer key\n[Key]\nDuration=600          ; seconds\nIntakeFloor=20   ; psi\n"
+       "; answer key\n[Key]\nDuration=600          ; seconds\nIntakeFloor=20   "
+       "; psi\n"
        "[Never]               ; 1 = a deduction\nCavitation=0\nWaterHammer=1\n"
-       "[Line 1]              ; one section per line\nNozzlePressure=100    ; psi\n"
+       "[Line 1]              ; one section per line\nNozzlePressure=100    ; "
+       "psi\n"
        "Tolerance=10\nWaterBy=60\n[Line 3]\nNozzlePressure=50\n",
        true,
        {1, 3},
@@ -377,6 +466,111 @@ TEST(ControlWatchTest, ChangesBecomeActions) {
                                            "6.0 control governor", "6.0 governor pressure 150",
                                            "9.0 primer on"};
   EXPECT_EQ(texts, wanted);
+}
+
+// The foam controls of a panel with a foam system are actions too; an
+// Actions-menu command noted between two moves of one control parts them.
+TEST(ControlWatchTest, FoamControlsAndMenuCommands) {
+  auto s = std::make_unique<State>();
+  s->PumpControl.PressureControlMode = 2;
+  s->FoamSetup.SYS_TYPE = kFoamDirectInjection;
+  s->FoamSetup.NR_TANKS = 2;
+  s->FoamSetup.CAFS_AIR_V_SEL.bits = 1u << 3;
+  ControlWatch watch;
+  watch.Begin(*s);
+  std::vector<RunAction> actions;
+  struct Move {
+    double time;
+    std::function<void(State&)> change;
+    const char* menu;  // an Actions-menu command noted after the look, or nullptr
+  };
+  const Move kMoves[] = {
+      {1.0, [](State& x) { x.FoamSetup.PropLever = 1; }, nullptr},
+      {2.0, [](State& x) { x.FoamSetup.FoamPercentSet = 3; }, nullptr},
+      {3.0, [](State& x) { x.FoamSetup.FoamTankSelect = kFoamTankB; }, nullptr},
+      {4.0, [](State& x) { x.FoamSetup.CafsAirOn = true; }, nullptr},
+      {5.0, [](State& x) { x.FoamSetup.CafsAirValve[3] = 0.5; }, "fill tank"},
+      {5.25, [](State& x) { x.FoamSetup.CafsAirValve[3] = 0.75; }, nullptr},
+      {5.5, [](State& x) { x.FoamSetup.CafsAirValve[3] = 1.0; }, nullptr},
+      {6.0, [](State& x) { x.FoamSetup.CafsAirValve[4] = 1.0; }, nullptr},  // no air valve
+  };
+  for (const Move& m : kMoves) {
+    m.change(*s);
+    watch.Look(*s, m.time, actions);
+    if (m.menu) actions.push_back({m.time, m.menu});
+  }
+  std::vector<std::string> texts;
+  for (const RunAction& a : actions) texts.push_back(Fixed(a.time) + " " + a.text);
+  const std::vector<std::string> wanted = {"1.0 foam proportioner on", "2.0 foam percent 3.00",
+                                           "3.0 foam tank b",          "4.0 foam air on",
+                                           "5.0 foam airvalve 3 0.50", "5.0 fill tank",
+                                           "5.5 foam airvalve 3 1.00"};
+  EXPECT_EQ(texts, wanted);
+  // Every action listed reads back as the runner's script.
+  Script script;
+  std::string error;
+  for (const RunAction& a : actions)
+    EXPECT_TRUE(ParseScript("0 " + a.text + "\n", script, error)) << a.text << ": " << error;
+}
+
+// Each Actions-menu command is listed under the runner's name for it,
+// which the runner reads back as the same command.
+TEST(ControlWatchTest, MenuCommandsAreListedUnderTheirScriptNames) {
+  const OperatorAction kAll[] = {OperatorAction::CheckSupplyLine,
+                                 OperatorAction::CheckDischargeLines,
+                                 OperatorAction::FillTank,
+                                 OperatorAction::FillDumpTank,
+                                 OperatorAction::FillEngineOil,
+                                 OperatorAction::FillPrimerOil,
+                                 OperatorAction::ReplaceSupplyLine,
+                                 OperatorAction::ReplaceHardSuction,
+                                 OperatorAction::ReconnectDischargeLine};
+  for (OperatorAction a : kAll) {
+    const std::string command = OperatorActionCommand(a);
+    Script script;
+    std::string error;
+    ASSERT_TRUE(ParseScript("0 " + command + "\n", script, error)) << command << ": " << error;
+    ASSERT_EQ(script.actions.size(), 1u);
+    EXPECT_EQ(script.actions[0].command, ScriptCommand::Operator) << command;
+    EXPECT_EQ(script.actions[0].action, a) << command;
+  }
+}
+
+// The filed report moved beside a data file saved under a name: the first
+// free name, never over a file that is there.
+TEST(ReportFiles, MovesBesideTheDataFileNeverOverAFile) {
+  struct Case {
+    const char* name;
+    std::vector<const char*> there;  // files in the folder besides the report
+    const char* wanted;
+  } const kCases[] = {
+      {"free", {}, "drill.pdf"},
+      {"taken", {"drill.pdf"}, "drill-2.pdf"},
+      {"taken twice", {"drill.pdf", "drill-2.pdf"}, "drill-3.pdf"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    const std::string report = (dir.path() / "EVO-20260101-120000.pdf").string();
+    std::ofstream(report) << "report";
+    for (const char* f : c.there) std::ofstream(dir.path() / f) << "user " << f;
+    std::string error;
+    const std::string moved =
+        MoveReportBesideDataFile(report, (dir.path() / "drill.DTA").string(), error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(moved, (dir.path() / c.wanted).string());
+    EXPECT_EQ(ReadText(moved), "report");
+    EXPECT_FALSE(std::filesystem::exists(report));
+    for (const char* f : c.there)
+      EXPECT_EQ(ReadText((dir.path() / f).string()), std::string("user ") + f);
+  }
+  // A report that is gone: said, nothing made.
+  ScratchDir dir;
+  std::string error;
+  const std::string gone = (dir.path() / "gone.pdf").string();
+  EXPECT_EQ(MoveReportBesideDataFile(gone, (dir.path() / "d.DTA").string(), error), gone);
+  EXPECT_NE(error, "");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "d.pdf"));
 }
 
 }  // namespace

@@ -29,6 +29,20 @@ bool IsPdf(const fs::path& path) {
   return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF") && bytes.size() > 1000;
 }
 
+// The data file's 'Save as...' dialog, answering with the names given.
+class SaveAsDialogs : public DataFileDialogs {
+ public:
+  std::optional<std::string> ChooseSaveAs(QWidget*, const std::string&,
+                                          const std::string&) override {
+    if (choices.empty()) return std::nullopt;
+    std::string c = choices.front();
+    choices.erase(choices.begin());
+    return c;
+  }
+  std::vector<std::string> ChooseDelete(QWidget*, const std::string&) override { return {}; }
+  std::vector<std::string> choices;
+};
+
 class RunReportWindowTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
@@ -41,8 +55,10 @@ class RunReportWindowTest : public testing::MainWindowFixture {
     fs::copy_file(evols / "TANK-ATTACK.EVO", p.Dirs().EvolutionsDirectory + "TANK-ATTACK.EVO");
     // The shipped key, scored over the 40 s this test runs.
     std::ofstream(p.Dirs().EvolutionsDirectory + "TANK-ATTACK.KEY")
-        << "[Key]\nDuration=40\nIntakeFloor=0\n[Line 3]\nNozzlePressure=100\nTolerance=10\n"
-           "WaterBy=30\n[Line 5]\nNozzlePressure=100\nTolerance=10\nWaterBy=30\n";
+        << "[Key]\nDuration=40\nIntakeFloor=0\n[Line "
+           "3]\nNozzlePressure=100\nTolerance=10\n"
+           "WaterBy=30\n[Line "
+           "5]\nNozzlePressure=100\nTolerance=10\nWaterBy=30\n";
     dialogs->choices = {p.Dirs().EvolutionsDirectory + "TANK-ATTACK.EVO"};
     w->mOpen->trigger();
     host.messages.clear();
@@ -184,6 +200,113 @@ TEST_F(RunReportWindowTest, AnswerKeyEditorWritesTheKey) {
   EXPECT_EQ(key.lines[1].line, 5);
   EXPECT_NE(testing::ReadTextFile(path).find("; kept by the editor"), std::string::npos);
   for (const auto& m : host.messages) ADD_FAILURE() << m.text;
+}
+
+// A program set to metric units: the report and its filed PDF show kPa,
+// lpm and litres; the key editor shows kPa and writes psi, a figure left
+// alone exactly as it was.
+TEST_F(RunReportWindowTest, MetricProgramReportsAndEditsInKpa) {
+  p.config.Options.MetricUnits = true;
+  ApplyUnits(p.config, true);
+  Run(false);
+  TfrmRunReport* report = w->frmRunReport();
+  ASSERT_NE(report, nullptr);
+  const std::string text = report->MemoReport->toPlainText().toStdString();
+  EXPECT_NE(report->Text().find("689 +/- 69 KPa"),
+            std::string::npos);  // what the PDF is made of
+  EXPECT_NE(text.find("Score: 100.0 of 100"), std::string::npos) << text;
+  for (const char* t :
+       {"target 689 +/- 69 KPa", "lpm, in band 100 %", "hose test pressure (2068 KPa)", " L): "})
+    EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+  EXPECT_EQ(text.find("psi"), std::string::npos) << text;
+  EXPECT_TRUE(IsPdf(w->lastFiledReport()));
+  testing::Screenshot(*report, "run_report_metric");
+
+  const std::string path = p.Dirs().EvolutionsDirectory + "TANK-ATTACK.KEY";
+  TfrmAnswerKey* editor = w->mAnswerKeyClick();
+  ASSERT_NE(editor, nullptr);
+  auto cell = [editor](int row, int column) {
+    return qobject_cast<QDoubleSpinBox*>(editor->GridLines->cellWidget(row, column));
+  };
+  EXPECT_EQ(cell(4, 1)->suffix(), " KPa");
+  EXPECT_DOUBLE_EQ(cell(4, 1)->value(), 689);             // 100 psi
+  EXPECT_DOUBLE_EQ(editor->EditHoseTest->value(), 2068);  // 300 psi
+  // Line 1 scored at 345 kPa, typed.
+  auto* scored1 = qobject_cast<QCheckBox*>(editor->GridLines->cellWidget(0, 0));
+  QTest::mouseClick(scored1, Qt::LeftButton, {}, QPoint(8, scored1->height() / 2));
+  cell(0, 1)->selectAll();
+  QTest::keyClicks(cell(0, 1), "345");
+  testing::Screenshot(*editor, "answer_key_editor_metric");
+  QTest::mouseClick(editor->BtnOk, Qt::LeftButton);
+  testing::ProcessEventsFor(20);
+
+  AnswerKey key;
+  std::vector<std::string> messages;
+  ASSERT_TRUE(ReadAnswerKey(path, 8, key, messages));
+  ASSERT_EQ(key.lines.size(), 3u);
+  EXPECT_EQ(key.lines[0].line, 1);
+  EXPECT_NEAR(key.lines[0].nozzlePress, 345 / 6.894, 0.01);
+  EXPECT_DOUBLE_EQ(key.lines[1].nozzlePress,
+                   100);  // left alone: not 689 kPa back to 99.94 psi
+  EXPECT_DOUBLE_EQ(key.lines[2].tolerance, 10);
+  EXPECT_DOUBLE_EQ(key.hoseTest, 300);
+  EXPECT_NE(testing::ReadTextFile(path).find("NozzlePressure=100\n"), std::string::npos);
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
+}
+
+// The run's data file saved under a name: the filed report takes its name,
+// beside it; a user's PDF of that name stays as it was.
+TEST_F(RunReportWindowTest, FiledReportFollowsTheSavedDataFile) {
+  auto owned = std::make_unique<SaveAsDialogs>();
+  SaveAsDialogs* saveAs = owned.get();
+  w->SetDataFileDialogs(std::move(owned));
+  Run(false);
+  const fs::path filed = w->lastFiledReport();
+  ASSERT_TRUE(IsPdf(filed));
+  const fs::path folder = filed.parent_path();
+  { std::ofstream(folder / "drill1.pdf") << "the user's own file"; }
+
+  saveAs->choices = {(folder / "drill1.DTA").string()};
+  w->mDataSaveAs->trigger();
+  ASSERT_EQ(p.run.Recording.DataFileName, (folder / "drill1.DTA").string());
+  EXPECT_EQ(w->lastFiledReport(), (folder / "drill1-2.pdf").string());
+  EXPECT_TRUE(IsPdf(folder / "drill1-2.pdf"));
+  EXPECT_FALSE(fs::exists(filed));
+  EXPECT_EQ(testing::ReadTextFile((folder / "drill1.pdf").string()), "the user's own file");
+
+  // Saved again under another name: it follows again.
+  saveAs->choices = {(folder / "drill2.DTA").string()};
+  w->mDataSaveAs->trigger();
+  EXPECT_EQ(w->lastFiledReport(), (folder / "drill2.pdf").string());
+  EXPECT_TRUE(IsPdf(folder / "drill2.pdf"));
+  EXPECT_FALSE(fs::exists(folder / "drill1-2.pdf"));
+  for (const auto& m : host.messages) ADD_FAILURE() << m.text;
+}
+
+// An Actions-menu command during the run is listed at its time, between
+// the panel's actions around it.
+TEST_F(RunReportWindowTest, ActionsMenuCommandsAreListed) {
+  QTest::mouseClick(w->BtnStart, Qt::LeftButton);
+  OpenValve(17);
+  Ticks(100);
+  emit w->mnuActions->aboutToShow();  // the menu opened: its commands enabled
+  w->mFillTank->trigger();
+  Ticks(100);
+  OpenValve(3);
+  Ticks(100);
+  QTest::mouseClick(w->BtnStop, Qt::LeftButton);
+  testing::ProcessEventsFor(50);
+  ASSERT_NE(w->frmRunReport(), nullptr);
+  const std::string text = w->frmRunReport()->MemoReport->toPlainText().toStdString();
+  const std::size_t valve17 = text.find("s  valve 17 1.00\n");
+  const std::size_t fill = text.find("s  fill tank\n");
+  const std::size_t valve3 = text.find("s  valve 3 1.00\n");
+  ASSERT_NE(fill, std::string::npos) << text;
+  EXPECT_LT(valve17, fill) << text;
+  EXPECT_LT(fill, valve3) << text;
+  // At its time: after the first 100 ticks (1.5 s) of the run.
+  const std::size_t lineStart = text.rfind('\n', fill) + 1;
+  EXPECT_NEAR(std::stod(text.substr(lineStart, fill - lineStart)), 1.5, 0.2) << text;
 }
 
 }  // namespace

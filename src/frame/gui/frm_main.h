@@ -141,7 +141,8 @@ class TfrmMain : public QMainWindow {
   // The run report (frm_main_report.cpp): every run is sampled for it; at
   // Terminate it is filed as a PDF in the data folder (a new name, never
   // over a file that is there) and shown; Data Records > 'Run Report...'
-  // shows it again.
+  // shows it again. When the run's data file is saved under a name, the
+  // filed PDF takes that name too (again never over a file).
   TfrmRunReport* frmRunReport() const;
   void mRunReportClick();
   void NoteWaterHammer();  // the run sounded one
@@ -286,10 +287,12 @@ class TfrmMain : public QMainWindow {
   void TrackRunReport(bool wasActive);  // after every run state change and tick
   void FileAndShowRunReport();
   RunReport ComputeLastRunReport();
+  void ReportFollowsDataFile(const std::string& savedFrom);  // after a Save as of the data file
   Program& p_;
   WindowHost& host_;
   RunRecorder runRecorder_;
   std::string lastFiledReport_;
+  std::string lastReportDataFile_;  // the data file the filed report belongs to
   QMdiArea* mdiArea_ = nullptr;
   ImageLibraryHandle miscLibrary_;
   int setupTab_ = kTabPanel;

@@ -23,7 +23,11 @@ void TfrmMain::ConnectActionsMenu() {
   };
   for (const auto& [item, action] : commands) {
     const OperatorAction a = action;
-    connect(item, &QAction::triggered, this, [this, a] { RunOperatorAction(p_.S(), a, p_.run.SimActive, host_); });
+    connect(item, &QAction::triggered, this, [this, a] {
+      // Into the run's report under the runner's name for the command.
+      if (p_.run.SimActive) runRecorder_.NoteAction(p_.S().SimClock.Time, OperatorActionCommand(a));
+      RunOperatorAction(p_.S(), a, p_.run.SimActive, host_);
+    });
   }
   connect(mnuActions, &QMenu::aboutToShow, this, &TfrmMain::ActionsMenuShow);
 }

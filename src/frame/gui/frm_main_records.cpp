@@ -55,7 +55,12 @@ void TfrmMain::mDataSaveAsClick() {
     std::optional<std::string> chosen = dataFileDialogs_->ChooseSaveAs(this, folder, ProposedDataFileName(p_.run));
     if (!chosen) return;
     bool refused = false;
-    if (SaveDataFileAs(p_.run, host_, *chosen, &refused) || !refused) return;
+    const std::string from = p_.run.Recording.DataFileName;
+    if (SaveDataFileAs(p_.run, host_, *chosen, &refused)) {
+      ReportFollowsDataFile(from);
+      return;
+    }
+    if (!refused) return;
   }
 }
 

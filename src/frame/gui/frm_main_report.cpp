@@ -10,6 +10,7 @@
 #include "records/answer_key.h"
 #include "records/gui/frm_answer_key.h"
 #include "records/gui/frm_run_report.h"
+#include "records/report_files.h"
 
 namespace pumpdrill {
 
@@ -22,11 +23,7 @@ std::string NewReportPath(const std::string& folder, const std::string& evolutio
   std::string stem = fs::path(evolution).stem().string();
   if (stem.empty()) stem = "run";
   stem += "-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
-  std::error_code ec;
-  for (int n = 1;; ++n) {
-    const fs::path p = fs::path(folder) / (stem + (n > 1 ? "-" + std::to_string(n) : "") + ".pdf");
-    if (!fs::exists(p, ec)) return p.string();
-  }
+  return UnusedReportPath(folder, stem);
 }
 
 }  // namespace
@@ -69,7 +66,7 @@ RunReport TfrmMain::ComputeLastRunReport() {
       host_.Message(MsgType::Warning, Buttons::Ok, text);
     }
   }
-  RunReport report = ComputeRunReport(runRecorder_.Record(), key);
+  RunReport report = ComputeRunReport(runRecorder_.Record(), key, p_.config.Units);
   report.keyPath = keyPath;
   for (auto it = messages.rbegin(); it != messages.rend(); ++it)
     report.notes.insert(report.notes.begin(), *it);
@@ -90,12 +87,29 @@ void TfrmMain::FileAndShowRunReport() {
   if (std::filesystem::is_directory(folder, ec) &&
       SaveReportPdf(window->Text(), QString::fromStdString(path), reason)) {
     lastFiledReport_ = path;
+    lastReportDataFile_ = p_.run.Recording.DataFileName;
   } else {
     lastFiledReport_.clear();
+    lastReportDataFile_.clear();
   }
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+void TfrmMain::ReportFollowsDataFile(const std::string& savedFrom) {
+  const std::string& saved = p_.run.Recording.DataFileName;
+  std::error_code ec;
+  if (lastFiledReport_.empty() || lastReportDataFile_.empty() || saved == savedFrom ||
+      !std::filesystem::equivalent(lastReportDataFile_, savedFrom, ec))
+    return;
+  std::string error;
+  const std::string moved = MoveReportBesideDataFile(lastFiledReport_, saved, error);
+  // A report that cannot follow stays filed under its own name: nothing is lost.
+  if (!error.empty()) return;
+  lastFiledReport_ = moved;
+  lastReportDataFile_ = saved;
+  if (TfrmRunReport* window = frmRunReport()) window->SetProposedPdf(moved);
 }
 
 TfrmAnswerKey* TfrmMain::mAnswerKeyClick() {
@@ -119,7 +133,7 @@ TfrmAnswerKey* TfrmMain::mAnswerKeyClick() {
   std::vector<std::string> titles;
   for (int line = 1; line <= s.DischargeList.LineCount && line <= kReportLines; ++line)
     titles.push_back(s.DischargeList.LineTitle[line].str());
-  auto* editor = new TfrmAnswerKey(path, titles, host_, this);
+  auto* editor = new TfrmAnswerKey(path, titles, p_.config.Units, host_, this);
   editor->setAttribute(Qt::WA_DeleteOnClose);
   editor->setModal(true);
   editor->Show(key);

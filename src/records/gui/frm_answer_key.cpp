@@ -6,7 +6,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <cmath>
 #include <filesystem>
+
+#include "records/report_numbers.h"
 
 namespace pumpdrill {
 
@@ -27,11 +30,19 @@ QDoubleSpinBox* Spin(QWidget* parent, double lo, double hi, int decimals, const 
   return box;
 }
 
+// The psi a pressure box was last shown from, so that a figure left alone
+// is written back exactly.
+constexpr char kShownPsi[] = "shownPsi";
+
 }  // namespace
 
-TfrmAnswerKey::TfrmAnswerKey(std::string path, std::vector<std::string> lineTitles, Alerts& alerts,
-                             QWidget* parent)
-    : QDialog(parent), path_(std::move(path)), titles_(std::move(lineTitles)), alerts_(alerts) {
+TfrmAnswerKey::TfrmAnswerKey(std::string path, std::vector<std::string> lineTitles,
+                             const DisplayUnits& units, Alerts& alerts, QWidget* parent)
+    : QDialog(parent),
+      path_(std::move(path)),
+      units_(units),
+      titles_(std::move(lineTitles)),
+      alerts_(alerts) {
   setObjectName("frmAnswerKey");
   setWindowTitle(
       QString::fromStdString("Answer Key - " + std::filesystem::path(path_).filename().string()));
@@ -44,10 +55,10 @@ void TfrmAnswerKey::BuildControls() {
   EditDuration = Spin(this, 1, 7 * 24 * 3600, 0, " s");
   EditDuration->setObjectName("EditDuration");
   EditDuration->setToolTip("the seconds of the run, from its start, that are scored");
-  EditIntakeFloor = Spin(this, -15, 10000, 1, " psi");
+  EditIntakeFloor = PressureSpin(this, -15, 10000, 1);
   EditIntakeFloor->setObjectName("EditIntakeFloor");
   EditIntakeFloor->setToolTip("lowest intake pressure while water flows; 0 for none");
-  EditHoseTest = Spin(this, 1, 10000, 0, " psi");
+  EditHoseTest = PressureSpin(this, 1, 10000, 0);
   EditHoseTest->setObjectName("EditHoseTest");
   EditHoseTest->setToolTip("no line's discharge pressure may rise above it");
   auto* form = new QFormLayout;
@@ -74,8 +85,8 @@ void TfrmAnswerKey::BuildControls() {
     auto* scored = new QCheckBox(GridLines);
     scored->setToolTip("this line's nozzle pressure is scored");
     GridLines->setCellWidget(row, kScored, scored);
-    GridLines->setCellWidget(row, kNozzlePress, Spin(GridLines, 1, 10000, 0, " psi"));
-    GridLines->setCellWidget(row, kTolerance, Spin(GridLines, 0.1, 10000, 1, " psi"));
+    GridLines->setCellWidget(row, kNozzlePress, PressureSpin(GridLines, 1, 10000, 0));
+    GridLines->setCellWidget(row, kTolerance, PressureSpin(GridLines, 0.1, 10000, 1));
     GridLines->setCellWidget(row, kWaterBy, Spin(GridLines, 0, 7 * 24 * 3600, 0, " s"));
   }
   GridLines->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -102,14 +113,33 @@ void TfrmAnswerKey::BuildControls() {
   resize(640, 520);
 }
 
+QDoubleSpinBox* TfrmAnswerKey::PressureSpin(QWidget* parent, double loPsi, double hiPsi,
+                                            int psiDecimals) {
+  const int decimals = ReportPressureDecimals(units_, psiDecimals);
+  const std::string suffix = " " + units_.Label[kUnitPressure];
+  return Spin(parent, ShownPressure(units_, loPsi, decimals),
+              ShownPressure(units_, hiPsi, decimals), decimals, suffix.c_str());
+}
+
+void TfrmAnswerKey::ShowPressure(QDoubleSpinBox* box, double psi) {
+  box->setValue(ShownPressure(units_, psi, box->decimals()));
+  box->setProperty(kShownPsi, psi);
+}
+
+double TfrmAnswerKey::EnteredPsi(const QDoubleSpinBox* box) const {
+  const QVariant before = box->property(kShownPsi);
+  return EnteredPressure(units_, box->value(), before.isValid() ? before.toDouble() : NAN,
+                         box->decimals());
+}
+
 QDoubleSpinBox* TfrmAnswerKey::Cell(int row, int column) const {
   return qobject_cast<QDoubleSpinBox*>(GridLines->cellWidget(row, column));
 }
 
 void TfrmAnswerKey::Show(const AnswerKey& key) {
   EditDuration->setValue(key.duration);
-  EditIntakeFloor->setValue(key.intakeFloor);
-  EditHoseTest->setValue(key.hoseTest);
+  ShowPressure(EditIntakeFloor, key.intakeFloor);
+  ShowPressure(EditHoseTest, key.hoseTest);
   for (int k = 0; k < kNeverCount; ++k) ChkNever[k]->setChecked(key.never[k]);
   for (int row = 0; row < GridLines->rowCount(); ++row) {
     LineTarget t;
@@ -120,8 +150,8 @@ void TfrmAnswerKey::Show(const AnswerKey& key) {
       scored = true;
     }
     qobject_cast<QCheckBox*>(GridLines->cellWidget(row, kScored))->setChecked(scored);
-    Cell(row, kNozzlePress)->setValue(scored ? t.nozzlePress : 100);
-    Cell(row, kTolerance)->setValue(t.tolerance);
+    ShowPressure(Cell(row, kNozzlePress), scored ? t.nozzlePress : 100);
+    ShowPressure(Cell(row, kTolerance), t.tolerance);
     Cell(row, kWaterBy)->setValue(t.waterBy);
   }
 }
@@ -130,13 +160,13 @@ AnswerKey TfrmAnswerKey::Edited() const {
   AnswerKey key;
   key.loaded = true;
   key.duration = EditDuration->value();
-  key.intakeFloor = EditIntakeFloor->value();
-  key.hoseTest = EditHoseTest->value();
+  key.intakeFloor = EnteredPsi(EditIntakeFloor);
+  key.hoseTest = EnteredPsi(EditHoseTest);
   for (int k = 0; k < kNeverCount; ++k) key.never[k] = ChkNever[k]->isChecked();
   for (int row = 0; row < GridLines->rowCount(); ++row) {
     if (!qobject_cast<QCheckBox*>(GridLines->cellWidget(row, kScored))->isChecked()) continue;
-    key.lines.push_back({row + 1, Cell(row, kNozzlePress)->value(), Cell(row, kTolerance)->value(),
-                         Cell(row, kWaterBy)->value()});
+    key.lines.push_back({row + 1, EnteredPsi(Cell(row, kNozzlePress)),
+                         EnteredPsi(Cell(row, kTolerance)), Cell(row, kWaterBy)->value()});
   }
   return key;
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/units.h"
 #include "records/answer_key.h"
 #include "sim/host.h"
 
@@ -23,9 +24,10 @@ class TfrmAnswerKey : public QDialog {
   Q_OBJECT
 
  public:
-  // lineTitles: the title of each line 1..lineCount.
-  TfrmAnswerKey(std::string path, std::vector<std::string> lineTitles, Alerts& alerts,
-                QWidget* parent = nullptr);
+  // lineTitles: the title of each line 1..lineCount. Pressures are shown
+  // and entered in units; the key keeps psi.
+  TfrmAnswerKey(std::string path, std::vector<std::string> lineTitles, const DisplayUnits& units,
+                Alerts& alerts, QWidget* parent = nullptr);
 
   // The controls from a key (a missing key shows the defaults with no line
   // scored) and a key from the controls.
@@ -47,7 +49,11 @@ class TfrmAnswerKey : public QDialog {
  private:
   void BuildControls();
   QDoubleSpinBox* Cell(int row, int column) const;
+  QDoubleSpinBox* PressureSpin(QWidget* parent, double loPsi, double hiPsi, int psiDecimals);
+  void ShowPressure(QDoubleSpinBox* box, double psi);
+  double EnteredPsi(const QDoubleSpinBox* box) const;
   std::string path_;
+  DisplayUnits units_;
   std::vector<std::string> titles_;
   Alerts& alerts_;
 };
