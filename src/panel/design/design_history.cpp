@@ -1,5 +1,7 @@
 #include "panel/design/design_history.h"
 
+#include <utility>
+
 namespace pumpdrill {
 
 DesignSnapshot TakeDesignSnapshot(const State& s, const PanelLayout& layout,
@@ -34,7 +36,11 @@ void RestoreDesignSnapshot(const DesignSnapshot& snap, State& s, PanelLayout& la
 }
 
 void DesignHistory::Record(const State& s, const PanelLayout& layout, const PanelControls& pc) {
-  undo_.push_back(TakeDesignSnapshot(s, layout, pc));
+  Record(TakeDesignSnapshot(s, layout, pc));
+}
+
+void DesignHistory::Record(DesignSnapshot before) {
+  undo_.push_back(std::move(before));
   if (undo_.size() > kMostSteps) undo_.erase(undo_.begin());
   redo_.clear();
   changed_ = true;

@@ -34,6 +34,9 @@ class DesignHistory {
   // Before an action: the present state becomes an undo step, the redo
   // steps go, and the layout counts as changed.
   void Record(const State& s, const PanelLayout& layout, const PanelControls& pc);
+  // The same with the copy taken before an action that turned out to change
+  // something (an action that changed nothing leaves no step).
+  void Record(DesignSnapshot before);
   // Undo and redo: false when there is nothing to go back or forward to.
   bool Undo(State& s, PanelLayout& layout, PanelControls& pc);
   bool Redo(State& s, PanelLayout& layout, PanelControls& pc);

@@ -191,6 +191,9 @@ class TfrmPanel : public QWidget, public ControlSite {
   // Every design action calls this first: the undo step, and the layout
   // counts as changed since it was saved or loaded.
   void BeginDesignAction();
+  // Runs an action that may change nothing (false): only a change becomes
+  // an undo step and marks the layout changed.
+  bool DesignAction(const std::function<bool()>& action);
   bool UndoDesign();
   bool RedoDesign();
   QAction *actUndoDesign = nullptr, *actRedoDesign = nullptr;

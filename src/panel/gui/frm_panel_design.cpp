@@ -203,6 +203,14 @@ void TfrmPanel::BeginDesignAction() {
   UpdateUndoActions();
 }
 
+bool TfrmPanel::DesignAction(const std::function<bool()>& action) {
+  DesignSnapshot before = TakeDesignSnapshot(p_.S(), layout_, Controls_);
+  if (!action()) return false;  // nothing done, nothing to undo
+  history_.Record(std::move(before));
+  UpdateUndoActions();
+  return true;
+}
+
 bool TfrmPanel::UndoDesign() {
   if (!PanelDesign() || !history_.Undo(p_.S(), layout_, Controls_)) return false;
   ShowRestoredDesign();
@@ -231,15 +239,12 @@ void TfrmPanel::RunDesignCommand(int code) {
   if (!DesignCommandEnabled(p_.S(), code) &&
       !DesignCommandChecked(p_.S(), layout_, Controls_, code))
     return;
-  const DesignHistory before = history_;
-  BeginDesignAction();
-  const DesignOutcome out = pumpdrill::RunDesignCommand({p_.S(), layout_, Controls_, host_}, code);
-  if (!out.Changed) {
-    history_ = before;  // nothing done, nothing to undo
-    UpdateUndoActions();
-    return;
-  }
-  ShowDesignChange(out);
+  DesignOutcome out;
+  const bool changed = DesignAction([&] {
+    out = pumpdrill::RunDesignCommand({p_.S(), layout_, Controls_, host_}, code);
+    return out.Changed;
+  });
+  if (changed) ShowDesignChange(out);
 }
 
 void TfrmPanel::ShowDesignChange(const DesignOutcome& out) {
@@ -267,13 +272,7 @@ void TfrmPanel::ShowDesignChange(const DesignOutcome& out) {
 
 void TfrmPanel::AddConnectorPlate(int line) {
   if (!PanelDesign()) return;
-  const DesignHistory before = history_;
-  BeginDesignAction();
-  if (!AddConnector(p_.S(), layout_, line)) {
-    history_ = before;
-    UpdateUndoActions();
-    return;
-  }
+  if (!DesignAction([&] { return AddConnector(p_.S(), layout_, line); })) return;
   ApplyPlates();
   if (PicturePlate* plate = Plate(line)) {
     plate->Stored = &layout_.Plates[line].Place;
@@ -283,13 +282,7 @@ void TfrmPanel::AddConnectorPlate(int line) {
 
 void TfrmPanel::RemoveConnectorPlate(int line) {
   if (!PanelDesign()) return;
-  const DesignHistory before = history_;
-  BeginDesignAction();
-  if (!RemoveConnector(layout_, line)) {
-    history_ = before;
-    UpdateUndoActions();
-    return;
-  }
+  if (!DesignAction([&] { return RemoveConnector(layout_, line); })) return;
   ApplyPlates();
 }
 
