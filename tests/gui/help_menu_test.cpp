@@ -55,7 +55,7 @@ TEST_F(HelpMenuTest, MenuBarMatchesItsTable) {
       {"mSaveEvo", "&Save Evo", true, true},
       {"mSaveEvoAs", "Save Evo &As...", true, true},
       {"mDeleteEvo", "Delete Evo...", true, true},
-      {"mAnswerKey", "Answer Key...", true, true},
+      {"mAnswerKey", "Answer &Key...", true, true},
       {"mPrint", "&Print...", true, true},  // the panel is in front
       {"mPrintSetup", "P&rint Setup...", true, true},
       {"mExit", "E&xit", true, true},

@@ -36,7 +36,7 @@ void TfrmMain::BuildMenus() {
   mSaveEvo = Item(mnuFile, "&Save Evo", "mSaveEvo");
   mSaveEvoAs = Item(mnuFile, "Save Evo &As...", "mSaveEvoAs");
   mDeleteEvo = Item(mnuFile, "Delete Evo...", "mDeleteEvo");
-  mAnswerKey = Item(mnuFile, "Answer Key...", "mAnswerKey", true);
+  mAnswerKey = Item(mnuFile, "Answer &Key...", "mAnswerKey", true);
   mnuFile->addSeparator();
   mPrint = Item(mnuFile, "&Print...", "mPrint");
   mPrintSetup = Item(mnuFile, "P&rint Setup...", "mPrintSetup");
